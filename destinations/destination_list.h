@@ -1,0 +1,40 @@
+// The folders a shortcut can be saved into: well-known shell folders at the head, then
+// the folders the user added, newest first. Slot i belongs to item i of the view.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "destinations/destination_view.h"
+#include "destinations/profile_section.h"
+#include "destinations/well_known_folder.h"
+
+class DestinationList {
+public:
+    static constexpr int kMaxCount = 20;
+
+    explicit DestinationList(DestinationView& view) : view_(view) {}
+
+    // Builds the list from the well-known folders and the saved user folders, and
+    // selects the saved item.
+    void Fill(const std::vector<WellKnownFolder>& wellKnown, ProfileSection& settings);
+    // Inserts a folder the user chose behind the well-known folders and selects it;
+    // the oldest user folder falls off when the list is full.
+    void Add(const std::string& path);
+    // The folder of the selected item, or nullopt when nothing is selected.
+    std::optional<std::string> SelectedFolder();
+    // Writes the user folders and the selection.
+    void Save(ProfileSection& settings);
+
+    int count() const { return count_; }
+    int fixedCount() const { return fixedCount_; }
+    const std::string& path(int slot) const { return paths_[slot]; }
+
+private:
+    DestinationView& view_;
+    std::array<std::string, kMaxCount> paths_;
+    int count_ = 0;
+    int fixedCount_ = 0;
+};

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: the window-free core natively (also under
+# AddressSanitizer and UndefinedBehaviorSanitizer), then the Windows programs under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+jobs=$(nproc)
+
+bash scripts/setup.sh
+
+configure() {  # folder, cmake arguments...
+    local dir=$1
+    shift
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs" 2>&1 | grep -v -E '^\[ *[0-9]+%\]|^make|^Consolidate|^$' || true
+    # The filter above hides progress lines only; the build's own status decides.
+    cmake --build "$dir" -j "$jobs" >/dev/null
+}
+
+echo "== native core"
+configure build/native
+ctest --test-dir build/native --output-on-failure
+
+echo "== native core, AddressSanitizer + UndefinedBehaviorSanitizer"
+configure build/native-asan -DRAVLET_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+ctest --test-dir build/native-asan --output-on-failure
+
+echo "== Windows, 32-bit (the product)"
+configure build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+echo "== Windows, 64-bit"
+configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
+
+# Wine runs 32-bit programs only where the kernel runs 32-bit x86 code; on machines
+# that run 64-bit user code only, the same sources are tested in the 64-bit build.
+if scripts/can-run-32bit.sh; then
+    winbuild=build/win32
+else
+    winbuild=build/win64
+    echo "note: this kernel does not run 32-bit programs; Windows tests run on the 64-bit build"
+fi
+
+echo "== Windows tests under Wine ($winbuild)"
+export RAVLET_BUILD_DIR=$root/$winbuild
+. tests/wine/wine-session.sh
+wine_session_start
+trap wine_session_stop EXIT
+ctest --test-dir "$winbuild" --output-on-failure

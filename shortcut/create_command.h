@@ -1,0 +1,14 @@
+// The Create command: checks the form, writes one shortcut file and resets the form.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shortcut/shortcut_form.h"
+#include "shortcut/shortcut_store.h"
+
+// folder is the path of the selected destination, or nullopt when none is selected.
+// A FileError from writing or closing the file propagates after the partial file has
+// been deleted; the form is then left as the user typed it.
+void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
+                      const std::optional<std::string>& folder, const std::string& iconFilePath);

@@ -1,0 +1,16 @@
+// Keeps the shortcut name following the address until the user edits the name.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "shortcut/shortcut_form.h"
+
+// The name made from an address, or nullopt when the address is too long to follow.
+std::optional<std::string> SuggestedName(const std::string& address);
+
+// On every change of the address field.
+void SuggestShortcutName(ShortcutForm& form);
+
+// On every change of the name field.
+void NoteNameFieldChange(ShortcutForm& form);

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Sourced by the scripts that run Windows programs. Sets up, once per build folder, a
+# 32-bit Wine prefix with the Japanese code page, its own home folder, drive D: on the
+# build folder and no drive Z:, and makes sure an X display and a wineserver are up.
+#   RAVLET_BUILD_DIR   build folder of the Windows build (required)
+
+: "${RAVLET_BUILD_DIR:?set RAVLET_BUILD_DIR to the Windows build folder}"
+RAVLET_BUILD_DIR=$(cd "$RAVLET_BUILD_DIR" && pwd)
+
+export WINEPREFIX="$RAVLET_BUILD_DIR/wineprefix"
+# The prefix matches the build: win32 for the i686 build, win64 for the x86_64 one
+# (the file is written by CMake). Wine's own launcher would pick its 32-bit loader
+# even where the kernel cannot run 32-bit programs, so the loader is chosen here.
+if [ "$(cat "$RAVLET_BUILD_DIR/wine-arch" 2>/dev/null)" = win64 ]; then
+    export WINEARCH=win64
+    export WINELOADER=/usr/lib/wine/wine64
+else
+    export WINEARCH=win32
+    export WINELOADER=/usr/lib/wine/wine
+fi
+wine() { "$WINELOADER" "$@"; }
+export WINEDEBUG=${WINEDEBUG:--all}
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# LC_ALL, not LANG alone, gives the ANSI code page 932.
+export LC_ALL=ja_JP.UTF-8
+export LANG=ja_JP.UTF-8
+# The prefix's shell folders link into HOME: keep them inside the build folder.
+export HOME="$RAVLET_BUILD_DIR/winehome"
+
+wine_session_display() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+        return 0
+    fi
+    local n
+    for n in $(seq 90 120); do
+        if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
+            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            export RAVLET_XVFB_PID=$!
+            export DISPLAY=":$n"
+            local i
+            for i in $(seq 1 100); do
+                xdpyinfo >/dev/null 2>&1 && return 0
+                sleep 0.05
+            done
+            echo "wine-session: Xvfb did not start on :$n" >&2
+            return 1
+        fi
+    done
+    echo "wine-session: no free display number" >&2
+    return 1
+}
+
+wine_session_prefix() {
+    mkdir -p "$HOME"
+    (
+        flock 9
+        [ -f "$WINEPREFIX/.ravlet-ready" ] && exit 0
+        rm -rf "$WINEPREFIX"
+        wine wineboot -u >/dev/null 2>&1
+        wineserver -w
+        # Dialog fonts close to those of Japanese Windows.
+        local key='HKCU\Software\Wine\Fonts\Replacements'
+        wine reg add "$key" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f >/dev/null 2>&1
+        wine reg add "$key" /v "ＭＳ ゴシック" /d IPAGothic /f >/dev/null 2>&1
+        wine reg add "$key" /v "MS UI Gothic" /d IPAPGothic /f >/dev/null 2>&1
+        wineserver -w
+        rm -f "$WINEPREFIX/dosdevices/z:"
+        ln -sfn "$RAVLET_BUILD_DIR" "$WINEPREFIX/dosdevices/d:"
+        touch "$WINEPREFIX/.ravlet-ready"
+    ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
+}
+
+# Windows path of a file inside the build folder (drive D:).
+wine_session_path() {
+    local abs
+    abs=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+    local rel=${abs#"$RAVLET_BUILD_DIR"/}
+    echo "D:\\${rel//\//\\}"
+}
+
+wine_session_start() {
+    wine_session_display || return 1
+    wine_session_prefix || return 1
+    wineserver -p >/dev/null 2>&1 || true
+    # Start the prefix's services now, detached from the caller's output.
+    wine wineboot >/dev/null 2>&1 </dev/null || true
+}
+
+wine_session_stop() {
+    wineserver -k >/dev/null 2>&1 || true
+    if [ -n "${RAVLET_XVFB_PID:-}" ]; then
+        kill "$RAVLET_XVFB_PID" 2>/dev/null || true
+        unset RAVLET_XVFB_PID
+    fi
+}

@@ -1,0 +1,46 @@
+#include "text/multibyte.h"
+
+namespace mbtext {
+
+size_t CharLength(std::string_view text, size_t pos) {
+    if (pos + 1 < text.size() && IsLeadByte(static_cast<unsigned char>(text[pos]))) {
+        return 2;
+    }
+    return 1;
+}
+
+size_t FindChar(std::string_view text, char ch, size_t from) {
+    for (size_t pos = from; pos < text.size(); pos += CharLength(text, pos)) {
+        if (text[pos] == ch && CharLength(text, pos) == 1) {
+            return pos;
+        }
+    }
+    return std::string_view::npos;
+}
+
+bool ContainsChar(std::string_view text, char ch) {
+    return FindChar(text, ch) != std::string_view::npos;
+}
+
+std::string ReplaceChar(std::string text, char from, char to) {
+    for (size_t pos = FindChar(text, from); pos != std::string::npos;
+         pos = FindChar(text, from, pos + 1)) {
+        text[pos] = to;
+    }
+    return text;
+}
+
+size_t LastCharPos(std::string_view text) {
+    size_t last = std::string_view::npos;
+    for (size_t pos = 0; pos < text.size(); pos += CharLength(text, pos)) {
+        last = pos;
+    }
+    return last;
+}
+
+bool EndsWithChar(std::string_view text, char ch) {
+    const size_t last = LastCharPos(text);
+    return last != std::string_view::npos && CharLength(text, last) == 1 && text[last] == ch;
+}
+
+}  // namespace mbtext

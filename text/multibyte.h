@@ -1,0 +1,33 @@
+// Multibyte ANSI text (Shift-JIS on the systems this program is written for).
+// Every length and position is in bytes; every search walks whole characters, so the
+// trail byte of a double-byte character (0x5C in "ソ", 0x40 in the ideographic space)
+// is never mistaken for an ASCII character.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace mbtext {
+
+// True when the byte starts a double-byte character in the current ANSI code page.
+bool IsLeadByte(unsigned char byte);
+
+// Byte length of the character that starts at pos: 2 for a lead byte followed by
+// another byte, otherwise 1 (a lone lead byte at the end counts as one character).
+size_t CharLength(std::string_view text, size_t pos);
+
+// Position of the first character equal to ch at or after from (a character
+// boundary), or npos.
+size_t FindChar(std::string_view text, char ch, size_t from = 0);
+
+bool ContainsChar(std::string_view text, char ch);
+
+// Every single-byte character equal to from becomes to.
+std::string ReplaceChar(std::string text, char from, char to);
+
+// Position of the last character, or npos for an empty text.
+size_t LastCharPos(std::string_view text);
+
+bool EndsWithChar(std::string_view text, char ch);
+
+}  // namespace mbtext
