@@ -1,0 +1,20 @@
+// A section of a settings file read and written through the Windows profile functions.
+#pragma once
+
+#include <string>
+
+#include "destinations/profile_section.h"
+
+class PrivateProfileSection : public ProfileSection {
+public:
+    PrivateProfileSection(std::string iniPath, std::string section)
+        : iniPath_(std::move(iniPath)), section_(std::move(section)) {}
+
+    std::string ReadString(const std::string& key) override;
+    int ReadInt(const std::string& key, int defaultValue) override;
+    void WriteString(const std::string& key, const std::string& value) override;
+
+private:
+    std::string iniPath_;
+    std::string section_;
+};
