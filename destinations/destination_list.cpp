@@ -1,0 +1,89 @@
+#include "destinations/destination_list.h"
+
+#include <cstdio>
+
+namespace {
+
+constexpr int kSavedFolderKeys = DestinationList::kMaxCount;
+
+std::string MenuKey(int index) {
+    char key[16];
+    std::snprintf(key, sizeof key, "MENU_%03d", index);
+    return key;
+}
+
+}  // namespace
+
+void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
+                           ProfileSection& settings) {
+    // Slot i must stay item i: start from an empty view as well as empty slots.
+    while (view_.ItemCount() > 0) {
+        view_.DeleteItem(view_.ItemCount() - 1);
+    }
+    paths_.fill(std::string());
+    count_ = 0;
+
+    for (const WellKnownFolder& folder : wellKnown) {
+        if (count_ == kMaxCount) {
+            break;
+        }
+        view_.AddItem(folder.label);
+        paths_[count_++] = folder.path;
+    }
+    fixedCount_ = count_;
+
+    // The saved folders end at the first empty key; a gap hides everything after it.
+    for (int key = 0; key < kSavedFolderKeys && count_ < kMaxCount; ++key) {
+        std::string path = settings.ReadString(MenuKey(key));
+        if (path.empty()) {
+            break;
+        }
+        view_.AddItem(path);
+        paths_[count_++] = std::move(path);
+    }
+
+    const int saved = settings.ReadInt("SELECT", 0);
+    view_.Select(saved < view_.ItemCount() ? saved : 0);
+    // A negative saved value selects nothing.
+    if (view_.Selection() < 0) {
+        view_.Select(0);
+    }
+}
+
+void DestinationList::Add(const std::string& path) {
+    // An empty slot would end the saved list early and lose every older folder.
+    if (path.empty() || fixedCount_ >= kMaxCount) {
+        return;
+    }
+    // The new folder goes in front of the user folders; the last slot falls off.
+    for (int slot = kMaxCount - 1; slot > fixedCount_; --slot) {
+        paths_[slot] = std::move(paths_[slot - 1]);
+    }
+    paths_[fixedCount_] = path;
+
+    view_.InsertItem(fixedCount_, path);
+    view_.Select(fixedCount_);
+    if (++count_ > kMaxCount) {
+        count_ = kMaxCount;
+        view_.DeleteItem(kMaxCount);
+    }
+}
+
+std::optional<std::string> DestinationList::SelectedFolder() {
+    const int selected = view_.Selection();
+    if (selected < 0 || selected >= count_) {
+        return std::nullopt;
+    }
+    return paths_[selected];
+}
+
+void DestinationList::Save(ProfileSection& settings) {
+    for (int key = 0; key < kSavedFolderKeys; ++key) {
+        const int slot = fixedCount_ + key;
+        if (slot >= kMaxCount || paths_[slot].empty()) {
+            break;
+        }
+        settings.WriteString(MenuKey(key), paths_[slot]);
+    }
+    settings.WriteString("SELECT", std::to_string(view_.Selection()));
+}

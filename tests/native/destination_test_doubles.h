@@ -1,0 +1,71 @@
+// Stand-ins for the destination drop-down list and the settings file section, for
+// testing the destination list without windows or files.
+#pragma once
+
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "destinations/destination_view.h"
+#include "destinations/profile_section.h"
+
+// Behaves like an unsorted drop-down combo box, as measured on the real control:
+// an index outside the list clears the selection, and inserting or deleting an item
+// before the selected one moves the selection with its item.
+class FakeDropDownList : public DestinationView {
+public:
+    void AddItem(const std::string& label) override { items.push_back(label); }
+    void InsertItem(int index, const std::string& label) override {
+        if (index < 0) {
+            AddItem(label);
+            return;
+        }
+        if (index > ItemCount()) {
+            return;
+        }
+        items.insert(items.begin() + index, label);
+        if (selected >= index) {
+            ++selected;
+        }
+    }
+    void DeleteItem(int index) override {
+        if (index < 0 || index >= ItemCount()) {
+            return;
+        }
+        items.erase(items.begin() + index);
+        if (selected == index) {
+            selected = -1;
+        } else if (selected > index) {
+            --selected;
+        }
+    }
+    int ItemCount() override { return static_cast<int>(items.size()); }
+    void Select(int index) override { selected = index >= 0 && index < ItemCount() ? index : -1; }
+    int Selection() override { return selected; }
+
+    std::vector<std::string> items;
+    int selected = -1;
+};
+
+// A settings section in memory that records every read and write in order.
+class MemoryProfileSection : public ProfileSection {
+public:
+    std::string ReadString(const std::string& key) override {
+        log.push_back("read " + key);
+        const auto found = values.find(key);
+        return found == values.end() ? std::string() : found->second;
+    }
+    int ReadInt(const std::string& key, int defaultValue) override {
+        log.push_back("read " + key);
+        const auto found = values.find(key);
+        return found == values.end() ? defaultValue : std::atoi(found->second.c_str());
+    }
+    void WriteString(const std::string& key, const std::string& value) override {
+        log.push_back("write " + key + "=" + value);
+        values[key] = value;
+    }
+
+    std::map<std::string, std::string> values;
+    std::vector<std::string> log;
+};
