@@ -1,0 +1,171 @@
+// Stand-ins for the main dialog and the file system, for tests of the shortcut
+// commands. Both write what happens into one shared event list, so that tests can
+// check the order of dialog and file operations.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "shortcut/file_error.h"
+#include "shortcut/message_box.h"
+#include "shortcut/shortcut_form.h"
+#include "shortcut/shortcut_store.h"
+
+using Events = std::vector<std::string>;
+
+inline const char* ControlName(FormControl control) {
+    switch (control) {
+        case FormControl::Address:
+            return "Address";
+        case FormControl::Subject:
+            return "Subject";
+        case FormControl::Name:
+            return "Name";
+        case FormControl::Destinations:
+            return "Destinations";
+    }
+    return "?";
+}
+
+struct ShownMessage {
+    std::string text;
+    std::string caption;
+    unsigned style;
+};
+
+class FakeForm : public ShortcutForm {
+public:
+    explicit FakeForm(Events& events) : events_(events) {}
+
+    std::string FieldText(FormControl field) override { return texts[field]; }
+    void SetFieldText(FormControl field, const std::string& text) override {
+        events_.push_back(std::string("set ") + ControlName(field) + "=" + text);
+        texts[field] = text;
+        if (onFieldChanged) {
+            onFieldChanged(field);
+        }
+    }
+    void SetFocusTo(FormControl control) override {
+        events_.push_back(std::string("focus ") + ControlName(control));
+        focus = control;
+    }
+    bool HasFocus(FormControl control) override { return focus == control; }
+    int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override {
+        events_.push_back("message " + caption);
+        messages.push_back({text, caption, style});
+        if (answers.empty()) {
+            return message_box::kOk;
+        }
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void ClearIconPreview() override {
+        events_.push_back("clear preview");
+        previewShown = false;
+    }
+    bool NameEditedByUser() override { return nameEdited; }
+    void SetNameEditedByUser(bool edited) override {
+        events_.push_back(edited ? "edited 1" : "edited 0");
+        nameEdited = edited;
+    }
+    int IconIndex() override { return iconIndex; }
+    void SetIconIndex(int index) override {
+        events_.push_back("icon " + std::to_string(index));
+        iconIndex = index;
+    }
+
+    std::map<FormControl, std::string> texts;
+    FormControl focus = FormControl::Address;
+    bool nameEdited = false;
+    int iconIndex = 0;
+    bool previewShown = false;
+    // Buttons the user presses, one per box; OK once they run out.
+    std::deque<int> answers;
+    std::vector<ShownMessage> messages;
+    // The dialog's change notification, raised by SetFieldText as by typing.
+    std::function<void(FormControl)> onFieldChanged;
+
+private:
+    Events& events_;
+};
+
+// What one opened file went through.
+struct FakeFileRecord {
+    std::vector<std::string> writes;
+    bool closed = false;
+    bool discarded = false;
+};
+
+class FakeShortcutFile : public ShortcutFile {
+public:
+    FakeShortcutFile(std::string path, Events& events, std::shared_ptr<FakeFileRecord> record,
+                     int failingWrite, bool failClose)
+        : path_(std::move(path)),
+          events_(events),
+          record_(std::move(record)),
+          failingWrite_(failingWrite),
+          failClose_(failClose) {}
+
+    void WriteString(std::string_view text) override {
+        if (static_cast<int>(record_->writes.size()) == failingWrite_) {
+            events_.push_back("write failed");
+            throw FileError(path_);
+        }
+        record_->writes.emplace_back(text);
+    }
+    void Close() override {
+        events_.push_back("close");
+        if (failClose_) {
+            throw FileError(path_);
+        }
+        record_->closed = true;
+    }
+    void Discard() override {
+        events_.push_back("discard");
+        record_->discarded = true;
+    }
+
+private:
+    std::string path_;
+    Events& events_;
+    std::shared_ptr<FakeFileRecord> record_;
+    int failingWrite_;
+    bool failClose_;
+};
+
+class FakeStore : public ShortcutStore {
+public:
+    explicit FakeStore(Events& events) : events_(events) {}
+
+    bool Exists(const std::string& path) override {
+        events_.push_back("exists " + path);
+        return existing.count(path) != 0;
+    }
+    std::unique_ptr<ShortcutFile> Open(const std::string& path) override {
+        events_.push_back("open " + path);
+        if (failingOpens > 0) {
+            --failingOpens;
+            return nullptr;
+        }
+        files.push_back(std::make_shared<FakeFileRecord>());
+        return std::make_unique<FakeShortcutFile>(path, events_, files.back(), failingWrite,
+                                                  failClose);
+    }
+
+    std::set<std::string> existing;
+    // Opens that fail before one succeeds.
+    int failingOpens = 0;
+    // Index of the write that fails, or -1.
+    int failingWrite = -1;
+    bool failClose = false;
+    std::vector<std::shared_ptr<FakeFileRecord>> files;
+
+private:
+    Events& events_;
+};
