@@ -1,8 +1,8 @@
 // The program's contact with the shell's folder services.
 #pragma once
 
-#include <windows.h>
 #include <shlobj.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -19,6 +19,10 @@ LPITEMIDLIST PathToItemIdList(const char* path);
 // holds its path and is left alone otherwise. initialPath and rootPath may be null.
 bool BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
                      const char* rootPath, const char* title);
+
+// The folder browser's callback: selects the initial folder (the item id list in data)
+// and shows the full path of the highlighted folder in the status line. Returns 0.
+int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data);
 
 // True when the folder exists and holds at least one file that is not a folder.
 bool QuickLaunchHasFiles(const std::string& folder);
