@@ -78,9 +78,22 @@ wine_session_path() {
     echo "D:\\${rel//\//\\}"
 }
 
+# A 16 KiB volume at D:\fullvol for tests of a full disk. Mounting needs root;
+# without it the folder stays absent or ordinary and those tests skip themselves.
+wine_session_fullvol() {
+    local dir="$RAVLET_BUILD_DIR/fullvol"
+    [ "$(id -u)" = 0 ] || return 0
+    mountpoint -q "$dir" && return 0
+    mkdir -p "$dir"
+    mount -t tmpfs -o size=16k tmpfs "$dir" ||
+        echo "wine-session: no small volume at $dir; full-disk tests will skip" >&2
+    return 0
+}
+
 wine_session_start() {
     wine_session_display || return 1
     wine_session_prefix || return 1
+    wine_session_fullvol
     wineserver -p >/dev/null 2>&1 || true
     # Start the prefix's services now, detached from the caller's output.
     wine wineboot >/dev/null 2>&1 </dev/null || true
@@ -88,6 +101,9 @@ wine_session_start() {
 
 wine_session_stop() {
     wineserver -k >/dev/null 2>&1 || true
+    if mountpoint -q "$RAVLET_BUILD_DIR/fullvol"; then
+        umount "$RAVLET_BUILD_DIR/fullvol" 2>/dev/null || umount -l "$RAVLET_BUILD_DIR/fullvol" || true
+    fi
     if [ -n "${RAVLET_XVFB_PID:-}" ]; then
         kill "$RAVLET_XVFB_PID" 2>/dev/null || true
         unset RAVLET_XVFB_PID
