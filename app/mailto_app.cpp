@@ -1,5 +1,16 @@
-#include <windows.h>
+#include "app/mailto_app.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return 0;
+#include "app/mailto_dlg.h"
+
+namespace {
+
+CMailtoApp theApp;
+
+}  // namespace
+
+bool CMailtoApp::InitInstance() {
+    CMailtoDlg dialog;
+    dialog.DoModal();
+    // The program ends with its dialog.
+    return false;
 }

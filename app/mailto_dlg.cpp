@@ -1,0 +1,187 @@
+#include "app/mailto_dlg.h"
+
+#include "app/about_dlg.h"
+#include "destinations/private_profile_section.h"
+#include "destinations/program_directory.h"
+#include "destinations/shell_folders.h"
+#include "framework/message_boxes.h"
+#include "framework/paint_dc.h"
+#include "framework/resource_string.h"
+#include "iconpick/icon_dlg.h"
+#include "res/resource.h"
+#include "shortcut/create_command.h"
+#include "shortcut/name_suggestion.h"
+#include "shortcut/win32_shortcut_store.h"
+
+namespace {
+
+const char kSettingsSection[] = "COMBO_BOX";
+
+}  // namespace
+
+const MessageMapEntry<CMailtoDlg> CMailtoDlg::kMessageMap[] = {
+    OnMessage(WM_SYSCOMMAND, &CMailtoDlg::OnSysCommand),
+    OnMessage(WM_PAINT, &CMailtoDlg::OnPaint),
+    OnMessage(WM_QUERYDRAGICON, &CMailtoDlg::OnQueryDragIcon),
+    OnCommand(EN_CHANGE, IDC_ADDRESS, &CMailtoDlg::OnAddressChange),
+    OnCommand(EN_CHANGE, IDC_NAME, &CMailtoDlg::OnNameChange),
+    OnCommand(BN_CLICKED, IDC_NEW_FOLDER, &CMailtoDlg::OnAddDestination),
+    OnCommand(BN_CLICKED, IDC_CHANGE_ICON, &CMailtoDlg::OnChangeIcon),
+    OnMessage(WM_DESTROY, &CMailtoDlg::OnDestroy),
+};
+
+CMailtoDlg::CMailtoDlg()
+    : CDialog(IDD_MAIN),
+      appIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+
+MessageResult CMailtoDlg::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    return RouteThroughMap(*this, kMessageMap, message, wParam, lParam);
+}
+
+void CMailtoDlg::DoDataExchange() {
+    Bind(IDC_ICON_PREVIEW, preview);
+    Bind(IDC_SUBJECT, subjectField);
+    Bind(IDC_NAME, nameField);
+    Bind(IDC_ADDRESS, addressField);
+    Bind(IDC_FOLDER, destinationBox);
+    destinationView = ComboBoxDestinationView(destinationBox.GetSafeHwnd());
+}
+
+BOOL CMailtoDlg::OnInitDialog() {
+    CDialog::OnInitDialog();
+    AddAboutItemToSystemMenu();
+
+    const std::string programDirectory = ProgramDirectory(GetCommandLineA());
+    iniPath = IniPath(programDirectory);
+    iconFilePath = IconFilePath(programDirectory);
+
+    for (size_t i = 0; i < previewBitmaps.size(); ++i) {
+        previewBitmaps[i].Load(IDB_ENVELOPE_WHITE + static_cast<int>(i));
+    }
+    nameEditedByUser = 0;
+
+    PrivateProfileSection settings(iniPath, kSettingsSection);
+    destinations.Fill(FindWellKnownFolders(GetSafeHwnd()), settings);
+
+    iconIndex = 0;
+    SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
+    SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+    return TRUE;  // the focus goes to the first tab stop, the address field
+}
+
+void CMailtoDlg::AddAboutItemToSystemMenu() {
+    const HMENU systemMenu = GetSystemMenu(GetSafeHwnd(), FALSE);
+    const std::string aboutItem = LoadResourceString(IDS_ABOUTBOX);
+    if (systemMenu == nullptr || aboutItem.empty()) {
+        return;
+    }
+    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutItem.c_str());
+}
+
+void CMailtoDlg::OnOK() {
+    Win32ShortcutStore store;
+    RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath);
+}
+
+MessageResult CMailtoDlg::OnSysCommand(WPARAM command, LPARAM) {
+    // The low four bits of a system command are the system's own.
+    if ((command & 0xFFF0) != IDM_ABOUTBOX) {
+        return std::nullopt;
+    }
+    CAboutDlg about(GetSafeHwnd());
+    about.DoModal();
+    return 0;
+}
+
+MessageResult CMailtoDlg::OnPaint(WPARAM, LPARAM) {
+    if (!IsIconic(GetSafeHwnd())) {
+        return std::nullopt;
+    }
+    const CPaintDC dc(GetSafeHwnd());
+    SendMessageA(GetSafeHwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    RECT client{};
+    GetClientRect(GetSafeHwnd(), &client);
+    const int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc.GetSafeHdc(), x, y, appIcon);
+    return 0;
+}
+
+MessageResult CMailtoDlg::OnQueryDragIcon(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(appIcon);
+}
+
+MessageResult CMailtoDlg::OnDestroy(WPARAM, LPARAM) {
+    PrivateProfileSection settings(iniPath, kSettingsSection);
+    destinations.Save(settings);
+    return std::nullopt;
+}
+
+void CMailtoDlg::OnAddressChange() {
+    SuggestShortcutName(*this);
+}
+
+void CMailtoDlg::OnNameChange() {
+    NoteNameFieldChange(*this);
+}
+
+void CMailtoDlg::OnAddDestination() {
+    std::string folder;
+    if (BrowseForFolder(GetSafeHwnd(), folder, nullptr, nullptr, "新しい保存先を指定")) {
+        destinations.Add(folder);
+    }
+}
+
+void CMailtoDlg::OnChangeIcon() {
+    CIconDlg picker(GetSafeHwnd(), iconIndex);
+    if (picker.DoModal() == IDOK) {
+        iconIndex = picker.Selection();
+    }
+    // Redrawn after a cancel too.
+    ShowIconPreview();
+}
+
+void CMailtoDlg::ShowIconPreview() {
+    const bool envelope = iconIndex >= 1 && iconIndex <= static_cast<int>(previewBitmaps.size());
+    preview.SetBitmap(envelope ? previewBitmaps[static_cast<size_t>(iconIndex - 1)].GetSafeHandle()
+                               : nullptr);
+}
+
+CDialogControl& CMailtoDlg::Control(FormControl control) {
+    switch (control) {
+        case FormControl::Address:
+            return addressField;
+        case FormControl::Subject:
+            return subjectField;
+        case FormControl::Name:
+            return nameField;
+        case FormControl::Destinations:
+            break;
+    }
+    return destinationBox;
+}
+
+std::string CMailtoDlg::FieldText(FormControl field) {
+    return Control(field).GetText();
+}
+
+void CMailtoDlg::SetFieldText(FormControl field, const std::string& text) {
+    Control(field).SetText(text);
+}
+
+void CMailtoDlg::SetFocusTo(FormControl control) {
+    Control(control).SetFocus();
+}
+
+bool CMailtoDlg::HasFocus(FormControl control) {
+    return Control(control).HasFocus();
+}
+
+int CMailtoDlg::ShowMessage(const std::string& text, const std::string& caption, unsigned style) {
+    return ShowMessageBox(GetSafeHwnd(), text, caption, style);
+}
+
+void CMailtoDlg::ClearIconPreview() {
+    preview.SetBitmap(nullptr);
+}

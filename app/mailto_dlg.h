@@ -1,0 +1,69 @@
+// The main dialog: the fields of one shortcut, the destination list and the icon
+// choice. It owns all of the program's state for its whole life.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "destinations/combo_box_destination_view.h"
+#include "destinations/destination_list.h"
+#include "framework/dialog.h"
+#include "framework/gdi_bitmap.h"
+#include "shortcut/shortcut_form.h"
+
+class CMailtoDlg : public CDialog, public ShortcutForm {
+public:
+    CMailtoDlg();
+
+    // ShortcutForm
+    std::string FieldText(FormControl field) override;
+    void SetFieldText(FormControl field, const std::string& text) override;
+    void SetFocusTo(FormControl control) override;
+    bool HasFocus(FormControl control) override;
+    int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
+    void ClearIconPreview() override;
+    bool NameEditedByUser() override { return nameEditedByUser != 0; }
+    void SetNameEditedByUser(bool edited) override { nameEditedByUser = edited ? 1 : 0; }
+    int IconIndex() override { return iconIndex; }
+    void SetIconIndex(int index) override { iconIndex = index; }
+
+protected:
+    MessageResult RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+    // The Create command; the dialog stays open.
+    void OnOK() override;
+
+private:
+    static const MessageMapEntry<CMailtoDlg> kMessageMap[];
+
+    MessageResult OnSysCommand(WPARAM command, LPARAM);
+    MessageResult OnPaint(WPARAM, LPARAM);
+    MessageResult OnQueryDragIcon(WPARAM, LPARAM);
+    MessageResult OnDestroy(WPARAM, LPARAM);
+    void OnAddressChange();
+    void OnNameChange();
+    void OnAddDestination();
+    void OnChangeIcon();
+
+    void AddAboutItemToSystemMenu();
+    void ShowIconPreview();
+    CDialogControl& Control(FormControl control);
+
+    // The combo box's window exists only once the dialog does: the view is pointed at
+    // it when the controls are bound.
+    ComboBoxDestinationView destinationView{nullptr};
+    DestinationList destinations{destinationView};
+    std::string iniPath;
+    std::string iconFilePath;
+    int nameEditedByUser = 0;
+    int iconIndex = 0;
+    // The pictures of icon choices 1 to 5.
+    std::array<CBitmap, 5> previewBitmaps;
+    CStatic preview;
+    CEdit subjectField;
+    CEdit nameField;
+    CEdit addressField;
+    CComboBox destinationBox;
+    HICON appIcon;
+};

@@ -1,0 +1,164 @@
+#include "framework/dialog.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/centre_window.h"
+#include "framework/file_error_report.h"
+#include "framework/win_app.h"
+#include "res/resource.h"
+#include "shortcut/file_error.h"
+
+namespace {
+
+// Dialogs of ours that have a window, innermost last: modal dialogs nest.
+std::vector<CDialog*>& LiveDialogs() {
+    static std::vector<CDialog*> dialogs;
+    return dialogs;
+}
+
+void Forget(CDialog* dialog) {
+    auto& dialogs = LiveDialogs();
+    dialogs.erase(std::remove(dialogs.begin(), dialogs.end(), dialog), dialogs.end());
+}
+
+// Messages whose result a dialog procedure returns itself instead of through
+// DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message) {
+    switch (message) {
+        case WM_CHARTOITEM:
+        case WM_COMPAREITEM:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_INITDIALOG:
+        case WM_QUERYDRAGICON:
+        case WM_VKEYTOITEM:
+            return true;
+        default:
+            return false;
+    }
+}
+
+POINT TopLeft(HWND hwnd) {
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return {rect.left, rect.top};
+}
+
+}  // namespace
+
+CDialog::CDialog(int templateId, HWND owner) : templateId_(templateId), owner_(owner) {}
+
+CDialog::~CDialog() {
+    Forget(this);
+}
+
+INT_PTR CDialog::DoModal() {
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner_,
+                           &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+}
+
+CDialog* CDialog::FromHandle(HWND hwnd) {
+    for (CDialog* dialog : LiveDialogs()) {
+        if (dialog->hwnd_ == hwnd && hwnd != nullptr) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+MessageResult CDialog::RouteMessage(UINT, WPARAM, LPARAM) {
+    return std::nullopt;
+}
+
+BOOL CDialog::OnInitDialog() {
+    DoDataExchange();
+    return TRUE;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    ::EndDialog(hwnd_, result);
+}
+
+void CDialog::Bind(int controlId, CDialogControl& control) {
+    control.Attach(GetDlgItem(hwnd_, controlId));
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* dialog = reinterpret_cast<CDialog*>(lParam);
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        dialog->hwnd_ = hwnd;
+        LiveDialogs().push_back(dialog);
+    }
+    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (dialog == nullptr) {
+        return FALSE;  // messages before WM_INITDIALOG
+    }
+    // A file error ends the handler that raised it, not the program: report it and keep
+    // the dialog running.
+    try {
+        if (message == WM_INITDIALOG) {
+            return dialog->HandleInitDialog();
+        }
+        MessageResult result = dialog->HandleMessage(message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            Forget(dialog);
+            dialog->hwnd_ = nullptr;
+            SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+        }
+        if (!result) {
+            return FALSE;
+        }
+        if (ReturnsResultDirectly(message)) {
+            return static_cast<INT_PTR>(*result);
+        }
+        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, *result);
+        return TRUE;
+    } catch (const FileError& error) {
+        ReportFileError(hwnd, error);
+        return TRUE;
+    }
+}
+
+INT_PTR CDialog::HandleInitDialog() {
+    // A hidden template that OnInitDialog leaves where it was is centred over its owner.
+    const POINT before = TopLeft(hwnd_);
+    const BOOL focusFirstTabStop = OnInitDialog();
+    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    const POINT after = TopLeft(hwnd_);
+    if ((style & (WS_VISIBLE | WS_CHILD)) == 0 && before.x == after.x && before.y == after.y) {
+        CentreOverOwner(hwnd_);
+    }
+    return focusFirstTabStop;
+}
+
+MessageResult CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (MessageResult result = RouteMessage(message, wParam, lParam)) {
+        return result;
+    }
+    // Commands from a menu or the keyboard carry no control window.
+    const bool fromControl = lParam != 0;
+    if (message != WM_COMMAND || (fromControl && HIWORD(wParam) != BN_CLICKED)) {
+        return std::nullopt;
+    }
+    switch (LOWORD(wParam)) {
+        case IDOK:
+            OnOK();
+            return 0;
+        case IDCANCEL:
+            OnCancel();
+            return 0;
+        case ID_HELP:
+            if (CWinApp* app = CWinApp::Current()) {
+                app->OnHelp(*this);
+            }
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}

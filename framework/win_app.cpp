@@ -1,0 +1,52 @@
+#include "framework/win_app.h"
+
+#include <windows.h>
+
+#include "framework/dialog.h"
+#include "framework/help_key.h"
+#include "framework/message_boxes.h"
+#include "framework/module_path.h"
+#include "framework/resource_string.h"
+#include "res/resource.h"
+
+namespace {
+
+CWinApp* theApp = nullptr;
+
+// Help topics of dialogs are numbered from here by template number.
+constexpr DWORD kDialogHelpContextBase = 0x20000;
+
+}  // namespace
+
+CWinApp::CWinApp() : appName_(FileTitle(ModuleFileName())) {
+    theApp = this;
+}
+
+CWinApp::~CWinApp() {
+    if (theApp == this) {
+        theApp = nullptr;
+    }
+}
+
+CWinApp* CWinApp::Current() {
+    return theApp;
+}
+
+int CWinApp::Run() {
+    // A drive that is not ready makes file calls fail instead of asking the user.
+    const UINT mode = SetErrorMode(0);
+    SetErrorMode(mode | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+    const HelpKey helpKey;
+    InitInstance();
+    return 0;
+}
+
+void CWinApp::OnHelp(const CDialog& dialog) {
+    const std::string helpFile = HelpFilePath(ModuleFileName());
+    const DWORD context = kDialogHelpContextBase + static_cast<DWORD>(dialog.TemplateId());
+    if (!WinHelpA(dialog.GetSafeHwnd(), helpFile.c_str(), HELP_CONTEXT, context)) {
+        ShowAppMessageBox(dialog.GetSafeHwnd(),
+                          LoadResourceString(IDS_HELP_FAILED, "ﾍﾙﾌﾟの起動に失敗しました。"),
+                          MB_ICONEXCLAMATION | MB_OK);
+    }
+}

@@ -1,0 +1,36 @@
+// The application object: one per process, started by WinMain.
+#pragma once
+
+#include <string>
+
+class CDialog;
+
+class CWinApp {
+public:
+    CWinApp();
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    // The one application object, or null when none exists.
+    static CWinApp* Current();
+
+    // Prepares the process and runs InitInstance; returns the process exit code.
+    int Run();
+
+    // The executable's file name without directory and extension: the caption of the
+    // boxes the application layer raises by itself.
+    const std::string& AppName() const { return appName_; }
+
+    // The help command: Windows Help on the help file named after the executable, at
+    // the topic of the dialog's template.
+    void OnHelp(const CDialog& dialog);
+
+protected:
+    // False ends the application when it returns; this framework has no message loop
+    // of its own, so a program's work happens in the modal dialogs run from here.
+    virtual bool InitInstance() { return false; }
+
+private:
+    std::string appName_;
+};

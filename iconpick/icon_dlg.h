@@ -1,0 +1,42 @@
+// The icon picker: six picture buttons in a column, one per icon choice (0 = the mail
+// program's standard icon, 1 to 5 = the envelopes).
+#pragma once
+
+#include <array>
+
+#include "framework/dialog.h"
+#include "framework/gdi_bitmap.h"
+#include "res/resource.h"
+
+class CIconDlg : public CDialog {
+public:
+    // selection is the current choice; after OK, Selection() is the chosen one.
+    CIconDlg(HWND owner, int selection) : CDialog(IDD_ICONPICK, owner), selection(selection) {}
+
+    int Selection() const { return selection; }
+
+protected:
+    MessageResult RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void DoDataExchange() override;
+    BOOL OnInitDialog() override;
+
+private:
+    static const MessageMapEntry<CIconDlg> kMessageMap[];
+
+    void Choose(int choice);
+    void OnStandard() { Choose(0); }
+    void OnWhite() { Choose(1); }
+    void OnRed() { Choose(2); }
+    void OnBlue() { Choose(3); }
+    void OnGreen() { Choose(4); }
+    void OnCyan() { Choose(5); }
+
+    // The button of a choice.
+    CButton& ButtonOf(int choice);
+
+    int selection;
+    // Index = choice.
+    std::array<CBitmap, 6> pictures;
+    // Bound in the order 1011, 1010, 1009, 1008, 1007, 1006: buttons[5 - choice].
+    std::array<CButton, 6> buttons;
+};
