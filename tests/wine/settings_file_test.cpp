@@ -1,0 +1,217 @@
+// The destination list over the real profile functions and a real drop-down combo box.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "destinations/combo_box_destination_view.h"
+#include "destinations/destination_list.h"
+#include "destinations/private_profile_section.h"
+#include "tests/wine/destinations_scratch_folder.h"
+
+namespace {
+
+const char kSection[] = "COMBO_BOX";
+
+std::vector<WellKnownFolder> WellKnown(int n) {
+    std::vector<WellKnownFolder> folders;
+    for (int i = 0; i < n; ++i) {
+        folders.push_back({"既知" + std::to_string(i), "C:\\known" + std::to_string(i)});
+    }
+    return folders;
+}
+
+std::string Key(int i) {
+    char key[16];
+    wsprintfA(key, "MENU_%03d", i);
+    return key;
+}
+
+struct WindowDestroyer {
+    void operator()(HWND window) const { DestroyWindow(window); }
+};
+using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
+
+// One run of the program as far as destinations go: a hidden dialog-like window with
+// the unsorted drop-down list, filled from the settings file.
+class ProgramRun {
+public:
+    ProgramRun(const std::string& iniPath, int wellKnown)
+        : owner_(CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 300, 200, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr)),
+          combo_(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
+                                 280, 200, owner_.get(), nullptr, GetModuleHandleA(nullptr),
+                                 nullptr)),
+          view_(combo_.get()),
+          list_(view_),
+          settings_(iniPath, kSection) {
+        list_.Fill(WellKnown(wellKnown), settings_);
+    }
+    DestinationList& list() { return list_; }
+    ComboBoxDestinationView& view() { return view_; }
+    void Save() { list_.Save(settings_); }
+
+    std::string ItemText(int index) {
+        const LRESULT length = SendMessageA(combo_.get(), CB_GETLBTEXTLEN, index, 0);
+        if (length == CB_ERR) {
+            return "<none>";
+        }
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        SendMessageA(combo_.get(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(static_cast<size_t>(length));
+        return text;
+    }
+
+private:
+    Window owner_;
+    Window combo_;
+    ComboBoxDestinationView view_;
+    DestinationList list_;
+    PrivateProfileSection settings_;
+};
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    void Store(const std::string& key, const std::string& value) {
+        ASSERT_TRUE(WritePrivateProfileStringA(kSection, key.c_str(), value.c_str(), ini.c_str()));
+    }
+    std::string Stored(const std::string& key) {
+        char value[4096];
+        GetPrivateProfileStringA(kSection, key.c_str(), "<missing>", value, sizeof value,
+                                 ini.c_str());
+        return value;
+    }
+    // Makes the next read come from the disk, not from the profile cache.
+    void FlushProfileCache() { WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str()); }
+
+    ScratchFolder folder;
+    std::string ini = folder / "ravlet.ini";
+};
+
+TEST_F(SettingsFileTest, WithoutASettingsFileOnlyTheWellKnownFoldersAreListed) {
+    ProgramRun run(ini, 4);
+    EXPECT_EQ(run.list().count(), 4);
+    EXPECT_EQ(run.view().ItemCount(), 4);
+    EXPECT_EQ(run.view().Selection(), 0);
+    EXPECT_EQ(run.ItemText(0), "既知0");
+    // Reading creates no file.
+    EXPECT_EQ(GetFileAttributesA(ini.c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(SettingsFileTest, ASavedSelectionOutsideTheListSelectsItemZero) {
+    struct Case {
+        const char* saved;
+        int selected;
+    };
+    Store("MENU_000", "D:\\a");
+    Store("MENU_001", "D:\\b");
+    for (const Case& c : {Case{"7", 0}, Case{"6", 0}, Case{"-1", 0}, Case{"5", 5}}) {
+        Store("SELECT", c.saved);
+        ProgramRun run(ini, 4);  // 6 items
+        EXPECT_EQ(run.view().Selection(), c.selected) << c.saved;
+    }
+}
+
+TEST_F(SettingsFileTest, AnEmptyFirstKeyHidesTheFoldersBehindIt) {
+    Store("MENU_000", "");
+    Store("MENU_001", "D:\\b");
+    ProgramRun run(ini, 3);
+    EXPECT_EQ(run.list().count(), 3);
+}
+
+TEST_F(SettingsFileTest, AKeyLeftBehindByAFullListComesBackWithFewerWellKnownFolders) {
+    // An earlier run with 3 well-known folders saved 17 user folders.
+    for (int i = 0; i < 17; ++i) {
+        Store(Key(i), "D:\\old" + std::to_string(i));
+    }
+    {
+        ProgramRun run(ini, 4);
+        ASSERT_EQ(run.list().count(), 20);
+        run.list().Add("D:\\new");
+        run.Save();
+    }
+    FlushProfileCache();
+    EXPECT_EQ(Stored("MENU_000"), "D:\\new");
+    EXPECT_EQ(Stored("MENU_015"), "D:\\old14");
+    EXPECT_EQ(Stored("MENU_016"), "D:\\old16");
+    EXPECT_EQ(Stored("SELECT"), "4");
+
+    ProgramRun later(ini, 3);
+    EXPECT_EQ(later.list().count(), 20);
+    EXPECT_EQ(later.list().path(3), "D:\\new");
+    EXPECT_EQ(later.list().path(18), "D:\\old14");
+    EXPECT_EQ(later.list().path(19), "D:\\old16");
+    EXPECT_EQ(later.ItemText(19), "D:\\old16");
+    EXPECT_EQ(later.view().Selection(), 4);
+}
+
+TEST_F(SettingsFileTest, AJapanesePathSurvivesSaveAndLoadByteForByte) {
+    // The trail byte of "ソ" and "表" is 0x5C, a backslash.
+    const std::string path = "C:\\ソフト\\表\\予定表";
+    {
+        ProgramRun run(ini, 3);
+        run.list().Add(path);
+        run.Save();
+    }
+    FlushProfileCache();
+    // Stored in the ANSI code page, as other programs expect of a profile file.
+    EXPECT_NE(ReadFileBytes(ini).find("MENU_000=" + path), std::string::npos);
+
+    ProgramRun later(ini, 3);
+    EXPECT_EQ(later.list().path(3), path);
+    EXPECT_EQ(later.ItemText(3), path);
+    EXPECT_EQ(later.list().SelectedFolder(), path);
+}
+
+TEST_F(SettingsFileTest, AStoredValueLongerThan511BytesIsReadAs511Bytes) {
+    Store("MENU_000", std::string(600, 'a'));
+    Store("MENU_001", std::string(511, 'b'));
+    ProgramRun run(ini, 3);
+    EXPECT_EQ(run.list().path(3), std::string(511, 'a'));
+    EXPECT_EQ(run.list().path(4), std::string(511, 'b'));
+}
+
+TEST_F(SettingsFileTest, ASettingsFileInAMissingFolderLosesTheChangesSilently) {
+    const std::string missing = folder / "missing\\ravlet.ini";
+    {
+        ProgramRun run(missing, 3);
+        run.list().Add("D:\\new");
+        run.Save();
+    }
+    ProgramRun later(missing, 3);
+    EXPECT_EQ(later.list().count(), 3);
+    EXPECT_EQ(GetFileAttributesA((folder / "missing").c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(SettingsFileTest, AReadOnlySettingsFileLosesTheChangesSilently) {
+    const std::string before = "[COMBO_BOX]\r\nMENU_000=D:\\kept\r\nSELECT=3\r\n";
+    ASSERT_TRUE(WriteFileBytes(ini, before));
+    ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        ProgramRun run(ini, 3);
+        EXPECT_EQ(run.list().path(3), "D:\\kept");
+        run.list().Add("D:\\new");
+        run.Save();
+    }
+    FlushProfileCache();
+    EXPECT_EQ(ReadFileBytes(ini), before);
+    ProgramRun later(ini, 3);
+    EXPECT_EQ(later.list().count(), 4);
+    EXPECT_EQ(later.list().path(3), "D:\\kept");
+}
+
+TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKey) {
+    ScratchFolder folder;
+    const std::string ini = folder / "numbers.ini";
+    PrivateProfileSection section(ini, "COMBO_BOX");
+    EXPECT_EQ(section.ReadInt("SELECT", 0), 0);
+    EXPECT_EQ(section.ReadString("SELECT"), "");
+    section.WriteString("SELECT", "-1");
+    EXPECT_EQ(section.ReadInt("SELECT", 0), -1);
+    section.WriteString("SELECT", "12");
+    EXPECT_EQ(section.ReadInt("SELECT", 0), 12);
+    EXPECT_EQ(section.ReadString("SELECT"), "12");
+}
+
+}  // namespace
