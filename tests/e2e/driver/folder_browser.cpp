@@ -1,0 +1,98 @@
+#include "driver/folder_browser.h"
+
+#include <shlobj.h>
+
+#include "driver/button.h"
+#include "driver/poll.h"
+#include "driver/unique_handle.h"
+#include "driver/window_lookup.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kTreeId = 0x3741;
+constexpr int kTitleId = 0x3742;
+constexpr int kStatusId = 0x3743;
+
+HWND FindFolderBrowser(HWND owner) {
+    for (HWND dialog : DialogsOwnedBy(owner)) {
+        if (ChildWithClass(dialog, kTreeId, "SysTreeView32")) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+// Memory inside another process, freed when the owner goes.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, size_t size)
+        : process_(process),
+          address_(
+              VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    ~RemoteBuffer() {
+        if (address_) {
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        }
+    }
+    void* Address() const { return address_; }
+    bool Write(const void* data, size_t size) {
+        return address_ && WriteProcessMemory(process_, address_, data, size, nullptr);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+bool CloseWith(HWND browser, int buttonId) {
+    HWND button = GetDlgItem(browser, buttonId);
+    if (!button) {
+        return false;
+    }
+    PostClick(button);
+    return PollUntil([&] { return !IsWindow(browser); });
+}
+
+}  // namespace
+
+HWND WaitForFolderBrowser(HWND owner) {
+    return PollUntil([&] { return FindFolderBrowser(owner); });
+}
+
+bool HighlightFolder(HWND browser, const std::string& path) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(browser, &processId);
+    UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId));
+    if (!process.Valid()) {
+        return false;
+    }
+    RemoteBuffer remotePath(process.Get(), path.size() + 1);
+    if (!remotePath.Write(path.c_str(), path.size() + 1)) {
+        return false;
+    }
+    DWORD_PTR ignored = 0;
+    return SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE,
+                               reinterpret_cast<LPARAM>(remotePath.Address()), SMTO_ABORTIFHUNG,
+                               10000, &ignored) != 0;
+}
+
+std::string BrowserTitle(HWND browser) {
+    return WindowText(GetDlgItem(browser, kTitleId));
+}
+
+std::string BrowserStatusText(HWND browser) {
+    return WindowText(GetDlgItem(browser, kStatusId));
+}
+
+bool AcceptFolder(HWND browser) {
+    return CloseWith(browser, IDOK);
+}
+
+bool CancelFolderBrowser(HWND browser) {
+    return CloseWith(browser, IDCANCEL);
+}
+
+}  // namespace e2e

@@ -1,0 +1,121 @@
+#include "driver/ravlet_test.h"
+
+#include "driver/button.h"
+#include "driver/combo_box.h"
+#include "driver/folder_browser.h"
+#include "driver/keyboard.h"
+#include "driver/poll.h"
+#include "driver/test_environment.h"
+#include "driver/window_lookup.h"
+
+namespace e2e {
+
+const char kMainCaption[] = "mailtoショートカット作成";
+
+void RavletTest::SetUp() {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = FreshFolder(std::string(test->test_suite_name()) + "_" + test->name());
+    exe_ = folder_ + "\\ravlet.exe";
+    ASSERT_TRUE(CopyFileA(BuiltRavletExe().c_str(), exe_.c_str(), FALSE))
+        << "cannot copy " << BuiltRavletExe() << " to " << exe_;
+    StartRavlet();
+}
+
+void RavletTest::TearDown() {
+    program_.reset();  // kills the program if a test left it running
+}
+
+void RavletTest::StartRavlet() {
+    program_ = std::make_unique<LaunchedProgram>(exe_);
+    ASSERT_TRUE(program_->Started());
+    const DWORD pid = program_->ProcessId();
+    dialog_ = PollUntil([&] { return FindDialog(pid, kMainCaption); });
+    ASSERT_TRUE(dialog_) << "no visible dialog captioned " << kMainCaption;
+}
+
+void RavletTest::QuitWithEscape() {
+    SetForegroundWindow(dialog_);
+    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == dialog_; }));
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs)) << "Escape did not end the program";
+}
+
+std::string RavletTest::Text(int id) const {
+    return WindowText(Control(id));
+}
+
+HWND RavletTest::Focus() const {
+    return FocusedWindowOf(dialog_);
+}
+
+::testing::AssertionResult RavletTest::FocusSettlesOn(int id) const {
+    HWND expected = Control(id);
+    if (PollUntil([&] { return Focus() == expected; }, 5000)) {
+        return ::testing::AssertionSuccess();
+    }
+    HWND actual = Focus();
+    return ::testing::AssertionFailure()
+           << "focus is on control " << (actual ? GetDlgCtrlID(actual) : 0) << " (class "
+           << (actual ? WindowClass(actual) : "none") << "), not on " << id;
+}
+
+void RavletTest::TypeInto(int id, const std::string& text) {
+    ASSERT_TRUE(FocusControl(Control(id))) << "cannot put the focus on control " << id;
+    TypeKeys(text);
+    ASSERT_TRUE(PollUntil([&] { return Text(id) == text; }))
+        << "control " << id << " shows \"" << Text(id) << "\" after typing \"" << text << "\"";
+}
+
+void RavletTest::FillIn(const std::string& address, const std::string& subject) {
+    if (!address.empty()) {
+        TypeInto(kAddress, address);
+    }
+    if (!subject.empty()) {
+        TypeInto(kSubject, subject);
+    }
+}
+
+MessageBoxView RavletTest::CreateAndExpectBox() {
+    PostClick(Control(kCreate));
+    MessageBoxView box = WaitForMessageBox(dialog_);
+    EXPECT_TRUE(box.window) << "作成 brought up no message box";
+    return box;
+}
+
+void RavletTest::CreateSuccessfully(const std::string& address) {
+    MessageBoxView box = CreateAndExpectBox();
+    ASSERT_EQ(box.text, address + " さんへのショートカットが作成されました");
+    ASSERT_EQ(box.caption, "完了");
+    AnswerMessageBox(box, IDOK);
+}
+
+void RavletTest::AddDestination(const std::string& folder) {
+    PostClick(Control(kNewDestination));
+    HWND browser = WaitForFolderBrowser(dialog_);
+    ASSERT_TRUE(browser) << "新しい保存先を指定 opened no folder browser";
+    ASSERT_TRUE(HighlightFolder(browser, folder));
+    ASSERT_TRUE(AcceptFolder(browser));
+    ASSERT_TRUE(PollUntil([&] {
+        const int selected = SelectedDestination();
+        const auto items = Destinations();
+        return selected >= 0 && selected < static_cast<int>(items.size()) &&
+               lstrcmpiA(items[selected].c_str(), folder.c_str()) == 0;
+    })) << folder
+        << " did not become the selected destination";
+}
+
+std::vector<std::string> RavletTest::Destinations() const {
+    return ComboItems(Control(kDestinations));
+}
+
+int RavletTest::SelectedDestination() const {
+    return ComboSelection(Control(kDestinations));
+}
+
+std::string RavletTest::Outbox() {
+    const std::string outbox = folder_ + "\\out";
+    CreateDirectoryA(outbox.c_str(), nullptr);
+    return outbox;
+}
+
+}  // namespace e2e

@@ -1,0 +1,40 @@
+// Owners of kernel handles: a process, a thread or a file opened by the driver is
+// closed on every path out of a test.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace e2e {
+
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) {
+            Reset(std::exchange(other.handle_, nullptr));
+        }
+        return *this;
+    }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    ~UniqueHandle() { Reset(); }
+
+    HANDLE Get() const { return handle_; }
+    // CreateFile reports failure as INVALID_HANDLE_VALUE, most other calls as null.
+    bool Valid() const { return handle_ != nullptr && handle_ != INVALID_HANDLE_VALUE; }
+    void Reset(HANDLE handle = nullptr) {
+        if (Valid()) {
+            CloseHandle(handle_);
+        }
+        handle_ = handle;
+    }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+}  // namespace e2e
