@@ -1,0 +1,516 @@
+// The resources of the built ravlet.exe, read back through the real resource API: the
+// icon order that shortcuts depend on, the pictures, the dialog templates, the strings
+// and the version record.
+#include <windows.h>
+
+#include <shellapi.h>
+#include <winver.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+
+namespace {
+
+// The test executable sits in BUILD\tests\wine, the program in BUILD.
+std::string BuiltProgramPath() {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    for (int level = 0; level < 3; ++level) {
+        folder.resize(folder.find_last_of('\\'));
+    }
+    return folder + "\\ravlet.exe";
+}
+
+class ProgramResources : public testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        programPath_ = new std::string(BuiltProgramPath());
+        module_ = LoadLibraryExA(programPath_->c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    }
+    static void TearDownTestSuite() {
+        if (module_ != nullptr) {
+            FreeLibrary(module_);
+        }
+        delete programPath_;
+    }
+    void SetUp() override {
+        ASSERT_NE(module_, nullptr) << "cannot load " << *programPath_ << ": build target ravlet";
+    }
+
+    static HMODULE module_;
+    static std::string* programPath_;
+};
+HMODULE ProgramResources::module_ = nullptr;
+std::string* ProgramResources::programPath_ = nullptr;
+
+// --- Icons and bitmaps -----------------------------------------------------------------
+
+BOOL CALLBACK CollectResourceId(HMODULE, LPCSTR, LPSTR name, LONG_PTR ids) {
+    // Named resources would break the IconIndex count as well: record them as 0.
+    reinterpret_cast<std::vector<int>*>(ids)->push_back(
+        IS_INTRESOURCE(name) ? static_cast<int>(reinterpret_cast<ULONG_PTR>(name)) : 0);
+    return TRUE;
+}
+
+TEST_F(ProgramResources, HoldsExactlySixIconGroupsFromTheAppIconToTheCyanEnvelope) {
+    std::vector<int> ids;
+    EnumResourceNamesA(module_, MAKEINTRESOURCEA(14) /* RT_GROUP_ICON */, CollectResourceId,
+                       reinterpret_cast<LONG_PTR>(&ids));
+    const std::vector<int> expected = {IDR_MAINFRAME,     IDI_ENVELOPE_WHITE, IDI_ENVELOPE_RED,
+                                       IDI_ENVELOPE_BLUE, IDI_ENVELOPE_GREEN, IDI_ENVELOPE_CYAN};
+    EXPECT_EQ(ids, expected);
+}
+
+// GRPICONDIRENTRY as stored in an RT_GROUP_ICON resource: packed, 14 bytes.
+#pragma pack(push, 2)
+struct IconGroupEntry {
+    BYTE width, height, colourCount, reserved;
+    WORD planes, bitCount;
+    DWORD bytes;
+    WORD iconId;
+};
+#pragma pack(pop)
+
+TEST_F(ProgramResources, IconsAre16ColourAndTheAppIconAlsoComesIn16By16) {
+    struct Case {
+        int group;
+        std::vector<int> sizes;
+    };
+    const Case cases[] = {
+        {IDR_MAINFRAME, {32, 16}}, {IDI_ENVELOPE_WHITE, {32}}, {IDI_ENVELOPE_RED, {32}},
+        {IDI_ENVELOPE_BLUE, {32}}, {IDI_ENVELOPE_GREEN, {32}}, {IDI_ENVELOPE_CYAN, {32}},
+    };
+    for (const Case& c : cases) {
+        HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(c.group), MAKEINTRESOURCEA(14));
+        ASSERT_NE(found, nullptr) << c.group;
+        const BYTE* group = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
+        WORD count = 0;
+        std::memcpy(&count, group + 4, sizeof count);
+        ASSERT_EQ(count, c.sizes.size()) << c.group;
+        for (WORD i = 0; i < count; ++i) {
+            IconGroupEntry entry;
+            std::memcpy(&entry, group + 6 + i * sizeof entry, sizeof entry);
+            EXPECT_EQ(entry.width, c.sizes[i]) << c.group;
+            EXPECT_EQ(entry.height, c.sizes[i]) << c.group;
+            EXPECT_EQ(entry.colourCount, 16) << c.group;
+            EXPECT_EQ(entry.bitCount, 4) << c.group;
+        }
+    }
+}
+
+struct Pixels {
+    int width = 0;
+    int height = 0;
+    std::vector<DWORD> rgb;  // top-down rows, 0x00RRGGBB
+
+    DWORD At(int x, int y) const { return rgb[y * width + x] & 0xFFFFFF; }
+};
+
+Pixels ReadPixels(HBITMAP bitmap) {
+    BITMAP info = {};
+    GetObjectA(bitmap, sizeof info, &info);
+    Pixels pixels;
+    pixels.width = info.bmWidth;
+    pixels.height = info.bmHeight;
+    pixels.rgb.resize(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+    BITMAPINFO format = {};
+    format.bmiHeader.biSize = sizeof format.bmiHeader;
+    format.bmiHeader.biWidth = info.bmWidth;
+    format.bmiHeader.biHeight = -info.bmHeight;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    HDC screen = GetDC(nullptr);
+    GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.rgb.data(), &format, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+constexpr DWORD kWhite = 0xFFFFFF, kRed = 0xFF0000, kBlue = 0x0000FF, kGreen = 0x00FF00,
+                kCyan = 0x00FFFF, kSilver = 0xC0C0C0, kBlack = 0x000000;
+
+TEST_F(ProgramResources, ShellCountsSixIconsAndIconIndexPicksTheEnvelopeOfThatColour) {
+    EXPECT_EQ(ExtractIconExA(programPath_->c_str(), -1, nullptr, nullptr, 0), 6u);
+
+    // IconIndex=N of a shortcut: 0 is the program's own white envelope, 1 to 5 the choices.
+    const DWORD paperOfIndex[] = {kWhite, kWhite, kRed, kBlue, kGreen, kCyan};
+    for (int index = 0; index < 6; ++index) {
+        HICON icon = nullptr;
+        ASSERT_EQ(ExtractIconExA(programPath_->c_str(), index, &icon, nullptr, 1), 1u) << index;
+        ICONINFO parts = {};
+        ASSERT_TRUE(GetIconInfo(icon, &parts)) << index;
+        const Pixels colour = ReadPixels(parts.hbmColor);
+        const Pixels mask = ReadPixels(parts.hbmMask);
+        ASSERT_EQ(colour.width, 32) << index;
+        ASSERT_EQ(colour.height, 32) << index;
+        EXPECT_EQ(colour.At(5, 14), paperOfIndex[index]) << "envelope paper, index " << index;
+        EXPECT_EQ(colour.At(1, 6), kBlack) << "envelope outline, index " << index;
+        EXPECT_EQ(mask.At(0, 0), kWhite) << "transparent corner, index " << index;
+        EXPECT_EQ(mask.At(5, 14), kBlack) << "opaque envelope, index " << index;
+        DeleteObject(parts.hbmColor);
+        DeleteObject(parts.hbmMask);
+        DestroyIcon(icon);
+    }
+}
+
+TEST_F(ProgramResources, ButtonPicturesAre32By18OnTheirEnvelopeColour) {
+    struct Case {
+        int id;
+        DWORD paper;
+    };
+    const Case cases[] = {
+        {IDB_ENVELOPE_WHITE, kWhite}, {IDB_ENVELOPE_RED, kRed},   {IDB_ENVELOPE_BLUE, kBlue},
+        {IDB_ENVELOPE_GREEN, kGreen}, {IDB_ENVELOPE_CYAN, kCyan}, {IDB_STANDARD, kSilver},
+    };
+    for (const Case& c : cases) {
+        HBITMAP bitmap = LoadBitmapA(module_, MAKEINTRESOURCEA(c.id));
+        ASSERT_NE(bitmap, nullptr) << c.id;
+        const Pixels pixels = ReadPixels(bitmap);
+        EXPECT_EQ(pixels.width, 32) << c.id;
+        EXPECT_EQ(pixels.height, 18) << c.id;
+        EXPECT_EQ(pixels.At(2, 15), c.paper) << c.id;
+        DeleteObject(bitmap);
+    }
+}
+
+TEST_F(ProgramResources, StandardPictureCarriesARedStamp) {
+    HBITMAP bitmap = LoadBitmapA(module_, MAKEINTRESOURCEA(IDB_STANDARD));
+    ASSERT_NE(bitmap, nullptr);
+    EXPECT_EQ(ReadPixels(bitmap).At(28, 5), kRed);
+    DeleteObject(bitmap);
+}
+
+// --- Dialog templates ------------------------------------------------------------------
+
+// A class, menu or text field of a template: a string, or an ordinal.
+struct NameOrOrdinal {
+    std::wstring name;
+    int ordinal = -1;
+};
+
+struct DialogItem {
+    DWORD style = 0, exStyle = 0;
+    short x = 0, y = 0, cx = 0, cy = 0;
+    int id = 0;
+    NameOrOrdinal windowClass, text;
+};
+
+struct DialogTemplate {
+    bool extended = false;
+    DWORD style = 0, exStyle = 0;
+    short x = 0, y = 0, cx = 0, cy = 0;
+    NameOrOrdinal menu, windowClass;
+    std::wstring caption;
+    WORD pointSize = 0, weight = 0;
+    BYTE italic = 0, charset = 0;
+    std::wstring face;
+    std::vector<DialogItem> items;
+};
+
+// Reads the packed, WORD-aligned fields of a DLGTEMPLATE or DLGTEMPLATEEX.
+class TemplateReader {
+public:
+    explicit TemplateReader(const BYTE* data) : start_(data), at_(data) {}
+
+    template <typename T>
+    T Read() {
+        T value;
+        std::memcpy(&value, at_, sizeof value);
+        at_ += sizeof value;
+        return value;
+    }
+    std::wstring ReadString() {
+        std::wstring text;
+        for (WCHAR ch = Read<WCHAR>(); ch != 0; ch = Read<WCHAR>()) {
+            text += ch;
+        }
+        return text;
+    }
+    NameOrOrdinal ReadNameOrOrdinal() {
+        NameOrOrdinal field;
+        const WORD first = Read<WORD>();
+        if (first == 0xFFFF) {
+            field.ordinal = Read<WORD>();
+        } else if (first != 0) {
+            at_ -= sizeof first;
+            field.name = ReadString();
+        }
+        return field;
+    }
+    void AlignToDword() {
+        while ((at_ - start_) % 4 != 0) {
+            ++at_;
+        }
+    }
+    void Skip(size_t bytes) { at_ += bytes; }
+
+private:
+    const BYTE* start_;
+    const BYTE* at_;
+};
+
+DialogTemplate ParseDialogTemplate(const BYTE* data) {
+    TemplateReader in(data);
+    DialogTemplate dialog;
+    WORD count = 0;
+    if (reinterpret_cast<const WORD*>(data)[1] == 0xFFFF) {
+        dialog.extended = true;
+        in.Read<WORD>();   // version
+        in.Read<WORD>();   // signature
+        in.Read<DWORD>();  // help id
+        dialog.exStyle = in.Read<DWORD>();
+        dialog.style = in.Read<DWORD>();
+    } else {
+        dialog.style = in.Read<DWORD>();
+        dialog.exStyle = in.Read<DWORD>();
+    }
+    count = in.Read<WORD>();
+    dialog.x = in.Read<short>();
+    dialog.y = in.Read<short>();
+    dialog.cx = in.Read<short>();
+    dialog.cy = in.Read<short>();
+    dialog.menu = in.ReadNameOrOrdinal();
+    dialog.windowClass = in.ReadNameOrOrdinal();
+    dialog.caption = in.ReadString();
+    if (dialog.style & DS_SETFONT) {
+        dialog.pointSize = in.Read<WORD>();
+        if (dialog.extended) {
+            dialog.weight = in.Read<WORD>();
+            dialog.italic = in.Read<BYTE>();
+            dialog.charset = in.Read<BYTE>();
+        }
+        dialog.face = in.ReadString();
+    }
+    for (WORD i = 0; i < count; ++i) {
+        in.AlignToDword();
+        DialogItem item;
+        if (dialog.extended) {
+            in.Read<DWORD>();  // help id
+            item.exStyle = in.Read<DWORD>();
+            item.style = in.Read<DWORD>();
+        } else {
+            item.style = in.Read<DWORD>();
+            item.exStyle = in.Read<DWORD>();
+        }
+        item.x = in.Read<short>();
+        item.y = in.Read<short>();
+        item.cx = in.Read<short>();
+        item.cy = in.Read<short>();
+        item.id = dialog.extended ? static_cast<int>(in.Read<DWORD>())
+                                  : static_cast<short>(in.Read<WORD>());
+        item.windowClass = in.ReadNameOrOrdinal();
+        item.text = in.ReadNameOrOrdinal();
+        in.Skip(in.Read<WORD>());  // creation data
+        dialog.items.push_back(item);
+    }
+    return dialog;
+}
+
+// The predefined classes may be named or given by their ordinal: compare by name.
+std::wstring ClassName(const NameOrOrdinal& windowClass) {
+    switch (windowClass.ordinal) {
+        case 0x80:
+            return L"BUTTON";
+        case 0x81:
+            return L"EDIT";
+        case 0x82:
+            return L"STATIC";
+        case 0x85:
+            return L"COMBOBOX";
+        case -1: {
+            std::wstring upper = windowClass.name;
+            CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+            return upper;
+        }
+        default:
+            return L"#" + std::to_wstring(windowClass.ordinal);
+    }
+}
+
+struct ExpectedItem {
+    int id;
+    const wchar_t* windowClass;
+    const wchar_t* text;  // nullptr: the icon ordinal textOrdinal
+    short x, y, cx, cy;
+    DWORD style;
+    int textOrdinal = -1;
+};
+
+class DialogTemplates : public ProgramResources {
+protected:
+    DialogTemplate Load(int id) {
+        HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
+        EXPECT_NE(found, nullptr) << "dialog " << id;
+        if (found == nullptr) {
+            return {};
+        }
+        return ParseDialogTemplate(
+            static_cast<const BYTE*>(LockResource(LoadResource(module_, found))));
+    }
+
+    static void ExpectItems(const DialogTemplate& dialog,
+                            const std::vector<ExpectedItem>& expected) {
+        ASSERT_EQ(dialog.items.size(), expected.size());
+        for (size_t i = 0; i < expected.size(); ++i) {
+            const DialogItem& item = dialog.items[i];
+            const ExpectedItem& want = expected[i];
+            SCOPED_TRACE(testing::Message() << "item " << i << " (id " << want.id << ")");
+            EXPECT_EQ(item.id, want.id);
+            EXPECT_EQ(ClassName(item.windowClass), want.windowClass);
+            if (want.text != nullptr) {
+                EXPECT_TRUE(item.text.name == want.text);
+                EXPECT_EQ(item.text.ordinal, -1);
+            } else {
+                EXPECT_EQ(item.text.ordinal, want.textOrdinal);
+            }
+            EXPECT_EQ(item.x, want.x);
+            EXPECT_EQ(item.y, want.y);
+            EXPECT_EQ(item.cx, want.cx);
+            EXPECT_EQ(item.cy, want.cy);
+            EXPECT_EQ(item.style, want.style) << std::hex << item.style;
+            EXPECT_EQ(item.exStyle, 0u);
+        }
+    }
+
+    static void ExpectFrame(const DialogTemplate& dialog, DWORD style, DWORD exStyle,
+                            const wchar_t* caption, short cx, short cy) {
+        EXPECT_EQ(dialog.style, style) << std::hex << dialog.style;
+        EXPECT_EQ(dialog.exStyle, exStyle) << std::hex << dialog.exStyle;
+        EXPECT_TRUE(dialog.caption == caption);
+        EXPECT_EQ(dialog.x, 0);
+        EXPECT_EQ(dialog.y, 0);
+        EXPECT_EQ(dialog.cx, cx);
+        EXPECT_EQ(dialog.cy, cy);
+        EXPECT_EQ(dialog.menu.name, L"");
+        EXPECT_EQ(dialog.menu.ordinal, -1);
+        EXPECT_EQ(dialog.windowClass.name, L"");
+        EXPECT_EQ(dialog.pointSize, 9);
+        EXPECT_TRUE(dialog.face == L"ＭＳ Ｐゴシック");
+    }
+};
+
+TEST_F(DialogTemplates, MainDialogIsAnExtendedTemplateWithItsControlsInTabOrder) {
+    const DialogTemplate dialog = Load(IDD_MAIN);
+    EXPECT_TRUE(dialog.extended);
+    ExpectFrame(dialog, 0x90C800C0, 0x00040000, L"mailtoショートカット作成", 246, 169);
+    EXPECT_EQ(dialog.italic, 0);
+    const DWORD label = 0x50020000, edit = 0x50810080, button = 0x50010000;
+    ExpectItems(dialog,
+                {
+                    {-1, L"STATIC", L"宛先のメールアドレスを入れて下さい", 6, 9, 107, 8, label},
+                    {IDC_ADDRESS, L"EDIT", L"", 12, 19, 84, 14, edit},
+                    {-1, L"STATIC", L"件名もショートカットに含めたければ入力して下さい", 6, 39, 148,
+                     8, label},
+                    {IDC_SUBJECT, L"EDIT", L"", 12, 49, 126, 14, edit},
+                    {-1, L"STATIC", L"ショートカットの名前を決めて下さい", 6, 81, 103, 8, label},
+                    {IDC_NAME, L"EDIT", L"", 15, 93, 120, 14, edit},
+                    {IDC_CHANGE_ICON, L"BUTTON", L"ｱｲｺﾝ変更", 138, 93, 40, 13, button},
+                    {-1, L"STATIC", L"ショートカットの保存先を選んで下さい", 9, 111, 110, 8, label},
+                    {IDC_FOLDER, L"COMBOBOX", L"", 15, 123, 213, 138, 0x50010043},
+                    {IDC_NEW_FOLDER, L"BUTTON", L"新しい保存先を指定", 162, 138, 66, 15, button},
+                    {IDOK, L"BUTTON", L"作成", 192, 6, 50, 14, 0x50010001},
+                    {IDCANCEL, L"BUTTON", L"ﾌﾟﾛｸﾞﾗﾑ終了", 192, 24, 50, 14, button},
+                    {IDC_ICON_PREVIEW, L"STATIC", L"", 180, 93, 18, 12, 0x5000000E},
+                });
+}
+
+TEST_F(DialogTemplates, AboutBoxShowsTheAppIconNameAndNoticeAndIsHiddenUntilCentred) {
+    const DialogTemplate dialog = Load(IDD_ABOUTBOX);
+    EXPECT_FALSE(dialog.extended);
+    ExpectFrame(dialog, 0x80C800C0, 0, L"ravlet", 235, 55);
+    ASSERT_EQ(dialog.items.size(), 4u);
+    EXPECT_FALSE(dialog.items[2].text.name.empty()) << "the maker's notice";
+    const std::wstring notice = dialog.items[2].text.name;
+    ExpectItems(dialog, {
+                            {-1, L"STATIC", nullptr, 11, 17, 20, 20, 0x50000003, IDR_MAINFRAME},
+                            {-1, L"STATIC", L"ravlet Version 1.0", 40, 10, 119, 8, 0x50020080},
+                            {-1, L"STATIC", notice.c_str(), 40, 25, 164, 8, 0x50020000},
+                            {IDOK, L"BUTTON", L"OK", 178, 7, 50, 14, 0x50030001},
+                        });
+}
+
+TEST_F(DialogTemplates, IconPickerIsACaptionlessColumnOfSixPictureButtons) {
+    const DialogTemplate dialog = Load(IDD_ICONPICK);
+    EXPECT_FALSE(dialog.extended);
+    ExpectFrame(dialog, 0x800000C0, 0, L"", 35, 89);
+    const DWORD picture = 0x50010080;
+    ExpectItems(dialog, {
+                            {IDC_PICK_STANDARD, L"BUTTON", L"", 0, 0, 33, 14, picture},
+                            {IDC_PICK_WHITE, L"BUTTON", L"", 0, 15, 33, 14, picture},
+                            {IDC_PICK_RED, L"BUTTON", L"", 0, 31, 33, 14, picture},
+                            {IDC_PICK_BLUE, L"BUTTON", L"", 0, 45, 33, 14, picture},
+                            {IDC_PICK_GREEN, L"BUTTON", L"", 0, 61, 33, 14, picture},
+                            {IDC_PICK_CYAN, L"BUTTON", L"", 0, 75, 33, 14, picture},
+                        });
+}
+
+// --- Strings and version record ----------------------------------------------------------
+
+TEST_F(ProgramResources, StringsLoadAsShiftJisByteForByte) {
+    ASSERT_EQ(GetACP(), 932u);
+    struct Case {
+        UINT id;
+        const char* text;
+    };
+    const Case cases[] = {
+        {IDS_ABOUTBOX, "ravlet のﾊﾞｰｼﾞｮﾝ情報(&A)..."},
+        {IDS_FILE_ERROR_DISK_FULL, "%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。"},
+        {IDS_HELP_FAILED, "ﾍﾙﾌﾟの起動に失敗しました。"},
+    };
+    for (const Case& c : cases) {
+        char loaded[256] = {};
+        const int length = LoadStringA(module_, c.id, loaded, sizeof loaded);
+        EXPECT_EQ(length, static_cast<int>(std::strlen(c.text))) << c.id;
+        EXPECT_STREQ(loaded, c.text) << c.id;
+    }
+}
+
+TEST_F(ProgramResources, VersionRecordNamesRavlet1_0_0_1628InJapanese) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(programPath_->c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<BYTE> record(size);
+    ASSERT_TRUE(GetFileVersionInfoA(programPath_->c_str(), 0, size, record.data()));
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionLS, 1628u);
+    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwProductVersionLS, 1628u);
+    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
+
+    WORD* translation = nullptr;
+    ASSERT_TRUE(VerQueryValueA(record.data(), "\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
+    ASSERT_GE(length, 4u);
+    EXPECT_EQ(translation[0], 0x0411);
+    EXPECT_EQ(translation[1], 932);
+
+    struct Case {
+        const char* key;
+        const char* value;
+    };
+    const Case cases[] = {
+        {"FileDescription", "ravlet"}, {"InternalName", "ravlet"},
+        {"ProductName", "ravlet"},     {"OriginalFilename", "ravlet.EXE"},
+        {"FileVersion", "1.0.0.1628"}, {"ProductVersion", "1.0.0.1628"},
+    };
+    for (const Case& c : cases) {
+        const std::string key = std::string("\\StringFileInfo\\041103a4\\") + c.key;
+        char* value = nullptr;
+        ASSERT_TRUE(
+            VerQueryValueA(record.data(), key.c_str(), reinterpret_cast<void**>(&value), &length))
+            << c.key;
+        EXPECT_STREQ(value, c.value) << c.key;
+    }
+}
+
+}  // namespace
