@@ -11,8 +11,9 @@
 #include "destinations/profile_section.h"
 
 // Behaves like an unsorted drop-down combo box, as measured on the real control:
-// an index outside the list clears the selection, and inserting or deleting an item
-// before the selected one moves the selection with its item.
+// selecting -1 clears the selection, any other index outside the list leaves it as it
+// was, and inserting or deleting an item before the selected one moves the selection
+// with its item; deleting the selected item leaves nothing selected.
 class FakeDropDownList : public DestinationView {
 public:
     void AddItem(const std::string& label) override { items.push_back(label); }
@@ -41,7 +42,11 @@ public:
         }
     }
     int ItemCount() override { return static_cast<int>(items.size()); }
-    void Select(int index) override { selected = index >= 0 && index < ItemCount() ? index : -1; }
+    void Select(int index) override {
+        if (index == -1 || (index >= 0 && index < ItemCount())) {
+            selected = index;
+        }
+    }
     int Selection() override { return selected; }
 
     std::vector<std::string> items;

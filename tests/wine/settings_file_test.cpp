@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "destinations/combo_box_destination_view.h"
@@ -13,6 +14,7 @@
 namespace {
 
 const char kSection[] = "COMBO_BOX";
+const char kKeptSettings[] = "[COMBO_BOX]\r\nMENU_000=D:\\kept\r\nSELECT=3\r\n";
 
 std::vector<WellKnownFolder> WellKnown(int n) {
     std::vector<WellKnownFolder> folders;
@@ -184,21 +186,50 @@ TEST_F(SettingsFileTest, ASettingsFileInAMissingFolderLosesTheChangesSilently) {
     EXPECT_EQ(GetFileAttributesA((folder / "missing").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST_F(SettingsFileTest, AReadOnlySettingsFileLosesTheChangesSilently) {
-    const std::string before = "[COMBO_BOX]\r\nMENU_000=D:\\kept\r\nSELECT=3\r\n";
-    ASSERT_TRUE(WriteFileBytes(ini, before));
-    ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+// Runs a program that adds a folder and saves while the settings file cannot be
+// written, then checks that the file and the next run are as before.
+void ExpectChangesLostSilently(const std::string& ini, const std::function<void()>& blockWrites,
+                               const std::function<void()>& unblockWrites) {
     {
         ProgramRun run(ini, 3);
-        EXPECT_EQ(run.list().path(3), "D:\\kept");
+        ASSERT_EQ(run.list().path(3), "D:\\kept");
         run.list().Add("D:\\new");
+        blockWrites();
         run.Save();
+        unblockWrites();
     }
-    FlushProfileCache();
-    EXPECT_EQ(ReadFileBytes(ini), before);
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+    EXPECT_EQ(ReadFileBytes(ini), kKeptSettings);
     ProgramRun later(ini, 3);
     EXPECT_EQ(later.list().count(), 4);
     EXPECT_EQ(later.list().path(3), "D:\\kept");
+    EXPECT_EQ(later.view().Selection(), 3);
+}
+
+TEST_F(SettingsFileTest, ASettingsFileHeldOpenByAnotherProgramLosesTheChangesSilently) {
+    ASSERT_TRUE(WriteFileBytes(ini, kKeptSettings));
+    HANDLE held = INVALID_HANDLE_VALUE;
+    ExpectChangesLostSilently(
+        ini,
+        [&] {
+            held = CreateFileA(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+            ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        },
+        [&] { CloseHandle(held); });
+}
+
+TEST_F(SettingsFileTest, AReadOnlySettingsFileLosesTheChangesSilently) {
+    ASSERT_TRUE(WriteFileBytes(ini, kKeptSettings));
+    ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
+    const HANDLE probe = CreateFileA(ini.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (probe != INVALID_HANDLE_VALUE) {
+        CloseHandle(probe);
+        GTEST_SKIP() << "read-only files are writable here (Wine run by root)";
+    }
+    ExpectChangesLostSilently(
+        ini, [] {}, [] {});
 }
 
 TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKey) {
