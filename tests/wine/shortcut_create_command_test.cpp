@@ -1,0 +1,111 @@
+// The Create command against the real file system, with a stand-in for the dialog.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "shortcut/create_command.h"
+#include "shortcut/win32_shortcut_store.h"
+#include "tests/native/shortcut_fakes.h"
+#include "tests/wine/shortcut_scratch_folder.h"
+
+namespace {
+
+const char kCannotCreate[] = "作成出来ません";
+const char kOverwrite[] = "上書きしますか？";
+const char kAborted[] = "中断されました";
+
+class CreateCommandOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(folder.created());
+        form.texts[FormControl::Address] = "taro@example.jp";
+        form.texts[FormControl::Name] = "taro";
+    }
+    void Run() { RunCreateCommand(form, store, folder.path(), "C:\\ravlet\\ravlet.exe"); }
+    std::vector<std::string> Captions() const {
+        std::vector<std::string> captions;
+        for (const ShownMessage& message : form.messages) {
+            captions.push_back(message.caption);
+        }
+        return captions;
+    }
+
+    ScratchFolder folder{"D:\\", "create-command-test"};
+    Win32ShortcutStore store;
+    Events events;
+    FakeForm form{events};
+};
+
+TEST_F(CreateCommandOnDisk, WritesTheShortcutAndReportsIt) {
+    Run();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{"完了"}));
+    EXPECT_EQ(ReadWholeFile(folder / "taro.url"),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
+}
+
+TEST_F(CreateCommandOnDisk, DeviceNamesAndBadCharactersBringUpTheRetryBox) {
+    struct Case {
+        const char* name;
+        std::deque<int> answers;
+        std::vector<std::string> captions;
+    };
+    const int yes = message_box::kYes, retry = message_box::kRetry, cancel = message_box::kCancel;
+    // A search finds a device under any folder, so the overwrite question comes first.
+    const Case cases[] = {
+        {"NUL", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
+        {"COM1", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
+        {"AUX", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
+        {"CON", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
+        {"a|b", {retry, cancel}, {kCannotCreate, kCannotCreate, kAborted}},
+    };
+    for (const Case& c : cases) {
+        form.messages.clear();
+        form.texts[FormControl::Name] = c.name;
+        form.answers = c.answers;
+        Run();
+        EXPECT_EQ(Captions(), c.captions) << c.name;
+        const std::string fullPath = folder / c.name + ".url";
+        for (const ShownMessage& message : form.messages) {
+            if (message.caption == kCannotCreate) {
+                EXPECT_NE(message.text.find("\n\n" + fullPath), std::string::npos) << c.name;
+            }
+        }
+    }
+    EXPECT_EQ(EntriesIn(folder.path()), 0);
+}
+
+TEST_F(CreateCommandOnDisk, WildcardNameMatchingAFileAsksBeforeOpening) {
+    Run();  // taro.url
+    form.messages.clear();
+    form.texts[FormControl::Address] = "taro@example.jp";
+    form.texts[FormControl::Name] = "t?ro";
+    form.answers = {message_box::kYes, message_box::kCancel};
+    Run();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{kOverwrite, kCannotCreate, kAborted}));
+}
+
+TEST_F(CreateCommandOnDisk, FolderOfTheSameNameIsAskedAboutAndThenCannotBeOpened) {
+    ASSERT_TRUE(CreateDirectoryA((folder / "taro.url").c_str(), nullptr));
+    form.answers = {message_box::kYes, message_box::kCancel};
+    Run();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{kOverwrite, kCannotCreate, kAborted}));
+}
+
+TEST_F(CreateCommandOnDisk, ExistingShortcutIsReplacedAfterYes) {
+    form.texts[FormControl::Subject] = "first";
+    Run();
+    form.messages.clear();
+    form.texts[FormControl::Address] = "taro@example.jp";
+    form.texts[FormControl::Name] = "taro";
+    form.answers = {message_box::kYes};
+    Run();
+    EXPECT_EQ(Captions(), (std::vector<std::string>{kOverwrite, "完了"}));
+    EXPECT_EQ(ReadWholeFile(folder / "taro.url"),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
+}
+
+}  // namespace

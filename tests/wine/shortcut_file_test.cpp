@@ -1,0 +1,179 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shortcut/file_error.h"
+#include "shortcut/shortcut_file.h"
+#include "shortcut/win32_shortcut_file.h"
+#include "shortcut/win32_shortcut_store.h"
+#include "tests/wine/shortcut_scratch_folder.h"
+
+namespace {
+
+const std::string kIconFile = "C:\\Program Files\\ravlet\\ravlet.exe";
+
+class ShortcutFileOnDisk : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.created()) << folder.path(); }
+
+    // Size on disk as another program sees it right now.
+    static LONGLONG SizeSeenByReader(const std::string& path) {
+        const HANDLE reader =
+            CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (reader == INVALID_HANDLE_VALUE) {
+            return -1;
+        }
+        LARGE_INTEGER size;
+        const BOOL ok = GetFileSizeEx(reader, &size);
+        CloseHandle(reader);
+        return ok ? size.QuadPart : -1;
+    }
+
+    ScratchFolder folder{"D:\\", "shortcut-file-test"};
+    Win32ShortcutStore store;
+};
+
+TEST_F(ShortcutFileOnDisk, LinesEndInCarriageReturnAndLineFeed) {
+    const std::string path = BuildShortcutPath(folder.path(), "taro");
+    auto file = store.Open(path);
+    ASSERT_TRUE(file);
+    WriteMailtoShortcut(*file, "taro@example.jp", "見積 & 納期?", 3, kIconFile);
+    file->Close();
+    EXPECT_EQ(ReadWholeFile(path),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject=見積 & 納期?\r\n"
+              "IconFile=C:\\Program Files\\ravlet\\ravlet.exe\r\nIconIndex=3\r\n");
+}
+
+TEST_F(ShortcutFileOnDisk, FolderEndingInATrailByteOf0x5C) {
+    ScratchFolder japanese(folder.path(), "\\ソフト表");
+    ASSERT_TRUE(japanese.created()) << "Wine could not create a Japanese folder name";
+    const std::string path = BuildShortcutPath(japanese.path(), "ソ");
+    auto file = store.Open(path);
+    ASSERT_TRUE(file) << path;
+    WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+    file->Close();
+    EXPECT_EQ(ReadWholeFile(japanese / "ソ.url"), "[InternetShortcut]\r\nURL=mailto:a@b.c\r\n");
+}
+
+TEST_F(ShortcutFileOnDisk, LongerExistingFileIsTruncated) {
+    const std::string path = folder / "old.url";
+    {
+        auto old = store.Open(path);
+        ASSERT_TRUE(old);
+        old->WriteString(std::string(10000, 'z'));
+        old->Close();
+    }
+    auto file = store.Open(path);
+    ASSERT_TRUE(file);
+    WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+    file->Close();
+    EXPECT_EQ(ReadWholeFile(path), "[InternetShortcut]\r\nURL=mailto:a@b.c\r\n");
+}
+
+TEST_F(ShortcutFileOnDisk, ShortBodyReachesTheDiskAtClose) {
+    const std::string path = folder / "short.url";
+    auto file = store.Open(path);
+    ASSERT_TRUE(file);
+    WriteMailtoShortcut(*file, "a@b.c", std::string(3000, 's'), 1, kIconFile);
+    EXPECT_EQ(SizeSeenByReader(path), 0);
+    file->Close();
+    EXPECT_GT(SizeSeenByReader(path), 3000);
+}
+
+TEST_F(ShortcutFileOnDisk, LongBodyIsWrittenInBlocksOf4096Bytes) {
+    const std::string path = folder / "long.url";
+    auto file = store.Open(path);
+    ASSERT_TRUE(file);
+    const std::string subject(10000, 's');
+    WriteMailtoShortcut(*file, "a@b.c", subject, 0, kIconFile);
+    EXPECT_EQ(SizeSeenByReader(path), 8192);
+    file->Close();
+    EXPECT_EQ(ReadWholeFile(path),
+              "[InternetShortcut]\r\nURL=mailto:a@b.c?Subject=" + subject + "\r\n");
+}
+
+TEST_F(ShortcutFileOnDisk, WhileOpenOthersMayReadButNotWrite) {
+    const std::string path = folder / "shared.url";
+    auto file = store.Open(path);
+    ASSERT_TRUE(file);
+
+    const HANDLE writer =
+        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const DWORD writerError = GetLastError();
+    EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(writerError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+    if (writer != INVALID_HANDLE_VALUE) {
+        CloseHandle(writer);
+    }
+
+    const HANDLE reader =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(reader, INVALID_HANDLE_VALUE);
+    if (reader != INVALID_HANDLE_VALUE) {
+        CloseHandle(reader);
+    }
+    file->Close();
+}
+
+TEST_F(ShortcutFileOnDisk, FileLeftOpenIsStillSavedWhenDestroyed) {
+    const std::string path = folder / "forgotten.url";
+    {
+        auto file = store.Open(path);
+        ASSERT_TRUE(file);
+        WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+    }
+    EXPECT_EQ(ReadWholeFile(path), "[InternetShortcut]\r\nURL=mailto:a@b.c\r\n");
+}
+
+TEST_F(ShortcutFileOnDisk, DiscardDeletesTheFile) {
+    const std::string path = folder / "discarded.url";
+    auto file = store.Open(path);
+    ASSERT_TRUE(file);
+    WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+    file->Discard();
+    EXPECT_FALSE(FileExists(path));
+}
+
+TEST_F(ShortcutFileOnDisk, NamesThatAreNoFileCannotBeOpened) {
+    // Devices open without error but would swallow the shortcut; the others fail.
+    const char* const names[] = {"NUL.url", "COM1.url", "AUX.url", "CON.url",
+                                 "a|b.url", "a?b.url",  "a*b.url"};
+    for (const char* name : names) {
+        EXPECT_FALSE(store.Open(folder / name)) << name;
+    }
+    // A device name always "exists"; what matters is that no file was left behind.
+    EXPECT_EQ(EntriesIn(folder.path()), 0);
+}
+
+TEST_F(ShortcutFileOnDisk, FolderOfTheShortcutsNameCannotBeOpened) {
+    const std::string path = folder / "taken.url";
+    ASSERT_TRUE(CreateDirectoryA(path.c_str(), nullptr));
+    EXPECT_TRUE(store.Exists(path));
+    EXPECT_FALSE(store.Open(path));
+}
+
+TEST_F(ShortcutFileOnDisk, ExistenceTestTreatsQuestionMarkAndAsteriskAsWildcards) {
+    {
+        auto file = store.Open(folder / "a1.url");
+        ASSERT_TRUE(file);
+        file->Close();
+    }
+    struct Case {
+        const char* name;
+        bool exists;
+    };
+    const Case cases[] = {
+        {"a1.url", true},  {"a?.url", true},  {"*.url", true},  {"a*", true},
+        {"a2.url", false}, {"b?.url", false}, {"?.url", false}, {"a1", false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(store.Exists(folder / c.name), c.exists) << c.name;
+    }
+}
+
+}  // namespace
