@@ -212,11 +212,12 @@ GLYPH_JUN = [
 
 
 def standard_button():
+    """The word and its stamp fill the 28 x 14 pixels that a picture button leaves visible."""
     canvas = Canvas(32, 18, SILVER)
     ink = {"#": BLACK}
     canvas.pattern(2, 3, GLYPH_HYOU, ink)
     canvas.pattern(15, 3, GLYPH_JUN, ink)
-    draw_stamp(canvas, 26, 2, 5, 6, SILVER)
+    draw_stamp(canvas, 25, 2, 5, 6, SILVER)
     return canvas
 
 
