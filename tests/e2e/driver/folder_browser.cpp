@@ -73,10 +73,18 @@ bool HighlightFolder(HWND browser, const std::string& path) {
     if (!remotePath.Write(path.c_str(), path.size() + 1)) {
         return false;
     }
-    DWORD_PTR ignored = 0;
-    return SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE,
-                               reinterpret_cast<LPARAM>(remotePath.Address()), SMTO_ABORTIFHUNG,
-                               10000, &ignored) != 0;
+    // Wine's browser sometimes ignores the first request for a folder created just
+    // before it opened; asking again selects it. The status line, which the program
+    // fills with the highlighted folder's path, tells when it has arrived.
+    return PollUntil(
+        [&] {
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutA(browser, BFFM_SETSELECTIONA, TRUE,
+                                reinterpret_cast<LPARAM>(remotePath.Address()), SMTO_ABORTIFHUNG,
+                                10000, &ignored);
+            return PollUntil([&] { return BrowserStatusText(browser) == path; }, 1000);
+        },
+        10000);
 }
 
 std::string BrowserTitle(HWND browser) {

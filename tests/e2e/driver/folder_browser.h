@@ -10,7 +10,8 @@ namespace e2e {
 // Waits for a folder browser owned by owner (the dialog with the shell's tree view).
 HWND WaitForFolderBrowser(HWND owner);
 
-// Highlights path in the browser, as a click in its tree would. The path lives in the browser's
+// Highlights path in the browser, as a click in its tree would, and waits until the
+// status line shows it (true). The path lives in the browser's
 // process: BFFM_SETSELECTIONA carries a pointer that is not marshalled across processes.
 bool HighlightFolder(HWND browser, const std::string& path);
 

@@ -5,6 +5,7 @@
 #include "driver/folder_browser.h"
 #include "driver/keyboard.h"
 #include "driver/poll.h"
+#include "driver/screenshot.h"
 #include "driver/test_environment.h"
 #include "driver/window_lookup.h"
 
@@ -93,15 +94,24 @@ void RavletTest::AddDestination(const std::string& folder) {
     PostClick(Control(kNewDestination));
     HWND browser = WaitForFolderBrowser(dialog_);
     ASSERT_TRUE(browser) << "新しい保存先を指定 opened no folder browser";
-    ASSERT_TRUE(HighlightFolder(browser, folder));
+    // The program's browser callback shows the highlighted folder's path.
+    ASSERT_TRUE(HighlightFolder(browser, folder))
+        << "the status line shows \"" << BrowserStatusText(browser) << "\", not " << folder;
+    SaveScreenshot(browser, "folder-browser");
     ASSERT_TRUE(AcceptFolder(browser));
-    ASSERT_TRUE(PollUntil([&] {
-        const int selected = SelectedDestination();
+    const bool selected = PollUntil([&] {
+        const int at = SelectedDestination();
         const auto items = Destinations();
-        return selected >= 0 && selected < static_cast<int>(items.size()) &&
-               lstrcmpiA(items[selected].c_str(), folder.c_str()) == 0;
-    })) << folder
-        << " did not become the selected destination";
+        return at >= 0 && at < static_cast<int>(items.size()) && items[at] == folder;
+    });
+    if (!selected) {
+        std::string list;
+        for (const auto& item : Destinations()) {
+            list += "\n  " + item;
+        }
+        FAIL() << folder << " did not become the selected destination; selected "
+               << SelectedDestination() << " of:" << list;
+    }
 }
 
 std::vector<std::string> RavletTest::Destinations() const {

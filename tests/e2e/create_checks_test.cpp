@@ -1,0 +1,100 @@
+// The Create command refuses an incomplete form one fault at a time, in a fixed order
+// (address present, at most 200 bytes, with "@" and "."; a destination; a name), and
+// each refusal puts the focus where the fault is.
+#include "driver/keyboard.h"
+#include "driver/poll.h"
+#include "driver/ravlet_test.h"
+
+namespace e2e {
+namespace {
+
+class CreateChecks : public RavletTest {
+protected:
+    // Runs Create and expects exactly this warning, then the focus on control focusId.
+    void ExpectRefusal(const std::string& text, int focusId) {
+        MessageBoxView box = CreateAndExpectBox();
+        EXPECT_EQ(box.text, text);
+        EXPECT_EQ(box.caption, "確認");
+        EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+        AnswerMessageBox(box, IDOK);
+        EXPECT_TRUE(FocusSettlesOn(focusId)) << "after \"" << text << "\"";
+    }
+    // Nothing selected in the drop-down list: the user cannot get there by clicking,
+    // but the command must still refuse to write without a folder.
+    void SelectNoDestination() { SendMessageA(Control(kDestinations), CB_SETCURSEL, -1, 0); }
+    // The user empties the name field (which also stops suggestions).
+    void ClearName() {
+        ASSERT_TRUE(FocusControl(Control(kName)));
+        PressKey(VK_DELETE);
+        // Keys queue behind posted messages: see the deletion before clicking on.
+        ASSERT_TRUE(PollUntil([&] { return Text(kName).empty(); }));
+    }
+};
+
+const char kNoAddress[] = "メールアドレスが入力されていません";
+const char kTooLong[] =
+    "メールアドレスが長すぎます。\n一度に沢山指定している場合は少なくして下さい";
+const char kNotAnAddress[] = "宛先が有効なメールアドレスでは無いように思えます";
+const char kNoDestination[] = "保存先を指定して下さい";
+const char kNoName[] = "ショートカット名を指定して下さい";
+
+TEST_F(CreateChecks, EachFaultIsReportedInTurnWithTheFocusOnItsField) {
+    SelectNoDestination();
+    ClearName();
+    // Every later check would fail too: the first one speaks.
+    ExpectRefusal(kNoAddress, kAddress);
+
+    TypeInto(kAddress, std::string(201, 'x'));  // no "@", no "." either
+    ExpectRefusal(kTooLong, kAddress);
+
+    TypeInto(kAddress, "someone@example");
+    ExpectRefusal(kNotAnAddress, kAddress);
+    TypeInto(kAddress, "someone.example");
+    ExpectRefusal(kNotAnAddress, kAddress);
+
+    TypeInto(kAddress, "someone@example.com");
+    ExpectRefusal(kNoDestination, kDestinations);
+
+    AddDestination(Outbox());
+    ClearName();
+    ExpectRefusal(kNoName, kName);
+    EXPECT_EQ(Text(kAddress), "someone@example.com") << "a refusal must leave the form alone";
+}
+
+TEST_F(CreateChecks, AddressLengthCountsBytesSoDoubleByteCharactersCountTwice) {
+    SelectNoDestination();
+    std::string twoHundred;
+    for (int i = 0; i < 99; ++i) {
+        twoHundred += "あ";
+    }
+    twoHundred += "@.";  // 99 * 2 + 2 = 200 bytes: long enough, but not too long
+    TypeInto(kAddress, twoHundred);
+    ExpectRefusal(kNoDestination, kDestinations);
+
+    TypeInto(kAddress, twoHundred + "x");
+    ExpectRefusal(kTooLong, kAddress);
+}
+
+TEST_F(CreateChecks, SearchForTheAtSignLooksAtWholeCharacters) {
+    SelectNoDestination();
+    // The ideographic space is 0x81 0x40: its second byte is "@" but the character is not.
+    TypeInto(kAddress, "someone.example　");
+    ExpectRefusal(kNotAnAddress, kAddress);
+
+    TypeInto(kAddress, ".@");  // both characters, in any order, pass this check
+    ExpectRefusal(kNoDestination, kDestinations);
+}
+
+TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {
+    TypeInto(kSubject, "hello");
+    PressKey(VK_RETURN);
+    MessageBoxView box = WaitForMessageBox(Dialog());
+    EXPECT_EQ(box.text, kNoAddress);
+    AnswerMessageBox(box, IDOK);
+    EXPECT_TRUE(FocusSettlesOn(kAddress));
+    EXPECT_TRUE(program_->Running());
+    EXPECT_TRUE(IsWindowVisible(Dialog()));
+}
+
+}  // namespace
+}  // namespace e2e
