@@ -369,4 +369,31 @@ TEST(BrowseForFolder, StartsAtTheInitialFolderShowsItsPathAndReturnsIt) {
     EXPECT_EQ(path, initial);
 }
 
+TEST(BrowseForFolder, ShowsThePathOfTheFolderTheUserHighlightsAndReturnsIt) {
+    ScratchFolder scratch;
+    const std::string folder = scratch / "表示ソ";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    const Window owner = MakeOwner();
+    std::string status;
+    BrowserUser user(owner.get(), [&](HWND browser) {
+        const DWORD start = GetTickCount();
+        while (status != folder && GetTickCount() - start < 10000) {
+            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
+                         reinterpret_cast<LPARAM>(folder.c_str()));
+            Sleep(200);
+            status = WindowText(GetDlgItem(browser, kBrowserStatusId));
+        }
+        return IDOK;
+    });
+
+    std::string path = "unchanged";
+    const bool chosen = BrowseForFolder(owner.get(), path, nullptr, nullptr, kBrowserTitle);
+    user.Finish();
+
+    ASSERT_TRUE(user.seen());
+    EXPECT_EQ(status, folder);
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(path, folder);
+}
+
 }  // namespace
