@@ -1,0 +1,125 @@
+// A Create that goes through writes the shortcut's exact bytes, says so, and clears the
+// form for the next one; an existing file is replaced only when the user says Yes.
+#include <fstream>
+
+#include "driver/button.h"
+#include "driver/icon_picker.h"
+#include "driver/poll.h"
+#include "driver/ravlet_test.h"
+#include "driver/screenshot.h"
+#include "driver/test_environment.h"
+
+namespace e2e {
+namespace {
+
+using CreateSuccess = RavletTest;
+
+const char kAborted[] = "処理は中断されました。";
+
+TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    const int destination = SelectedDestination();
+    FillIn("someone@example.com", "会議 & 予定? a b");
+    ASSERT_EQ(Text(kName), "someone@example.com さんへ");
+
+    PostClick(Control(kCreate));
+    MessageBoxView done = WaitForMessageBox(Dialog());
+    SaveScreenshot(done.window, "completion-message");
+    EXPECT_EQ(done.text, "someone@example.com さんへのショートカットが作成されました");
+    EXPECT_EQ(done.caption, "完了");
+    EXPECT_EQ(done.buttons, std::vector<int>{IDOK});
+    AnswerMessageBox(done, IDOK);
+
+    const std::string path = outbox + "\\someone@example.com さんへ.url";
+    EXPECT_TRUE(PollUntil([&] { return ReadFileBytes(path).has_value(); }));
+    EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"),
+              "[InternetShortcut]\r\n"
+              "URL=mailto:someone@example.com?Subject=会議 & 予定? a b\r\n");
+
+    EXPECT_EQ(Text(kAddress), "");
+    EXPECT_EQ(Text(kSubject), "");
+    EXPECT_EQ(Text(kName), "");
+    EXPECT_TRUE(FocusSettlesOn(kAddress));
+    EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
+    EXPECT_EQ(SelectedDestination(), destination) << "the destination stays selected";
+
+    // Suggestions are on again, and without a subject line 2 has no "?".
+    TypeInto(kAddress, "a@b.c,d@e.f;g@h.i");
+    EXPECT_EQ(Text(kName), "a@b.c d@e.f g@h.i さんへ");
+    CreateSuccessfully("a@b.c,d@e.f;g@h.i");
+    EXPECT_EQ(ReadFileBytes(outbox + "\\a@b.c d@e.f g@h.i さんへ.url").value_or("(missing)"),
+              "[InternetShortcut]\r\nURL=mailto:a@b.c,d@e.f;g@h.i\r\n");
+}
+
+TEST_F(CreateSuccess, AfterAShortcutWithAnIconTheNextOneHasNoIconLines) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    TypeInto(kAddress, "first@example.com");
+    HWND picker = OpenIconPicker(Dialog());
+    ASSERT_TRUE(picker);
+    ASSERT_TRUE(PickIcon(picker, 4));
+    CreateSuccessfully("first@example.com");
+    EXPECT_EQ(ReadFileBytes(outbox + "\\first@example.com さんへ.url").value_or("(missing)"),
+              "[InternetShortcut]\r\nURL=mailto:first@example.com\r\n"
+              "IconFile=" +
+                  folder_ + "\\ravlet.exe\r\nIconIndex=4\r\n");
+    EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
+
+    TypeInto(kAddress, "second@example.com");
+    CreateSuccessfully("second@example.com");
+    EXPECT_EQ(ReadFileBytes(outbox + "\\second@example.com さんへ.url").value_or("(missing)"),
+              "[InternetShortcut]\r\nURL=mailto:second@example.com\r\n");
+}
+
+TEST_F(CreateSuccess, AnExistingFileIsReplacedOnlyAfterYes) {
+    const std::string outbox = Outbox();
+    const std::string path = outbox + "\\friend@example.com さんへ.url";
+    std::ofstream(path, std::ios::binary) << "old contents";
+    AddDestination(outbox);
+    FillIn("friend@example.com", "hello");
+
+    MessageBoxView question = CreateAndExpectBox();
+    SaveScreenshot(question.window, "overwrite-question");
+    EXPECT_EQ(question.text, "friend@example.com さんへ を上書きします\nよろしいですか？");
+    EXPECT_EQ(question.caption, "上書きしますか？");
+    EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));
+    AnswerMessageBox(question, IDNO);
+    MessageBoxView aborted = WaitForMessageBox(Dialog());
+    EXPECT_EQ(aborted.text, kAborted);
+    EXPECT_EQ(aborted.caption, "中断されました");
+    AnswerMessageBox(aborted, IDOK);
+    EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"), "old contents");
+    EXPECT_EQ(Text(kAddress), "friend@example.com");
+    EXPECT_EQ(Text(kSubject), "hello");
+    EXPECT_EQ(Text(kName), "friend@example.com さんへ");
+
+    AnswerMessageBox(CreateAndExpectBox(), IDYES);
+    MessageBoxView done = WaitForMessageBox(Dialog());
+    EXPECT_EQ(done.caption, "完了");
+    AnswerMessageBox(done, IDOK);
+    EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"),
+              "[InternetShortcut]\r\nURL=mailto:friend@example.com?Subject=hello\r\n");
+}
+
+TEST_F(CreateSuccess, AFolderInTheWayIsAskedAboutThenCannotBeOpened) {
+    const std::string outbox = Outbox();
+    const std::string path = outbox + "\\x@y.z さんへ.url";
+    CreateDirectoryA(path.c_str(), nullptr);
+    AddDestination(outbox);
+    TypeInto(kAddress, "x@y.z");
+    MessageBoxView question = CreateAndExpectBox();
+    EXPECT_EQ(question.caption, "上書きしますか？");
+    AnswerMessageBox(question, IDYES);
+    MessageBoxView retry = WaitForMessageBox(Dialog());
+    EXPECT_EQ(retry.caption, "作成出来ません");
+    AnswerMessageBox(retry, IDCANCEL);
+    MessageBoxView aborted = WaitForMessageBox(Dialog());
+    EXPECT_EQ(aborted.text, kAborted);
+    AnswerMessageBox(aborted, IDOK);
+    EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY,
+              static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+}
+
+}  // namespace
+}  // namespace e2e
