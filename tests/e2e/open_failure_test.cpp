@@ -1,0 +1,162 @@
+// When the shortcut file cannot be opened the user is offered Retry as often as they
+// like; when the disk fills up while it is written, one stop box names the file, no
+// completion is announced and nothing half-written stays behind.
+#include <string>
+
+#include "driver/button.h"
+#include "driver/poll.h"
+#include "driver/ravlet_test.h"
+#include "driver/screenshot.h"
+#include "driver/test_environment.h"
+#include "driver/unique_handle.h"
+
+namespace e2e {
+namespace {
+
+class OpenFailure : public RavletTest {
+protected:
+    // Expects the open-failure box for path (and gets a completion box out of the way).
+    MessageBoxView ExpectRetryBox(const std::string& path) {
+        MessageBoxView box = WaitForMessageBox(Dialog());
+        if (box.caption == "完了") {
+            AnswerMessageBox(box, IDOK);
+        }
+        EXPECT_EQ(
+            box.text,
+            "ファイルの作成が出来ませんでした。\n有効な名前で無いか共有違反が考えられます\n\n" +
+                path);
+        EXPECT_EQ(box.caption, "作成出来ません");
+        EXPECT_EQ(box.buttons, (std::vector<int>{IDRETRY, IDCANCEL}));
+        return box;
+    }
+    void ExpectAborted() {
+        MessageBoxView box = WaitForMessageBox(Dialog());
+        EXPECT_EQ(box.text, "処理は中断されました。");
+        EXPECT_EQ(box.caption, "中断されました");
+        AnswerMessageBox(box, IDOK);
+    }
+};
+
+TEST_F(OpenFailure, ANameThatCannotBeAFileIsRetriedUntilCancelled) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    TypeInto(kAddress, "someone@example.com");
+    TypeInto(kName, "a|b");  // typed by the user, so suggestions stop
+
+    PostClick(Control(kCreate));
+    MessageBoxView retry = ExpectRetryBox(outbox + "\\a|b.url");
+    SaveScreenshot(retry.window, "retry-message");
+    AnswerMessageBox(retry, IDRETRY);
+    AnswerMessageBox(ExpectRetryBox(outbox + "\\a|b.url"), IDCANCEL);
+    ExpectAborted();
+    EXPECT_EQ(Text(kAddress), "someone@example.com");
+    EXPECT_EQ(Text(kName), "a|b");
+}
+
+TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
+    const std::string outbox = Outbox();
+    const std::string path = outbox + "\\held@example.com さんへ.url";
+    // Another program has the file open and lets nobody else write it.
+    UniqueHandle held(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.Valid());
+    AddDestination(outbox);
+    TypeInto(kAddress, "held@example.com");
+
+    MessageBoxView question = CreateAndExpectBox();
+    EXPECT_EQ(question.caption, "上書きしますか？");
+    AnswerMessageBox(question, IDYES);
+    AnswerMessageBox(ExpectRetryBox(path), IDRETRY);
+    MessageBoxView again = ExpectRetryBox(path);  // still held: the same box again
+
+    held.Reset();
+    AnswerMessageBox(again, IDRETRY);
+    MessageBoxView done = WaitForMessageBox(Dialog());
+    EXPECT_EQ(done.caption, "完了");
+    AnswerMessageBox(done, IDOK);
+    EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"),
+              "[InternetShortcut]\r\nURL=mailto:held@example.com\r\n");
+}
+
+TEST_F(OpenFailure, ANameThatIsADeviceIsRefusedWithTheRetryBox) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    TypeInto(kAddress, "someone@example.com");
+    for (const std::string device : {"NUL", "COM1", "AUX"}) {
+        TypeInto(kName, device);
+        PostClick(Control(kCreate));
+        // A device is no file to replace: asking whether to overwrite it is wrong.
+        MessageBoxView first = WaitForMessageBox(Dialog());
+        if (first.caption == "上書きしますか？") {
+            ADD_FAILURE() << device << " brought up the overwrite question: " << first.text;
+            AnswerMessageBox(first, IDYES);
+        } else {
+            EXPECT_NE(first.caption, "完了") << device << " was \"written\" to a device";
+        }
+        if (first.caption != "完了") {
+            AnswerMessageBox(ExpectRetryBox(outbox + "\\" + device + ".url"), IDCANCEL);
+            ExpectAborted();
+        }
+    }
+}
+
+// Fills a small volume to the last byte and frees it again when the test ends.
+class VolumeFiller {
+public:
+    explicit VolumeFiller(const std::string& folder) : path_(folder + "\\filler.bin") {
+        UniqueHandle file(CreateFileA(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        const std::string block(4096, 'x');
+        for (size_t size = block.size(); file.Valid() && size > 0; size /= 2) {
+            DWORD written = 0;
+            while (
+                WriteFile(file.Get(), block.data(), static_cast<DWORD>(size), &written, nullptr) &&
+                written == size) {
+            }
+        }
+    }
+    VolumeFiller(const VolumeFiller&) = delete;
+    VolumeFiller& operator=(const VolumeFiller&) = delete;
+    ~VolumeFiller() { DeleteFileA(path_.c_str()); }
+
+private:
+    std::string path_;
+};
+
+bool IsSmallVolume(const std::string& folder) {
+    ULARGE_INTEGER total = {};
+    return PathExists(folder) &&
+           GetDiskFreeSpaceExA((folder + "\\").c_str(), nullptr, &total, nullptr) &&
+           total.QuadPart <= 1024 * 1024;
+}
+
+TEST_F(OpenFailure, AFullDiskIsReportedOnceAndLeavesNoFileAndTheFormAsTyped) {
+    const std::string volume = FullVolumeFolder();
+    if (!IsSmallVolume(volume)) {
+        GTEST_SKIP() << "no small volume at " << volume
+                     << " (the Wine session mounts one when run as root)";
+    }
+    const std::string path = volume + "\\full@example.com さんへ.url";
+    DeleteFileA(path.c_str());
+    VolumeFiller filler(volume);
+    AddDestination(volume);
+    FillIn("full@example.com", "subject");
+
+    MessageBoxView box = CreateAndExpectBox();
+    SaveScreenshot(box.window, "disk-full-message");
+    EXPECT_NE(box.caption, "完了") << "completion was announced before the data was safe";
+    EXPECT_EQ(box.caption, "ravlet");
+    EXPECT_EQ(box.text, path + " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    AnswerMessageBox(box, IDOK);
+
+    EXPECT_TRUE(HasNoMessageBox(Dialog())) << "a second box followed the file error";
+    EXPECT_FALSE(PathExists(path)) << "the partly written file stayed on disk";
+    EXPECT_EQ(Text(kAddress), "full@example.com");
+    EXPECT_EQ(Text(kSubject), "subject");
+    EXPECT_EQ(Text(kName), "full@example.com さんへ");
+    EXPECT_TRUE(program_->Running());
+}
+
+}  // namespace
+}  // namespace e2e
