@@ -54,7 +54,8 @@ wine_session_prefix() {
     mkdir -p "$HOME"
     (
         flock 9
-        [ -f "$WINEPREFIX/.ravlet-ready" ] && exit 0
+        [ -f "$WINEPREFIX/.ravlet-ready-2" ] && exit 0
+        [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
         rm -rf "$WINEPREFIX"
         wine wineboot -u >/dev/null 2>&1
         wineserver -w
@@ -63,10 +64,15 @@ wine_session_prefix() {
         wine reg add "$key" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f >/dev/null 2>&1
         wine reg add "$key" /v "ＭＳ ゴシック" /d IPAGothic /f >/dev/null 2>&1
         wine reg add "$key" /v "MS UI Gothic" /d IPAPGothic /f >/dev/null 2>&1
+        # A Wine desktop of its own: windows get the frames and captions Windows draws,
+        # with or without a window manager on the display.
+        wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+            >/dev/null 2>&1
         wineserver -w
         rm -f "$WINEPREFIX/dosdevices/z:"
         ln -sfn "$RAVLET_BUILD_DIR" "$WINEPREFIX/dosdevices/d:"
-        touch "$WINEPREFIX/.ravlet-ready"
+        touch "$WINEPREFIX/.ravlet-ready-2"
     ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
 }
 
