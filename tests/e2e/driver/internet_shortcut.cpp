@@ -1,0 +1,98 @@
+#include "driver/internet_shortcut.h"
+
+#include <windows.h>
+
+// COM's declarations first: intshcut.h builds on them.
+#include <objbase.h>
+
+#include <intshcut.h>
+#include <shlguid.h>
+#include <shlobj.h>
+
+namespace e2e {
+namespace {
+
+// Releases a COM interface on every path out.
+template <class Interface>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ~ComPtr() {
+        if (p_) {
+            p_->Release();
+        }
+    }
+    Interface* operator->() const { return p_; }
+    Interface** Out() { return &p_; }
+    void** OutVoid() { return reinterpret_cast<void**>(&p_); }
+
+private:
+    Interface* p_ = nullptr;
+};
+
+std::wstring Wide(const std::string& ansi) {
+    std::wstring wide(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}
+
+std::string Ansi(const wchar_t* wide) {
+    std::string ansi(WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr), '\0');
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, ansi.data(), static_cast<int>(ansi.size()), nullptr,
+                        nullptr);
+    ansi.resize(ansi.empty() ? 0 : ansi.size() - 1);
+    return ansi;
+}
+
+void ReadIconProperties(IUniformResourceLocatorA* shortcut, ShellShortcutView& view) {
+    ComPtr<IPropertySetStorage> sets;
+    if (FAILED(shortcut->QueryInterface(IID_IPropertySetStorage, sets.OutVoid()))) {
+        return;
+    }
+    ComPtr<IPropertyStorage> properties;
+    if (FAILED(sets->Open(FMTID_Intshcut, STGM_READ | STGM_SHARE_EXCLUSIVE, properties.Out()))) {
+        return;
+    }
+    PROPSPEC specs[2] = {};
+    specs[0].ulKind = specs[1].ulKind = PRSPEC_PROPID;
+    specs[0].propid = PID_IS_ICONFILE;
+    specs[1].propid = PID_IS_ICONINDEX;
+    PROPVARIANT values[2] = {};
+    if (SUCCEEDED(properties->ReadMultiple(2, specs, values))) {
+        if (values[0].vt == VT_LPWSTR && values[0].pwszVal) {
+            view.iconFile = Ansi(values[0].pwszVal);
+        }
+        // Wine fills only the low 16 bits of the VT_I4 index.
+        if (values[1].vt == VT_I4 || values[1].vt == VT_I2) {
+            view.iconIndex = static_cast<SHORT>(values[1].iVal);
+        }
+    }
+    FreePropVariantArray(2, values);
+}
+
+}  // namespace
+
+std::optional<ShellShortcutView> LoadThroughShell(const std::string& path) {
+    ComPtr<IUniformResourceLocatorA> shortcut;
+    if (FAILED(CoCreateInstance(CLSID_InternetShortcut, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IUniformResourceLocatorA, shortcut.OutVoid()))) {
+        return std::nullopt;
+    }
+    ComPtr<IPersistFile> file;
+    if (FAILED(shortcut->QueryInterface(IID_IPersistFile, file.OutVoid())) ||
+        FAILED(file->Load(Wide(path).c_str(), STGM_READ))) {
+        return std::nullopt;
+    }
+    ShellShortcutView view;
+    char* url = nullptr;
+    if (SUCCEEDED(shortcut->GetURL(&url)) && url) {
+        view.url = url;
+        CoTaskMemFree(url);
+    }
+    ReadIconProperties(shortcut.operator->(), view);
+    return view;
+}
+
+}  // namespace e2e

@@ -1,0 +1,25 @@
+// Makes a program of ours the mailto handler of the test prefix for as long as the
+// owner lives, then puts the previous handler back.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace e2e {
+
+class MailtoHandler {
+public:
+    // handlerExe is started as "handlerExe" "%1", %1 being the URL.
+    explicit MailtoHandler(const std::string& handlerExe);
+    MailtoHandler(const MailtoHandler&) = delete;
+    MailtoHandler& operator=(const MailtoHandler&) = delete;
+    ~MailtoHandler();
+
+    bool Registered() const { return registered_; }
+
+private:
+    bool registered_ = false;
+    std::optional<std::string> previousCommand_;
+};
+
+}  // namespace e2e
