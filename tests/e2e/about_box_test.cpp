@@ -13,24 +13,26 @@ using AboutBox = RavletTest;
 
 constexpr UINT kAboutCommand = 0x10;
 
+struct MenuSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindOpenMenu(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<MenuSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->processId && IsWindowVisible(window) && WindowClass(window) == "#32768") {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // The open popup menu of a process (class "#32768"), or null.
 HWND OpenMenuOf(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            if (pid == s->processId && IsWindowVisible(window) && WindowClass(window) == "#32768") {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    MenuSearch search{processId, nullptr};
+    EnumWindows(FindOpenMenu, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
