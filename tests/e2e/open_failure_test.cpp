@@ -53,6 +53,17 @@ TEST_F(OpenFailure, ANameThatCannotBeAFileIsRetriedUntilCancelled) {
     EXPECT_EQ(Text(kName), "a|b");
 }
 
+TEST_F(OpenFailure, ALongPathIsShownWholeInTheRetryBox) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    TypeInto(kAddress, "someone@example.com");
+    const std::string name = "a|" + std::string(460, 'n');  // the path passes 511 bytes
+    TypeInto(kName, name);
+    PostClick(Control(kCreate));
+    AnswerMessageBox(ExpectRetryBox(outbox + "\\" + name + ".url"), IDCANCEL);
+    ExpectAborted();
+}
+
 TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
     const std::string outbox = Outbox();
     const std::string path = outbox + "\\held@example.com さんへ.url";

@@ -3,6 +3,7 @@
 // 20 entries, the oldest added folder falling off.
 #include "driver/button.h"
 #include "driver/folder_browser.h"
+#include "driver/icon_picker.h"
 #include "driver/poll.h"
 #include "driver/ravlet_test.h"
 #include "driver/test_environment.h"
@@ -37,7 +38,7 @@ protected:
     }
 };
 
-TEST_F(Settings, AFreshStartOffersTheWellKnownFoldersWithTheDesktopSelected) {
+TEST_F(Settings, AFreshStartOffersTheWellKnownFoldersAndFocusesTheAddress) {
     const auto items = Destinations();
     ASSERT_GE(items.size(), 3u);
     EXPECT_EQ(items.front(), "デスクトップ");
@@ -45,6 +46,8 @@ TEST_F(Settings, AFreshStartOffersTheWellKnownFoldersWithTheDesktopSelected) {
     EXPECT_EQ(items.back(), "ＩＥのお気に入りフォルダ");
     EXPECT_EQ(SelectedDestination(), 0);
     EXPECT_FALSE(PathExists(Ini())) << "nothing is written at start";
+    EXPECT_TRUE(FocusSettlesOn(kAddress));
+    EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
 }
 
 TEST_F(Settings, AnAddedFolderIsSavedAtCloseAndSelectedAtTheNextStart) {
