@@ -34,11 +34,8 @@ export RAVLET_BUILD_DIR=$root/$build
 . tests/wine/wine-session.sh
 wine_session_start
 exe='D:\ravlet.exe'
-frames='HKCU\Software\Wine\X11 Driver'
 
 if [ "$user_display" = yes ]; then
-    # Your window manager draws the frames.
-    wine reg delete "$frames" /v Decorated /f >/dev/null 2>&1 || true
     echo "ravlet runs on $DISPLAY; close it to finish"
     log=$(mktemp)
     wine "$exe" >"$log" 2>&1 || true
@@ -47,8 +44,6 @@ if [ "$user_display" = yes ]; then
 fi
 
 trap wine_session_stop EXIT
-# No window manager on the virtual display: Wine draws the title bars itself.
-wine reg add "$frames" /v Decorated /d N /f >/dev/null 2>&1
 caption='mailtoショートカット作成'
 log=$(mktemp)
 wine "$exe" >"$log" 2>&1 &
