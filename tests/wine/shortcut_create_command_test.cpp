@@ -53,13 +53,15 @@ TEST_F(CreateCommandOnDisk, DeviceNamesAndBadCharactersBringUpTheRetryBox) {
         std::deque<int> answers;
         std::vector<std::string> captions;
     };
-    const int yes = message_box::kYes, retry = message_box::kRetry, cancel = message_box::kCancel;
-    // A search finds a device under any folder, so the overwrite question comes first.
+    const int retry = message_box::kRetry, cancel = message_box::kCancel;
+    // A search finds a device under any folder, but there is no file to replace: no
+    // overwrite question, straight to the retry box.
     const Case cases[] = {
-        {"NUL", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
-        {"COM1", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
-        {"AUX", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
-        {"CON", {yes, retry, cancel}, {kOverwrite, kCannotCreate, kCannotCreate, kAborted}},
+        {"NUL", {retry, cancel}, {kCannotCreate, kCannotCreate, kAborted}},
+        {"COM1", {retry, cancel}, {kCannotCreate, kCannotCreate, kAborted}},
+        {"AUX", {retry, cancel}, {kCannotCreate, kCannotCreate, kAborted}},
+        {"CON", {retry, cancel}, {kCannotCreate, kCannotCreate, kAborted}},
+        {"lpt1", {retry, cancel}, {kCannotCreate, kCannotCreate, kAborted}},
         {"a|b", {retry, cancel}, {kCannotCreate, kCannotCreate, kAborted}},
     };
     for (const Case& c : cases) {
