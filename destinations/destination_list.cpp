@@ -1,15 +1,14 @@
 #include "destinations/destination_list.h"
 
-#include <cstdio>
-
 namespace {
 
 constexpr int kSavedFolderKeys = DestinationList::kMaxCount;
 
+// "MENU_%03d" of index (0 to 19); built by hand, as a formatted print would bring the
+// whole of the runtime's printf into the program.
 std::string MenuKey(int index) {
-    char key[16];
-    std::snprintf(key, sizeof key, "MENU_%03d", index);
-    return key;
+    const std::string digits = std::to_string(index);
+    return "MENU_" + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
 }
 
 }  // namespace
