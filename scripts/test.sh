@@ -17,13 +17,28 @@ configure() {  # folder, cmake arguments...
     cmake --build "$dir" -j "$jobs" >/dev/null
 }
 
+# Runs a build's tests; the test programs' own summaries are kept for the totals.
+results=$(mktemp)
+run_tests() {  # build folder
+    local log
+    log=$(mktemp)
+    if ! ctest --test-dir "$1" --output-on-failure -V >"$log" 2>&1; then
+        cat "$log"
+        return 1
+    fi
+    grep -E '^[0-9]+/[0-9]+ Test +#|tests passed|^[0-9]+: \[  (PASSED  |SKIPPED |FAILED  )\]' "$log" |
+        sed -E 's/^[0-9]+: //'
+    grep -E '^[0-9]+: \[  (PASSED  |SKIPPED )\] [0-9]+ test' "$log" >>"$results" || true
+    rm -f "$log"
+}
+
 echo "== native core"
 configure build/native
-ctest --test-dir build/native --output-on-failure
+run_tests build/native
 
 echo "== native core, AddressSanitizer + UndefinedBehaviorSanitizer"
 configure build/native-asan -DRAVLET_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-ctest --test-dir build/native-asan --output-on-failure
+run_tests build/native-asan
 
 echo "== Windows, 32-bit (the product)"
 configure build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
@@ -44,4 +59,10 @@ export RAVLET_BUILD_DIR=$root/$winbuild
 . tests/wine/wine-session.sh
 wine_session_start
 trap wine_session_stop EXIT
-ctest --test-dir "$winbuild" --output-on-failure
+run_tests "$winbuild"
+
+# One line with every test case of every suite: the passed ones, and those skipped
+# because this machine lacks what they need.
+awk '/PASSED/ { p += $5 } /SKIPPED/ { s += $5 } END { printf "%d passed, 0 failed, %d skipped\n", p, s }' \
+    "$results"
+rm -f "$results"

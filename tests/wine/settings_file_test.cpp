@@ -9,7 +9,7 @@
 #include "destinations/combo_box_destination_view.h"
 #include "destinations/destination_list.h"
 #include "destinations/private_profile_section.h"
-#include "tests/wine/destinations_scratch_folder.h"
+#include "tests/wine/scratch_folder.h"
 
 namespace {
 
@@ -158,7 +158,7 @@ TEST_F(SettingsFileTest, AJapanesePathSurvivesSaveAndLoadByteForByte) {
     }
     FlushProfileCache();
     // Stored in the ANSI code page, as other programs expect of a profile file.
-    EXPECT_NE(ReadFileBytes(ini).find("MENU_000=" + path), std::string::npos);
+    EXPECT_NE(ReadWholeFile(ini).find("MENU_000=" + path), std::string::npos);
 
     ProgramRun later(ini, 3);
     EXPECT_EQ(later.list().path(3), path);
@@ -199,7 +199,7 @@ void ExpectChangesLostSilently(const std::string& ini, const std::function<void(
         unblockWrites();
     }
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
-    EXPECT_EQ(ReadFileBytes(ini), kKeptSettings);
+    EXPECT_EQ(ReadWholeFile(ini), kKeptSettings);
     ProgramRun later(ini, 3);
     EXPECT_EQ(later.list().count(), 4);
     EXPECT_EQ(later.list().path(3), "D:\\kept");

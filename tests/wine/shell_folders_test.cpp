@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "destinations/shell_owners.h"
-#include "tests/wine/destinations_scratch_folder.h"
+#include "tests/wine/scratch_folder.h"
 
 namespace {
 

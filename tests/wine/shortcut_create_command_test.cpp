@@ -10,7 +10,7 @@
 #include "shortcut/create_command.h"
 #include "shortcut/win32_shortcut_store.h"
 #include "tests/native/shortcut_fakes.h"
-#include "tests/wine/shortcut_scratch_folder.h"
+#include "tests/wine/scratch_folder.h"
 
 namespace {
 

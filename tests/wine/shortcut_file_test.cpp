@@ -8,7 +8,7 @@
 #include "shortcut/shortcut_file.h"
 #include "shortcut/win32_shortcut_file.h"
 #include "shortcut/win32_shortcut_store.h"
-#include "tests/wine/shortcut_scratch_folder.h"
+#include "tests/wine/scratch_folder.h"
 
 namespace {
 

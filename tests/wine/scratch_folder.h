@@ -1,4 +1,5 @@
-// A folder of its own for each test of shortcut files, removed with everything in it.
+// A folder of its own for one test, removed with everything in it afterwards, and the
+// small file helpers the tests share.
 #pragma once
 
 #include <windows.h>
@@ -7,10 +8,19 @@
 
 class ScratchFolder {
 public:
-    // Creates parent\name; an earlier run's leftovers are removed first.
+    // A new folder under the temporary folder.
+    ScratchFolder() {
+        static int serial = 0;
+        char temp[MAX_PATH];
+        GetTempPathA(MAX_PATH, temp);
+        path_ = std::string(temp) + "ravlet-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                std::to_string(++serial);
+        Create();
+    }
+    // parent + name; an earlier run's leftovers are removed first.
     ScratchFolder(const std::string& parent, const std::string& name) : path_(parent + name) {
         RemoveTree(path_);
-        created_ = CreateDirectoryA(path_.c_str(), nullptr) != FALSE;
+        Create();
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
@@ -20,16 +30,17 @@ public:
     const std::string& path() const { return path_; }
     std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
-    static void RemoveTree(const std::string& path) {
+    static void RemoveTree(const std::string& folder) {
         WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((path + "\\*").c_str(), &found);
+        const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
         if (search != INVALID_HANDLE_VALUE) {
             do {
                 const std::string name = found.cFileName;
                 if (name == "." || name == "..") {
                     continue;
                 }
-                const std::string child = path + "\\" + name;
+                const std::string child = folder + "\\" + name;
+                SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
                 if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                     RemoveTree(child);
                 } else {
@@ -38,13 +49,29 @@ public:
             } while (FindNextFileA(search, &found));
             FindClose(search);
         }
-        RemoveDirectoryA(path.c_str());
+        RemoveDirectoryA(folder.c_str());
     }
 
 private:
+    void Create() { created_ = CreateDirectoryA(path_.c_str(), nullptr) != FALSE; }
+
     std::string path_;
     bool created_ = false;
 };
+
+// Creates a file with the given bytes; true on success.
+inline bool WriteFileBytes(const std::string& path, const std::string& bytes) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    const BOOL ok =
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
 
 // The whole content of a file, or "<missing>" when it cannot be read.
 inline std::string ReadWholeFile(const std::string& path) {
