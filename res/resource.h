@@ -10,7 +10,7 @@
 // Strings
 #define IDS_ABOUTBOX 101
 #define IDS_FILE_ERROR_DISK_FULL 61700 /* "%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。" */
-#define IDS_HELP_FAILED 61701          /* "ﾍﾙﾌﾟの起動に失敗しました。" */
+#define IDS_HELP_FAILED 61701 /* "ﾍﾙﾌﾟの起動に失敗しました。" */
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.

@@ -22,14 +22,9 @@ TEST(MultibyteText, FindCharSkipsTrailBytes) {
         size_t expected;
     };
     const Case cases[] = {
-        {"a\\b", '\\', 1},
-        {"ソ", '\\', std::string::npos},
-        {"表\\", '\\', 2},
-        {"ソ表x\\", '\\', 5},
-        {"　", '@', std::string::npos},
-        {"a　@", '@', 3},
-        {"ｱ@", '@', 1},
-        {"", '@', std::string::npos},
+        {"a\\b", '\\', 1},    {"ソ", '\\', std::string::npos}, {"表\\", '\\', 2},
+        {"ソ表x\\", '\\', 5}, {"　", '@', std::string::npos},  {"a　@", '@', 3},
+        {"ｱ@", '@', 1},       {"", '@', std::string::npos},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(mbtext::FindChar(c.text, c.ch), c.expected) << c.text;

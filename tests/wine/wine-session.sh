@@ -54,7 +54,7 @@ wine_session_prefix() {
     mkdir -p "$HOME"
     (
         flock 9
-        [ -f "$WINEPREFIX/.ravlet-ready-2" ] && exit 0
+        [ -f "$WINEPREFIX/.ravlet-ready-3" ] && exit 0
         [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
         rm -rf "$WINEPREFIX"
         wine wineboot -u >/dev/null 2>&1
@@ -70,9 +70,14 @@ wine_session_prefix() {
         wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
             >/dev/null 2>&1
         wineserver -w
+        # The caption buttons are drawn with Wine's Marlett font, which Debian's Wine
+        # does not find in its own folder: without it they show as letters.
+        if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+            cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+        fi
         rm -f "$WINEPREFIX/dosdevices/z:"
         ln -sfn "$RAVLET_BUILD_DIR" "$WINEPREFIX/dosdevices/d:"
-        touch "$WINEPREFIX/.ravlet-ready-2"
+        touch "$WINEPREFIX/.ravlet-ready-3"
     ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
 }
 

@@ -55,12 +55,12 @@ void ReadIconProperties(IUniformResourceLocatorA* shortcut, ShellShortcutView& v
     if (FAILED(sets->Open(FMTID_Intshcut, STGM_READ | STGM_SHARE_EXCLUSIVE, properties.Out()))) {
         return;
     }
-    PROPSPEC specs[2] = {};
-    specs[0].ulKind = specs[1].ulKind = PRSPEC_PROPID;
-    specs[0].propid = PID_IS_ICONFILE;
-    specs[1].propid = PID_IS_ICONINDEX;
+    PROPSPEC wanted[2] = {};
+    wanted[0].ulKind = wanted[1].ulKind = PRSPEC_PROPID;
+    wanted[0].propid = PID_IS_ICONFILE;
+    wanted[1].propid = PID_IS_ICONINDEX;
     PROPVARIANT values[2] = {};
-    if (SUCCEEDED(properties->ReadMultiple(2, specs, values))) {
+    if (SUCCEEDED(properties->ReadMultiple(2, wanted, values))) {
         if (values[0].vt == VT_LPWSTR && values[0].pwszVal) {
             view.iconFile = Ansi(values[0].pwszVal);
         }
