@@ -54,16 +54,17 @@ wine_session_prefix() {
     mkdir -p "$HOME"
     (
         flock 9
-        [ -f "$WINEPREFIX/.ravlet-ready-3" ] && exit 0
+        [ -f "$WINEPREFIX/.ravlet-ready-4" ] && exit 0
         [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
         rm -rf "$WINEPREFIX"
         wine wineboot -u >/dev/null 2>&1
         wineserver -w
-        # Dialog fonts close to those of Japanese Windows.
+        # Stand-ins for the dialog fonts of Japanese Windows. With the Ume fonts every
+        # label fits its control as it does there; with IPA P Gothic one did not.
         local key='HKCU\Software\Wine\Fonts\Replacements'
-        wine reg add "$key" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f >/dev/null 2>&1
-        wine reg add "$key" /v "ＭＳ ゴシック" /d IPAGothic /f >/dev/null 2>&1
-        wine reg add "$key" /v "MS UI Gothic" /d IPAPGothic /f >/dev/null 2>&1
+        wine reg add "$key" /v "ＭＳ Ｐゴシック" /d "Ume P Gothic" /f >/dev/null 2>&1
+        wine reg add "$key" /v "ＭＳ ゴシック" /d "Ume Gothic" /f >/dev/null 2>&1
+        wine reg add "$key" /v "MS UI Gothic" /d "Ume UI Gothic" /f >/dev/null 2>&1
         # A Wine desktop of its own: windows get the frames and captions Windows draws,
         # with or without a window manager on the display.
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
@@ -77,7 +78,7 @@ wine_session_prefix() {
         fi
         rm -f "$WINEPREFIX/dosdevices/z:"
         ln -sfn "$RAVLET_BUILD_DIR" "$WINEPREFIX/dosdevices/d:"
-        touch "$WINEPREFIX/.ravlet-ready-3"
+        touch "$WINEPREFIX/.ravlet-ready-4"
     ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
 }
 
