@@ -176,4 +176,17 @@ TEST_F(ShortcutFileOnDisk, ExistenceTestTreatsQuestionMarkAndAsteriskAsWildcards
     }
 }
 
+// Device names are no files to replace; names that merely start like one are.
+TEST_F(ShortcutFileOnDisk, ExistenceTestSkipsDeviceNamesOnly) {
+    for (const char* name : {"CONSOLE.url", "NULL.url", "COM10.url", "LPT.url", "aux1.url"}) {
+        auto file = store.Open(folder / name);
+        ASSERT_TRUE(file) << name;
+        file->Close();
+        EXPECT_TRUE(store.Exists(folder / name)) << name;
+    }
+    for (const char* name : {"NUL.url", "con.url", "Com1.url", "LPT9.url", "PRN .url", "AUX"}) {
+        EXPECT_FALSE(store.Exists(folder / name)) << name;
+    }
+}
+
 }  // namespace
