@@ -7,7 +7,7 @@ SUDO=$(need_root)
 
 packages=(cmake make g++ googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
-          wine wine32:i386 wine64 fonts-wine xvfb x11-utils xauth fonts-horai-umefont locales
+          wine wine32:i386 wine64 fonts-wine xvfb x11-utils x11-apps xauth fonts-horai-umefont locales
           imagemagick python3)
 
 missing=()
