@@ -17,6 +17,11 @@ constexpr ChoiceLook kChoices[] = {
 };
 constexpr int kChoiceCount = 6;
 
+// The order the buttons are bound in: the standard icon, then the envelopes from the
+// bottom up.
+constexpr int kBindOrder[kChoiceCount] = {IDC_PICK_STANDARD, IDC_PICK_CYAN, IDC_PICK_GREEN,
+                                          IDC_PICK_BLUE,     IDC_PICK_RED,  IDC_PICK_WHITE};
+
 // The template's dialog units give way to pixels that fit the 32 x 18 pictures.
 constexpr int kButtonWidth = 32;
 constexpr int kButtonHeight = 18;
@@ -39,18 +44,23 @@ MessageResult CIconDlg::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void CIconDlg::DoDataExchange() {
-    for (int choice = kChoiceCount - 1; choice >= 0; --choice) {
-        Bind(kChoices[choice].buttonId, ButtonOf(choice));
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        Bind(kBindOrder[i], buttons[i]);
     }
 }
 
 CButton& CIconDlg::ButtonOf(int choice) {
-    return buttons[static_cast<size_t>(kChoiceCount - 1 - choice)];
+    size_t i = 0;
+    while (kBindOrder[i] != kChoices[choice].buttonId) {
+        ++i;
+    }
+    return buttons[i];
 }
 
 BOOL CIconDlg::OnInitDialog() {
     CDialog::OnInitDialog();
-    for (int choice = 0; choice < kChoiceCount; ++choice) {
+    // The envelopes first, then the standard icon's picture.
+    for (const int choice : {1, 2, 3, 4, 5, 0}) {
         CBitmap& picture = pictures[static_cast<size_t>(choice)];
         picture.Load(kChoices[choice].bitmapId);
         ButtonOf(choice).SetBitmap(picture.GetSafeHandle());

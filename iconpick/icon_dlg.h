@@ -37,6 +37,6 @@ private:
     int selection;
     // Index = choice.
     std::array<CBitmap, 6> pictures;
-    // Bound in the order 1011, 1010, 1009, 1008, 1007, 1006: buttons[5 - choice].
+    // Bound in the order 1011, 1010, 1009, 1008, 1007, 1006.
     std::array<CButton, 6> buttons;
 };

@@ -24,7 +24,7 @@ std::unique_ptr<Win32ShortcutFile> Win32ShortcutFile::Open(const std::string& pa
 
 Win32ShortcutFile::Win32ShortcutFile(std::string path, HANDLE handle)
     : path_(std::move(path)), handle_(handle) {
-    buffer_.reserve(kBufferBytes + 1);
+    buffer_.reserve(kBufferBytes);
 }
 
 Win32ShortcutFile::~Win32ShortcutFile() {
@@ -39,10 +39,9 @@ void Win32ShortcutFile::WriteString(std::string_view text) {
     if (!IsOpen()) {
         return;
     }
+    // The buffer holds the bytes as the program wrote them; line feeds become
+    // carriage return and line feed on their way to the disk.
     for (char ch : text) {
-        if (ch == '\n') {
-            buffer_ += '\r';
-        }
         buffer_ += ch;
         if (buffer_.size() >= kBufferBytes) {
             WriteBuffer();
@@ -76,11 +75,19 @@ void Win32ShortcutFile::Discard() {
 }
 
 void Win32ShortcutFile::WriteBuffer() {
+    std::string onDisk;
+    onDisk.reserve(buffer_.size() * 2);
+    for (char ch : buffer_) {
+        if (ch == '\n') {
+            onDisk += '\r';
+        }
+        onDisk += ch;
+    }
     size_t done = 0;
-    while (done < buffer_.size()) {
+    while (done < onDisk.size()) {
         DWORD written = 0;
-        const DWORD size = static_cast<DWORD>(buffer_.size() - done);
-        if (!WriteFile(handle_, buffer_.data() + done, size, &written, nullptr) || written == 0) {
+        const DWORD size = static_cast<DWORD>(onDisk.size() - done);
+        if (!WriteFile(handle_, onDisk.data() + done, size, &written, nullptr) || written == 0) {
             Fail();
         }
         done += written;
