@@ -15,13 +15,9 @@ configure() {  # folder toolchain
     cmake -S "$root" -B "$1" -DCMAKE_TOOLCHAIN_FILE="$root/$2" -DCMAKE_BUILD_TYPE=Release >/dev/null
 }
 
-if scripts/can-run-32bit.sh; then
-    build=${RAVLET_BENCH_BUILD:-build/win32}
-    toolchain=cmake/mingw-i686.cmake
-else
-    build=${RAVLET_BENCH_BUILD:-build/win64}
-    toolchain=cmake/mingw-x86_64.cmake
-fi
+. scripts/wine-build.sh
+build=${RAVLET_BENCH_BUILD:-$wine_build}
+toolchain=$wine_toolchain
 build32=${RAVLET_BENCH_BUILD32:-build/win32}
 
 configure "$build" "$toolchain"

@@ -9,17 +9,11 @@ root=$PWD
 
 bash scripts/setup.sh
 
-# The product is 32-bit; where the kernel cannot run 32-bit x86 code, Wine cannot
-# either, and the 64-bit build of the same sources runs instead.
 # RAVLET_RUN_BUILD names another build folder (relative to the checkout).
-if scripts/can-run-32bit.sh; then
-    build=${RAVLET_RUN_BUILD:-build/win32}
-    toolchain=cmake/mingw-i686.cmake
-else
-    build=${RAVLET_RUN_BUILD:-build/win64}
-    toolchain=cmake/mingw-x86_64.cmake
-    echo "note: this kernel does not run 32-bit programs; starting the 64-bit build"
-fi
+. scripts/wine-build.sh
+build=${RAVLET_RUN_BUILD:-$wine_build}
+toolchain=$wine_toolchain
+[ -z "$wine_note" ] || echo "$wine_note"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/$toolchain" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build" -j "$(nproc)" --target ravlet >/dev/null

@@ -45,14 +45,9 @@ configure build/win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 echo "== Windows, 64-bit"
 configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
 
-# Wine runs 32-bit programs only where the kernel runs 32-bit x86 code; on machines
-# that run 64-bit user code only, the same sources are tested in the 64-bit build.
-if scripts/can-run-32bit.sh; then
-    winbuild=build/win32
-else
-    winbuild=build/win64
-    echo "note: this kernel does not run 32-bit programs; Windows tests run on the 64-bit build"
-fi
+. scripts/wine-build.sh
+winbuild=$wine_build
+[ -z "$wine_note" ] || echo "$wine_note"
 
 echo "== Windows tests under Wine ($winbuild)"
 export RAVLET_BUILD_DIR=$root/$winbuild

@@ -9,28 +9,10 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
+#include "destinations/shell_owners.h"
+
 namespace e2e {
 namespace {
-
-// Releases a COM interface on every path out.
-template <class Interface>
-class ComPtr {
-public:
-    ComPtr() = default;
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr() {
-        if (p_) {
-            p_->Release();
-        }
-    }
-    Interface* operator->() const { return p_; }
-    Interface** Out() { return &p_; }
-    void** OutVoid() { return reinterpret_cast<void**>(&p_); }
-
-private:
-    Interface* p_ = nullptr;
-};
 
 std::wstring Wide(const std::string& ansi) {
     std::wstring wide(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, nullptr, 0), L'\0');
@@ -47,12 +29,13 @@ std::string Ansi(const wchar_t* wide) {
 }
 
 void ReadIconProperties(IUniformResourceLocatorA* shortcut, ShellShortcutView& view) {
-    ComPtr<IPropertySetStorage> sets;
-    if (FAILED(shortcut->QueryInterface(IID_IPropertySetStorage, sets.OutVoid()))) {
+    ComReference<IPropertySetStorage> sets;
+    if (FAILED(shortcut->QueryInterface(IID_IPropertySetStorage,
+                                        reinterpret_cast<void**>(sets.out())))) {
         return;
     }
-    ComPtr<IPropertyStorage> properties;
-    if (FAILED(sets->Open(FMTID_Intshcut, STGM_READ | STGM_SHARE_EXCLUSIVE, properties.Out()))) {
+    ComReference<IPropertyStorage> properties;
+    if (FAILED(sets->Open(FMTID_Intshcut, STGM_READ | STGM_SHARE_EXCLUSIVE, properties.out()))) {
         return;
     }
     PROPSPEC wanted[2] = {};
@@ -75,13 +58,14 @@ void ReadIconProperties(IUniformResourceLocatorA* shortcut, ShellShortcutView& v
 }  // namespace
 
 std::optional<ShellShortcutView> LoadThroughShell(const std::string& path) {
-    ComPtr<IUniformResourceLocatorA> shortcut;
+    ComReference<IUniformResourceLocatorA> shortcut;
     if (FAILED(CoCreateInstance(CLSID_InternetShortcut, nullptr, CLSCTX_INPROC_SERVER,
-                                IID_IUniformResourceLocatorA, shortcut.OutVoid()))) {
+                                IID_IUniformResourceLocatorA,
+                                reinterpret_cast<void**>(shortcut.out())))) {
         return std::nullopt;
     }
-    ComPtr<IPersistFile> file;
-    if (FAILED(shortcut->QueryInterface(IID_IPersistFile, file.OutVoid())) ||
+    ComReference<IPersistFile> file;
+    if (FAILED(shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.out()))) ||
         FAILED(file->Load(Wide(path).c_str(), STGM_READ))) {
         return std::nullopt;
     }

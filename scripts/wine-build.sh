@@ -1,0 +1,15 @@
+# Sourced: which Windows build Wine runs on this machine. The product is 32-bit, but
+# Wine runs 32-bit programs only where the kernel runs 32-bit x86 code; on machines
+# that run 64-bit user code only, the 64-bit build of the same sources stands in.
+#   wine_build       build folder, relative to the checkout
+#   wine_toolchain   its toolchain file, relative to the checkout
+#   wine_note        empty, or a line that says the 64-bit build stands in
+if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    wine_build=build/win32
+    wine_toolchain=cmake/mingw-i686.cmake
+    wine_note=
+else
+    wine_build=build/win64
+    wine_toolchain=cmake/mingw-x86_64.cmake
+    wine_note="note: this kernel does not run 32-bit programs; Wine runs the 64-bit build"
+fi
