@@ -1,9 +1,9 @@
 #include "app/mailto_dlg.h"
 
 #include "app/about_dlg.h"
-#include "destinations/private_profile_section.h"
+#include "destinations/win32_private_profile_section.h"
 #include "destinations/program_directory.h"
-#include "destinations/shell_folders.h"
+#include "destinations/win32_shell_folders.h"
 #include "framework/message_boxes.h"
 #include "framework/paint_dc.h"
 #include "framework/resource_string.h"

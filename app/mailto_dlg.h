@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "destinations/combo_box_destination_view.h"
+#include "destinations/win32_combo_box_destination_view.h"
 #include "destinations/destination_list.h"
 #include "framework/dialog.h"
 #include "framework/gdi_bitmap.h"

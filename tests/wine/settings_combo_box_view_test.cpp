@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "destinations/combo_box_destination_view.h"
+#include "destinations/win32_combo_box_destination_view.h"
 #include "tests/native/destination_test_doubles.h"
 
 namespace {

@@ -6,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "destinations/combo_box_destination_view.h"
+#include "destinations/win32_combo_box_destination_view.h"
 #include "destinations/destination_list.h"
-#include "destinations/private_profile_section.h"
+#include "destinations/win32_private_profile_section.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {

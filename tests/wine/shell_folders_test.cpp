@@ -1,5 +1,5 @@
 // The shell folder layer against the real shell of the Wine prefix.
-#include "destinations/shell_folders.h"
+#include "destinations/win32_shell_folders.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <functional>
 #include <thread>
 
-#include "destinations/shell_owners.h"
+#include "destinations/win32_shell_owners.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
-#include "destinations/shell_owners.h"
+#include "destinations/win32_shell_owners.h"
 
 namespace e2e {
 namespace {

@@ -1,6 +1,6 @@
-#include "destinations/shell_folders.h"
+#include "destinations/win32_shell_folders.h"
 
-#include "destinations/shell_owners.h"
+#include "destinations/win32_shell_owners.h"
 
 namespace {
 

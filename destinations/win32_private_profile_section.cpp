@@ -1,4 +1,4 @@
-#include "destinations/private_profile_section.h"
+#include "destinations/win32_private_profile_section.h"
 
 #include <windows.h>
 

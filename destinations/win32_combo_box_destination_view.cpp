@@ -1,4 +1,4 @@
-#include "destinations/combo_box_destination_view.h"
+#include "destinations/win32_combo_box_destination_view.h"
 
 void ComboBoxDestinationView::AddItem(const std::string& label) {
     SendMessageA(comboBox_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label.c_str()));
