@@ -1,12 +1,13 @@
 #include "app/mailto_dlg.h"
 
 #include "app/about_dlg.h"
-#include "destinations/win32_private_profile_section.h"
 #include "destinations/program_directory.h"
+#include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_shell_folders.h"
 #include "framework/message_boxes.h"
 #include "framework/paint_dc.h"
 #include "framework/resource_string.h"
+#include "framework/window_dpi.h"
 #include "iconpick/icon_dlg.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
@@ -28,6 +29,7 @@ const MessageMapEntry<CMailtoDlg> CMailtoDlg::kMessageMap[] = {
     OnCommand(BN_CLICKED, IDC_NEW_FOLDER, &CMailtoDlg::OnAddDestination),
     OnCommand(BN_CLICKED, IDC_CHANGE_ICON, &CMailtoDlg::OnChangeIcon),
     OnMessage(WM_DESTROY, &CMailtoDlg::OnDestroy),
+    OnMessage(kDpiLayoutChanged, &CMailtoDlg::OnDpiLayoutChanged),
 };
 
 CMailtoDlg::CMailtoDlg()
@@ -55,9 +57,7 @@ BOOL CMailtoDlg::OnInitDialog() {
     iniPath = IniPath(programDirectory);
     iconFilePath = IconFilePath(programDirectory);
 
-    for (size_t i = 0; i < previewBitmaps.size(); ++i) {
-        previewBitmaps[i].Load(IDB_ENVELOPE_WHITE + static_cast<int>(i));
-    }
+    LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
     nameEditedByUser = 0;
 
     PrivateProfileSection settings(iniPath, kSettingsSection);
@@ -67,6 +67,20 @@ BOOL CMailtoDlg::OnInitDialog() {
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
     return TRUE;  // the focus goes to the first tab stop, the address field
+}
+
+void CMailtoDlg::LoadPreviewBitmaps(int dpi) {
+    for (size_t i = 0; i < previewBitmaps.size(); ++i) {
+        previewBitmaps[i].LoadForDpi(IDB_ENVELOPE_WHITE + static_cast<int>(i), dpi);
+    }
+}
+
+MessageResult CMailtoDlg::OnDpiLayoutChanged(WPARAM dpi, LPARAM) {
+    // The preview lets go of the old picture before it is freed.
+    preview.SetBitmap(nullptr);
+    LoadPreviewBitmaps(static_cast<int>(dpi));
+    ShowIconPreview();
+    return 0;
 }
 
 void CMailtoDlg::AddAboutItemToSystemMenu() {

@@ -5,8 +5,8 @@
 #include <array>
 #include <string>
 
-#include "destinations/win32_combo_box_destination_view.h"
 #include "destinations/destination_list.h"
+#include "destinations/win32_combo_box_destination_view.h"
 #include "framework/dialog.h"
 #include "framework/gdi_bitmap.h"
 #include "shortcut/shortcut_form.h"
@@ -41,12 +41,14 @@ private:
     MessageResult OnPaint(WPARAM, LPARAM);
     MessageResult OnQueryDragIcon(WPARAM, LPARAM);
     MessageResult OnDestroy(WPARAM, LPARAM);
+    MessageResult OnDpiLayoutChanged(WPARAM dpi, LPARAM);
     void OnAddressChange();
     void OnNameChange();
     void OnAddDestination();
     void OnChangeIcon();
 
     void AddAboutItemToSystemMenu();
+    void LoadPreviewBitmaps(int dpi);
     void ShowIconPreview();
     CDialogControl& Control(FormControl control);
 

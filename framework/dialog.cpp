@@ -5,7 +5,9 @@
 
 #include "framework/centre_window.h"
 #include "framework/file_error_report.h"
+#include "framework/label_widening.h"
 #include "framework/win_app.h"
+#include "framework/window_dpi.h"
 #include "res/resource.h"
 #include "shortcut/file_error.h"
 
@@ -128,6 +130,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 INT_PTR CDialog::HandleInitDialog() {
     // A hidden template that OnInitDialog leaves where it was is centred over its owner.
     const POINT before = TopLeft(hwnd_);
+    WidenLabelsToTheirText(hwnd_);
     const BOOL focusFirstTabStop = OnInitDialog();
     const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
     const POINT after = TopLeft(hwnd_);
@@ -138,6 +141,12 @@ INT_PTR CDialog::HandleInitDialog() {
 }
 
 MessageResult CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DPICHANGED) {
+        // The system lays the template out for the new DPI first; our pixels follow.
+        PostMessageA(hwnd_, kDpiLayoutChanged, LOWORD(wParam), 0);
+    } else if (message == kDpiLayoutChanged) {
+        WidenLabelsToTheirText(hwnd_);
+    }
     if (MessageResult result = RouteMessage(message, wParam, lParam)) {
         return result;
     }

@@ -16,6 +16,8 @@ public:
         bitmap_ = ::LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId));
         return bitmap_ != nullptr;
     }
+    // The picture scaled from its 96-DPI size to dpi; at 96 DPI the same as Load.
+    bool LoadForDpi(int resourceId, int dpi);
     HBITMAP GetSafeHandle() const { return bitmap_; }
 
 private:

@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
 """Draws the program's icons and button pictures and writes them beside this script.
 
-Every picture uses the 16 colours of the standard VGA palette, so the .ico and .bmp
-files are written by hand as 4-bit device-independent bitmaps. Run it again after
-changing a drawing and commit its output with it:
+Every picture uses the 16 colours of the standard VGA palette. The icons come in the
+sizes the shell asks for (16, 24, 32, 48 and 256 pixels): the small ones as 4-bit
+device-independent bitmaps written by hand, the 256-pixel one as a PNG image, as
+Windows keeps its large icons. Run it again after changing a drawing and commit its
+output with it:
 
     python3 res/draw_artwork.py
 """
 
 import os
 import struct
+import zlib
 
 # The standard VGA palette in the order Windows uses for 16-colour bitmaps.
 PALETTE = [
@@ -120,6 +123,64 @@ def draw_envelope_small(canvas, paper):
     canvas.hline(9, 11, 10, ink)
 
 
+class Grid:
+    """The 32-pixel drawing's coordinates on a canvas of another size."""
+
+    def __init__(self, size):
+        self.size = size
+        self.line = max(1, round(size / 32))  # the width of a 1-pixel line at 32
+
+    def at(self, v):
+        return int(v * self.size / 32 + 0.5)
+
+    def span(self, first, last):
+        """The pixels that cover pixels first to last of the 32-pixel drawing."""
+        return self.at(first), self.at(last + 1) - 1
+
+
+def draw_envelope_scaled(canvas, paper):
+    """The 32 x 32 envelope drawn again for a larger or smaller square canvas."""
+    g = Grid(canvas.width)
+    t = g.line
+    ink = ink_on(paper)
+    left, right = g.span(1, 29)
+    top, bottom = g.span(6, 25)
+    canvas.fill_rect(left + t, top + t, right + t, bottom + t, GRAY)  # shadow
+    canvas.fill_rect(left, top, right, bottom, paper)
+    for i in range(t):
+        canvas.frame_rect(left + i, top + i, right - i, bottom - i, BLACK)
+
+    def line(first, last, y, colour):
+        x0, x1 = g.span(first, last)
+        y0 = g.at(y)
+        canvas.fill_rect(x0, y0, x1, y0 + t - 1, colour)
+
+    sender = GRAY if paper == WHITE else ink
+    line(4, 11, 9, sender)
+    if g.at(11) - g.at(9) > t:  # the two lines would run together on a small canvas
+        line(4, 9, 11, sender)
+    stamp_left, stamp_right = g.span(21, 26)
+    stamp_top, stamp_bottom = g.span(9, 15)
+    draw_stamp_scaled(canvas, stamp_left, stamp_top, stamp_right, stamp_bottom, paper, t)
+    line(9, 22, 16, ink)
+    line(9, 24, 19, ink)
+    line(9, 19, 22, ink)
+
+
+def draw_stamp_scaled(canvas, left, top, right, bottom, paper, t):
+    """draw_stamp with every pixel of the margin and its notches t pixels wide."""
+    canvas.fill_rect(left, top, right, bottom, WHITE)
+    notch = paper if paper != WHITE else SILVER
+    for x in range(left + t, right - t + 1, 2 * t):
+        canvas.fill_rect(x, top, min(x + t - 1, right - t), top + t - 1, notch)
+        canvas.fill_rect(x, bottom - t + 1, min(x + t - 1, right - t), bottom, notch)
+    for y in range(top + t, bottom - t + 1, 2 * t):
+        canvas.fill_rect(left, y, left + t - 1, min(y + t - 1, bottom - t), notch)
+        canvas.fill_rect(right - t + 1, y, right, min(y + t - 1, bottom - t), notch)
+    picture = BLUE if paper == RED else RED
+    canvas.fill_rect(left + t, top + t, right - t, bottom - t, picture)
+
+
 # Shortcut arrows in the lower left corner, as the shell draws them on shortcuts.
 SHORTCUT_ARROW_32 = [
     "KKKKKKKKKK",
@@ -146,23 +207,37 @@ SHORTCUT_ARROW_16 = [
 ARROW_COLOURS = {"K": BLACK, "W": WHITE}
 
 
-def main_icon_32():
-    canvas = Canvas(32, 32)
-    draw_envelope_icon(canvas, WHITE)
-    canvas.pattern(0, 22, SHORTCUT_ARROW_32, ARROW_COLOURS)
+def scaled_pattern(rows, size):
+    """A square pattern stretched (or shrunk) to size x size, pixel by pixel."""
+    n = len(rows)
+    return ["".join(rows[y * n // size][x * n // size] for x in range(size))
+            for y in range(size)]
+
+
+# The icon sizes of every group: the title bar, the task bar and Explorer's views ask
+# for these at 100 to 200 % display scale.
+ICON_SIZES = [16, 24, 32, 48, 256]
+
+
+def envelope_icon(paper, size=32):
+    canvas = Canvas(size, size)
+    if size == 16:
+        draw_envelope_small(canvas, paper)
+    elif size == 32:
+        draw_envelope_icon(canvas, paper)
+    else:
+        draw_envelope_scaled(canvas, paper)
     return canvas
 
 
-def main_icon_16():
-    canvas = Canvas(16, 16)
-    draw_envelope_small(canvas, WHITE)
-    canvas.pattern(0, 8, SHORTCUT_ARROW_16, ARROW_COLOURS)
-    return canvas
-
-
-def envelope_icon(paper):
-    canvas = Canvas(32, 32)
-    draw_envelope_icon(canvas, paper)
+def main_icon(size):
+    """The white envelope with the shortcut arrow in its lower left corner."""
+    canvas = envelope_icon(WHITE, size)
+    if size <= 24:
+        arrow = SHORTCUT_ARROW_16
+    else:
+        arrow = scaled_pattern(SHORTCUT_ARROW_32, round(10 * size / 32))
+    canvas.pattern(0, size - len(arrow), arrow, ARROW_COLOURS)
     return canvas
 
 
@@ -246,15 +321,40 @@ def dib(canvas, with_mask):
     return header + palette + colours + mask
 
 
+def png_image(canvas):
+    """The canvas as a 32-bit PNG with transparency, as an icon directory holds it."""
+    raw = bytearray()
+    for y in range(canvas.height):
+        raw.append(0)  # no filter
+        for x in range(canvas.width):
+            colour = canvas.get(x, y)
+            raw += bytes((0, 0, 0, 0)) if colour is CLEAR else bytes(PALETTE[colour] + (255,))
+
+    def chunk(kind, body):
+        return (struct.pack(">I", len(body)) + kind + body +
+                struct.pack(">I", zlib.crc32(kind + body) & 0xFFFFFFFF))
+
+    header = struct.pack(">IIBBBBB", canvas.width, canvas.height, 8, 6, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) +
+            chunk(b"IDAT", zlib.compress(bytes(raw), 9)) + chunk(b"IEND", b""))
+
+
 def ico_file(canvases):
-    images = [dib(canvas, True) for canvas in canvases]
-    data = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for canvas, image in zip(canvases, images):
-        data += struct.pack("<BBBBHHII", canvas.width, canvas.height, 16, 0, 1, 4,
-                            len(image), offset)
+    """Images up to 48 pixels as 16-colour DIBs, the 256-pixel one as a PNG."""
+    data = b""
+    directory = b""
+    offset = 6 + 16 * len(canvases)
+    for canvas in canvases:
+        if canvas.width >= 256:
+            image = png_image(canvas)
+            entry = (0, 0, 0, 0, 1, 32)  # a size of 0 stands for 256
+        else:
+            image = dib(canvas, True)
+            entry = (canvas.width, canvas.height, 16, 0, 1, 4)
+        directory += struct.pack("<BBBBHHII", *entry, len(image), offset)
+        data += image
         offset += len(image)
-    return data + b"".join(images)
+    return struct.pack("<HHH", 0, 1, len(canvases)) + directory + data
 
 
 def bmp_file(canvas):
@@ -265,9 +365,10 @@ def bmp_file(canvas):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    files = {"mainframe.ico": ico_file([main_icon_32(), main_icon_16()])}
+    files = {"mainframe.ico": ico_file([main_icon(size) for size in ICON_SIZES])}
     for name, paper in ENVELOPES:
-        files["envelope_%s.ico" % name] = ico_file([envelope_icon(paper)])
+        files["envelope_%s.ico" % name] = ico_file([envelope_icon(paper, size)
+                                                    for size in ICON_SIZES])
         files["envelope_%s.bmp" % name] = bmp_file(envelope_button(paper))
     files["standard.bmp"] = bmp_file(standard_button())
     for name, data in files.items():

@@ -77,30 +77,44 @@ struct IconGroupEntry {
 };
 #pragma pack(pop)
 
-TEST_F(ProgramResources, IconsAre16ColourAndTheAppIconAlsoComesIn16By16) {
-    struct Case {
-        int group;
-        std::vector<int> sizes;
-    };
-    const Case cases[] = {
-        {IDR_MAINFRAME, {32, 16}}, {IDI_ENVELOPE_WHITE, {32}}, {IDI_ENVELOPE_RED, {32}},
-        {IDI_ENVELOPE_BLUE, {32}}, {IDI_ENVELOPE_GREEN, {32}}, {IDI_ENVELOPE_CYAN, {32}},
-    };
-    for (const Case& c : cases) {
-        HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(c.group), MAKEINTRESOURCEA(14));
-        ASSERT_NE(found, nullptr) << c.group;
-        const BYTE* group = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
+// Every group holds the sizes the shell asks for at 100 to 200 % display scale; up to
+// 48 pixels as 16-colour bitmaps, 256 pixels (stored as 0) as a PNG image.
+TEST_F(ProgramResources, EveryIconGroupHoldsTheSizesFrom16To256With256AsPng) {
+    const int groups[] = {IDR_MAINFRAME,     IDI_ENVELOPE_WHITE, IDI_ENVELOPE_RED,
+                          IDI_ENVELOPE_BLUE, IDI_ENVELOPE_GREEN, IDI_ENVELOPE_CYAN};
+    const std::vector<int> sizes = {16, 24, 32, 48, 256};
+    for (const int group : groups) {
+        HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(group), MAKEINTRESOURCEA(14));
+        ASSERT_NE(found, nullptr) << group;
+        const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
         WORD count = 0;
-        std::memcpy(&count, group + 4, sizeof count);
-        ASSERT_EQ(count, c.sizes.size()) << c.group;
+        std::memcpy(&count, data + 4, sizeof count);
+        std::vector<int> held;
         for (WORD i = 0; i < count; ++i) {
             IconGroupEntry entry;
-            std::memcpy(&entry, group + 6 + i * sizeof entry, sizeof entry);
-            EXPECT_EQ(entry.width, c.sizes[i]) << c.group;
-            EXPECT_EQ(entry.height, c.sizes[i]) << c.group;
-            EXPECT_EQ(entry.colourCount, 16) << c.group;
-            EXPECT_EQ(entry.bitCount, 4) << c.group;
+            std::memcpy(&entry, data + 6 + i * sizeof entry, sizeof entry);
+            const int size = entry.width == 0 ? 256 : entry.width;
+            held.push_back(size);
+            SCOPED_TRACE(testing::Message() << "group " << group << ", " << size << " px");
+            EXPECT_EQ(entry.height, entry.width);
+            HRSRC image = FindResourceA(module_, MAKEINTRESOURCEA(entry.iconId),
+                                        MAKEINTRESOURCEA(3) /* RT_ICON */);
+            ASSERT_NE(image, nullptr);
+            ASSERT_EQ(SizeofResource(module_, image), entry.bytes);
+            const BYTE* bytes =
+                static_cast<const BYTE*>(LockResource(LoadResource(module_, image)));
+            const bool png = std::memcmp(bytes, "\x89PNG\r\n\x1a\n", 8) == 0;
+            EXPECT_EQ(png, size == 256);
+            EXPECT_EQ(entry.bitCount, size == 256 ? 32 : 4);
+            if (!png) {
+                EXPECT_EQ(entry.colourCount, 16);
+                BITMAPINFOHEADER header;
+                std::memcpy(&header, bytes, sizeof header);
+                EXPECT_EQ(header.biWidth, size);
+                EXPECT_EQ(header.biHeight, 2 * size) << "colour and mask";
+            }
         }
+        EXPECT_EQ(held, sizes) << "group " << group;
     }
 }
 
@@ -448,6 +462,33 @@ TEST_F(DialogTemplates, IconPickerIsACaptionlessColumnOfSixPictureButtons) {
                             {IDC_PICK_GREEN, L"BUTTON", L"", 0, 61, 33, 14, picture},
                             {IDC_PICK_CYAN, L"BUTTON", L"", 0, 75, 33, 14, picture},
                         });
+}
+
+// --- Manifest ------------------------------------------------------------------------
+
+TEST_F(ProgramResources, ManifestAsksForCommonControls6PerMonitorDpiAndTheCallersRights) {
+    HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr) << "no RT_MANIFEST 1";
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module_, found))),
+                               SizeofResource(module_, found));
+    const char* expected[] = {
+        "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+        "publicKeyToken=\"6595b64144ccf1df\"",
+        "<requestedExecutionLevel level=\"asInvoker\"",
+        "<dpiAware "
+        "xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+        "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+        "WindowsSettings\">PerMonitorV2</dpiAwareness>",
+        // Vista, 7, 8, 8.1, 10 and 11
+        "{e2011457-1546-43c5-a5fe-008deee3d3f0}",
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+        "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+    };
+    for (const char* part : expected) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
 }
 
 // --- Strings and version record ----------------------------------------------------------
