@@ -2,6 +2,43 @@
 
 #include "layout/dpi_scale.h"
 
+namespace {
+
+// Pixel by pixel, without blending: the pictures keep their hard edges and their 16
+// colours at every size.
+HBITMAP StretchedCopy(HBITMAP source, int fromWidth, int fromHeight, int width, int height) {
+    const HDC screen = GetDC(nullptr);
+    const HDC from = CreateCompatibleDC(screen);
+    const HDC to = CreateCompatibleDC(screen);
+    HBITMAP copy = CreateCompatibleBitmap(screen, width, height);
+    if (from && to && copy) {
+        const HGDIOBJ oldFrom = SelectObject(from, source);
+        const HGDIOBJ oldTo = SelectObject(to, copy);
+        SetStretchBltMode(to, COLORONCOLOR);
+        if (!StretchBlt(to, 0, 0, width, height, from, 0, 0, fromWidth, fromHeight, SRCCOPY)) {
+            SelectObject(to, oldTo);
+            DeleteObject(copy);
+            copy = nullptr;
+        } else {
+            SelectObject(to, oldTo);
+        }
+        SelectObject(from, oldFrom);
+    } else if (copy) {
+        DeleteObject(copy);
+        copy = nullptr;
+    }
+    if (to) {
+        DeleteDC(to);
+    }
+    if (from) {
+        DeleteDC(from);
+    }
+    ReleaseDC(nullptr, screen);
+    return copy;
+}
+
+}  // namespace
+
 bool CBitmap::LoadForDpi(int resourceId, int dpi) {
     if (!Load(resourceId)) {
         return false;
@@ -13,10 +50,8 @@ bool CBitmap::LoadForDpi(int resourceId, int dpi) {
     if (width == size.bmWidth && height == size.bmHeight) {
         return true;
     }
-    // The system stretches it pixel by pixel, which keeps the pictures' hard edges.
-    const auto scaled = static_cast<HBITMAP>(LoadImageA(
-        GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, width, height, 0));
-    if (scaled != nullptr) {  // otherwise the picture stays at its own size
+    // Without memory for the larger copy the picture keeps its own size.
+    if (const HBITMAP scaled = StretchedCopy(bitmap_, size.bmWidth, size.bmHeight, width, height)) {
         Free();
         bitmap_ = scaled;
     }

@@ -1,5 +1,7 @@
 #include "driver/ravlet_test.h"
 
+#include <algorithm>
+
 #include "driver/button.h"
 #include "driver/combo_box.h"
 #include "driver/folder_browser.h"
@@ -15,7 +17,10 @@ const char kMainCaption[] = "mailtoショートカット作成";
 
 void RavletTest::SetUp() {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = FreshFolder(std::string(test->test_suite_name()) + "_" + test->name());
+    // Parametrised tests have "/" in their names.
+    std::string name = std::string(test->test_suite_name()) + "_" + test->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    folder_ = FreshFolder(name);
     exe_ = folder_ + "\\ravlet.exe";
     ASSERT_TRUE(CopyFileA(BuiltRavletExe().c_str(), exe_.c_str(), FALSE))
         << "cannot copy " << BuiltRavletExe() << " to " << exe_;
