@@ -1,5 +1,6 @@
 #include "app/mailto_app.h"
 
+#include "app/file_error_report.h"
 #include "app/mailto_dlg.h"
 
 namespace {
@@ -13,4 +14,8 @@ bool CMailtoApp::InitInstance() {
     dialog.DoModal();
     // The program ends with its dialog.
     return false;
+}
+
+bool CMailtoApp::ProcessWndProcException(HWND window, const std::exception_ptr& error) {
+    return ReportFileError(window, error);
 }

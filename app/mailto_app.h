@@ -6,4 +6,6 @@
 class CMailtoApp : public CWinApp {
 protected:
     bool InitInstance() override;
+    // A file error is reported, and the dialog runs on.
+    bool ProcessWndProcException(HWND window, const std::exception_ptr& error) override;
 };

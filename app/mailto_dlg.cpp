@@ -8,6 +8,7 @@
 #include "framework/paint_dc.h"
 #include "framework/resource_string.h"
 #include "framework/window_dpi.h"
+#include "iconpick/icon_choices.h"
 #include "iconpick/icon_dlg.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
@@ -71,7 +72,7 @@ BOOL CMailtoDlg::OnInitDialog() {
 
 void CMailtoDlg::LoadPreviewBitmaps(int dpi) {
     for (size_t i = 0; i < previewBitmaps.size(); ++i) {
-        previewBitmaps[i].LoadForDpi(IDB_ENVELOPE_WHITE + static_cast<int>(i), dpi);
+        previewBitmaps[i].LoadForDpi(kIconChoices[i + 1].bitmapId, dpi);
     }
 }
 

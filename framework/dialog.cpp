@@ -1,15 +1,14 @@
 #include "framework/dialog.h"
 
 #include <algorithm>
+#include <exception>
 #include <vector>
 
 #include "framework/centre_window.h"
-#include "framework/file_error_report.h"
+#include "framework/framework_ids.h"
 #include "framework/label_widening.h"
 #include "framework/win_app.h"
 #include "framework/window_dpi.h"
-#include "res/resource.h"
-#include "shortcut/file_error.h"
 
 namespace {
 
@@ -101,8 +100,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     if (dialog == nullptr) {
         return FALSE;  // messages before WM_INITDIALOG
     }
-    // A file error ends the handler that raised it, not the program: report it and keep
-    // the dialog running.
+    // What a handler raises ends that handler; the application decides whether the
+    // program goes on. Nothing may leave through the dialog manager's own frames.
     try {
         if (message == WM_INITDIALOG) {
             return dialog->HandleInitDialog();
@@ -121,8 +120,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         }
         SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, *result);
         return TRUE;
-    } catch (const FileError& error) {
-        ReportFileError(hwnd, error);
+    } catch (...) {
+        CWinApp* app = CWinApp::Current();
+        if (app == nullptr || !app->ProcessWndProcException(hwnd, std::current_exception())) {
+            std::terminate();
+        }
         return TRUE;
     }
 }

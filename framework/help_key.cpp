@@ -1,7 +1,7 @@
 #include "framework/help_key.h"
 
 #include "framework/dialog.h"
-#include "res/resource.h"
+#include "framework/framework_ids.h"
 
 namespace {
 

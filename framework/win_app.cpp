@@ -3,11 +3,11 @@
 #include <windows.h>
 
 #include "framework/dialog.h"
+#include "framework/framework_ids.h"
 #include "framework/help_key.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
 #include "framework/resource_string.h"
-#include "res/resource.h"
 
 namespace {
 
@@ -45,8 +45,11 @@ void CWinApp::OnHelp(const CDialog& dialog) {
     const std::string helpFile = HelpFilePath(ModuleFileName());
     const DWORD context = kDialogHelpContextBase + static_cast<DWORD>(dialog.TemplateId());
     if (!WinHelpA(dialog.GetSafeHwnd(), helpFile.c_str(), HELP_CONTEXT, context)) {
-        ShowAppMessageBox(dialog.GetSafeHwnd(),
-                          LoadResourceString(IDS_HELP_FAILED, "ﾍﾙﾌﾟの起動に失敗しました。"),
+        ShowAppMessageBox(dialog.GetSafeHwnd(), LoadResourceString(IDS_HELP_FAILED),
                           MB_ICONEXCLAMATION | MB_OK);
     }
+}
+
+bool CWinApp::ProcessWndProcException(HWND, const std::exception_ptr&) {
+    return false;
 }

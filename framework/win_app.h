@@ -1,6 +1,9 @@
 // The application object: one per process, started by WinMain.
 #pragma once
 
+#include <windows.h>
+
+#include <exception>
 #include <string>
 
 class CDialog;
@@ -25,6 +28,11 @@ public:
     // The help command: Windows Help on the help file named after the executable, at
     // the topic of the dialog's template.
     void OnHelp(const CDialog& dialog);
+
+    // A handler of one of our dialogs raised error while the dialog window handled a
+    // message. True when the application has answered it: the dialog then runs on.
+    // The default knows no error, and the program ends as for any uncaught exception.
+    virtual bool ProcessWndProcException(HWND window, const std::exception_ptr& error);
 
 protected:
     // False ends the application when it returns; this framework has no message loop

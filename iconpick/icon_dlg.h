@@ -31,12 +31,11 @@ private:
     void OnGreen() { Choose(4); }
     void OnCyan() { Choose(5); }
 
-    // The button of a choice.
-    CButton& ButtonOf(int choice);
+    CButton& ButtonOf(int choice) { return buttons[static_cast<size_t>(choice)]; }
 
     int selection;
     // Index = choice.
     std::array<CBitmap, 6> pictures;
-    // Bound in the order 1011, 1010, 1009, 1008, 1007, 1006.
+    // Index = choice.
     std::array<CButton, 6> buttons;
 };

@@ -2,6 +2,8 @@
 // anything but #define lines, so the resource compiler reads it too.
 #pragma once
 
+#include "framework/framework_ids.h"
+
 // Dialog templates
 #define IDD_ABOUTBOX 100
 #define IDD_MAIN 102
@@ -9,8 +11,6 @@
 
 // Strings
 #define IDS_ABOUTBOX 101
-#define IDS_FILE_ERROR_DISK_FULL 61700 /* "%1 へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。" */
-#define IDS_HELP_FAILED 61701 /* "ﾍﾙﾌﾟの起動に失敗しました。" */
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.
@@ -48,4 +48,3 @@
 
 // Commands
 #define IDM_ABOUTBOX 0x0010
-#define ID_HELP 57670

@@ -21,13 +21,13 @@ protected:
     }
     // Nothing selected in the drop-down list: the user cannot get there by clicking,
     // but the command must still refuse to write without a folder.
-    void SelectNoDestination() { SendMessageA(Control(kDestinations), CB_SETCURSEL, -1, 0); }
+    void SelectNoDestination() { SendMessageA(Control(IDC_FOLDER), CB_SETCURSEL, -1, 0); }
     // The user empties the name field (which also stops suggestions).
     void ClearName() {
-        ASSERT_TRUE(FocusControl(Control(kName)));
+        ASSERT_TRUE(FocusControl(Control(IDC_NAME)));
         PressKey(VK_DELETE);
         // Keys queue behind posted messages: see the deletion before clicking on.
-        ASSERT_TRUE(PollUntil([&] { return Text(kName).empty(); }));
+        ASSERT_TRUE(PollUntil([&] { return Text(IDC_NAME).empty(); }));
     }
 };
 
@@ -42,23 +42,23 @@ TEST_F(CreateChecks, EachFaultIsReportedInTurnWithTheFocusOnItsField) {
     SelectNoDestination();
     ClearName();
     // Every later check would fail too: the first one speaks.
-    ExpectRefusal(kNoAddress, kAddress);
+    ExpectRefusal(kNoAddress, IDC_ADDRESS);
 
-    TypeInto(kAddress, std::string(201, 'x'));  // no "@", no "." either
-    ExpectRefusal(kTooLong, kAddress);
+    TypeInto(IDC_ADDRESS, std::string(201, 'x'));  // no "@", no "." either
+    ExpectRefusal(kTooLong, IDC_ADDRESS);
 
-    TypeInto(kAddress, "someone@example");
-    ExpectRefusal(kNotAnAddress, kAddress);
-    TypeInto(kAddress, "someone.example");
-    ExpectRefusal(kNotAnAddress, kAddress);
+    TypeInto(IDC_ADDRESS, "someone@example");
+    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
+    TypeInto(IDC_ADDRESS, "someone.example");
+    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
 
-    TypeInto(kAddress, "someone@example.com");
-    ExpectRefusal(kNoDestination, kDestinations);
+    TypeInto(IDC_ADDRESS, "someone@example.com");
+    ExpectRefusal(kNoDestination, IDC_FOLDER);
 
     AddDestination(Outbox());
     ClearName();
-    ExpectRefusal(kNoName, kName);
-    EXPECT_EQ(Text(kAddress), "someone@example.com") << "a refusal must leave the form alone";
+    ExpectRefusal(kNoName, IDC_NAME);
+    EXPECT_EQ(Text(IDC_ADDRESS), "someone@example.com") << "a refusal must leave the form alone";
 }
 
 TEST_F(CreateChecks, AddressLengthCountsBytesSoDoubleByteCharactersCountTwice) {
@@ -68,30 +68,30 @@ TEST_F(CreateChecks, AddressLengthCountsBytesSoDoubleByteCharactersCountTwice) {
         twoHundred += "あ";
     }
     twoHundred += "@.";  // 99 * 2 + 2 = 200 bytes: long enough, but not too long
-    TypeInto(kAddress, twoHundred);
-    ExpectRefusal(kNoDestination, kDestinations);
+    TypeInto(IDC_ADDRESS, twoHundred);
+    ExpectRefusal(kNoDestination, IDC_FOLDER);
 
-    TypeInto(kAddress, twoHundred + "x");
-    ExpectRefusal(kTooLong, kAddress);
+    TypeInto(IDC_ADDRESS, twoHundred + "x");
+    ExpectRefusal(kTooLong, IDC_ADDRESS);
 }
 
 TEST_F(CreateChecks, SearchForTheAtSignLooksAtWholeCharacters) {
     SelectNoDestination();
     // The ideographic space is 0x81 0x40: its second byte is "@" but the character is not.
-    TypeInto(kAddress, "someone.example　");
-    ExpectRefusal(kNotAnAddress, kAddress);
+    TypeInto(IDC_ADDRESS, "someone.example　");
+    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
 
-    TypeInto(kAddress, ".@");  // both characters, in any order, pass this check
-    ExpectRefusal(kNoDestination, kDestinations);
+    TypeInto(IDC_ADDRESS, ".@");  // both characters, in any order, pass this check
+    ExpectRefusal(kNoDestination, IDC_FOLDER);
 }
 
 TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {
-    TypeInto(kSubject, "hello");
+    TypeInto(IDC_SUBJECT, "hello");
     PressKey(VK_RETURN);
     MessageBoxView box = WaitForMessageBox(Dialog());
     EXPECT_EQ(box.text, kNoAddress);
     AnswerMessageBox(box, IDOK);
-    EXPECT_TRUE(FocusSettlesOn(kAddress));
+    EXPECT_TRUE(FocusSettlesOn(IDC_ADDRESS));
     EXPECT_TRUE(program_->Running());
     EXPECT_TRUE(IsWindowVisible(Dialog()));
 }

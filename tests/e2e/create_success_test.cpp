@@ -21,9 +21,9 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
     AddDestination(outbox);
     const int destination = SelectedDestination();
     FillIn("someone@example.com", "会議 & 予定? a b");
-    ASSERT_EQ(Text(kName), "someone@example.com さんへ");
+    ASSERT_EQ(Text(IDC_NAME), "someone@example.com さんへ");
 
-    PostClick(Control(kCreate));
+    PostClick(Control(IDOK));
     MessageBoxView done = WaitForMessageBox(Dialog());
     SaveScreenshot(done.window, "completion-message");
     EXPECT_EQ(done.text, "someone@example.com さんへのショートカットが作成されました");
@@ -37,16 +37,16 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
               "[InternetShortcut]\r\n"
               "URL=mailto:someone@example.com?Subject=会議 & 予定? a b\r\n");
 
-    EXPECT_EQ(Text(kAddress), "");
-    EXPECT_EQ(Text(kSubject), "");
-    EXPECT_EQ(Text(kName), "");
-    EXPECT_TRUE(FocusSettlesOn(kAddress));
+    EXPECT_EQ(Text(IDC_ADDRESS), "");
+    EXPECT_EQ(Text(IDC_SUBJECT), "");
+    EXPECT_EQ(Text(IDC_NAME), "");
+    EXPECT_TRUE(FocusSettlesOn(IDC_ADDRESS));
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
     EXPECT_EQ(SelectedDestination(), destination) << "the destination stays selected";
 
     // Suggestions are on again, and without a subject line 2 has no "?".
-    TypeInto(kAddress, "a@b.c,d@e.f;g@h.i");
-    EXPECT_EQ(Text(kName), "a@b.c d@e.f g@h.i さんへ");
+    TypeInto(IDC_ADDRESS, "a@b.c,d@e.f;g@h.i");
+    EXPECT_EQ(Text(IDC_NAME), "a@b.c d@e.f g@h.i さんへ");
     CreateSuccessfully("a@b.c,d@e.f;g@h.i");
     EXPECT_EQ(ReadFileBytes(outbox + "\\a@b.c d@e.f g@h.i さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:a@b.c,d@e.f;g@h.i\r\n");
@@ -55,7 +55,7 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
 TEST_F(CreateSuccess, AfterAShortcutWithAnIconTheNextOneHasNoIconLines) {
     const std::string outbox = Outbox();
     AddDestination(outbox);
-    TypeInto(kAddress, "first@example.com");
+    TypeInto(IDC_ADDRESS, "first@example.com");
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     ASSERT_TRUE(PickIcon(picker, 4));
@@ -66,7 +66,7 @@ TEST_F(CreateSuccess, AfterAShortcutWithAnIconTheNextOneHasNoIconLines) {
                   folder_ + "\\ravlet.exe\r\nIconIndex=4\r\n");
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
 
-    TypeInto(kAddress, "second@example.com");
+    TypeInto(IDC_ADDRESS, "second@example.com");
     CreateSuccessfully("second@example.com");
     EXPECT_EQ(ReadFileBytes(outbox + "\\second@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:second@example.com\r\n");
@@ -90,9 +90,9 @@ TEST_F(CreateSuccess, AnExistingFileIsReplacedOnlyAfterYes) {
     EXPECT_EQ(aborted.caption, "中断されました");
     AnswerMessageBox(aborted, IDOK);
     EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"), "old contents");
-    EXPECT_EQ(Text(kAddress), "friend@example.com");
-    EXPECT_EQ(Text(kSubject), "hello");
-    EXPECT_EQ(Text(kName), "friend@example.com さんへ");
+    EXPECT_EQ(Text(IDC_ADDRESS), "friend@example.com");
+    EXPECT_EQ(Text(IDC_SUBJECT), "hello");
+    EXPECT_EQ(Text(IDC_NAME), "friend@example.com さんへ");
 
     AnswerMessageBox(CreateAndExpectBox(), IDYES);
     MessageBoxView done = WaitForMessageBox(Dialog());
@@ -107,7 +107,7 @@ TEST_F(CreateSuccess, AFolderInTheWayIsAskedAboutThenCannotBeOpened) {
     const std::string path = outbox + "\\x@y.z さんへ.url";
     CreateDirectoryA(path.c_str(), nullptr);
     AddDestination(outbox);
-    TypeInto(kAddress, "x@y.z");
+    TypeInto(IDC_ADDRESS, "x@y.z");
     MessageBoxView question = CreateAndExpectBox();
     EXPECT_EQ(question.caption, "上書きしますか？");
     AnswerMessageBox(question, IDYES);

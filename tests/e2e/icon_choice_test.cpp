@@ -6,6 +6,7 @@
 #include "driver/ravlet_test.h"
 #include "driver/screenshot.h"
 #include "driver/test_environment.h"
+#include "iconpick/icon_choices.h"
 
 namespace e2e {
 namespace {
@@ -25,7 +26,7 @@ TEST_F(IconChoice, PickerIsASmallCaptionlessColumnCentredOverTheDialog) {
     EXPECT_NEAR((pick.left + pick.right) / 2, (main.left + main.right) / 2, 2);
     EXPECT_NEAR((pick.top + pick.bottom) / 2, (main.top + main.bottom) / 2, 2);
     // The current choice (0, the standard icon) has the focus.
-    EXPECT_EQ(FocusedWindowOf(picker), GetDlgItem(picker, kPickerButtonOfChoice[0]));
+    EXPECT_EQ(FocusedWindowOf(picker), GetDlgItem(picker, kIconChoices[0].buttonId));
     PressKey(VK_ESCAPE);
     EXPECT_TRUE(PollUntil([&] { return !IsWindow(picker); }));
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
@@ -44,14 +45,14 @@ TEST_F(IconChoice, ChoiceShowsInThePreviewAndTheShortcutNamesTheExecutable) {
     // Reopened, the picker offers the blue envelope first, as its default button.
     picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
-    HWND blueButton = GetDlgItem(picker, kPickerButtonOfChoice[3]);
+    HWND blueButton = GetDlgItem(picker, kIconChoices[3].buttonId);
     EXPECT_TRUE(PollUntil([&] { return FocusedWindowOf(picker) == blueButton; }));
     EXPECT_EQ(GetWindowLongA(blueButton, GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
     PressKey(VK_ESCAPE);  // cancelled: the choice stays
     ASSERT_TRUE(PollUntil([&] { return !IsWindow(picker); }));
     EXPECT_NE(PreviewPicture(Dialog()), nullptr);
 
-    TypeInto(kAddress, "blue@example.com");
+    TypeInto(IDC_ADDRESS, "blue@example.com");
     CreateSuccessfully("blue@example.com");
     EXPECT_EQ(ReadFileBytes(outbox + "\\blue@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:blue@example.com\r\n"
@@ -71,7 +72,7 @@ TEST_F(IconChoice, TheStandardIconEmptiesThePreviewAndWritesNoIconLines) {
     ASSERT_TRUE(PickIcon(picker, 0));
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
 
-    TypeInto(kAddress, "plain@example.com");
+    TypeInto(IDC_ADDRESS, "plain@example.com");
     CreateSuccessfully("plain@example.com");
     EXPECT_EQ(ReadFileBytes(outbox + "\\plain@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:plain@example.com\r\n");

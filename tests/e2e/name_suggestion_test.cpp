@@ -10,38 +10,38 @@ namespace {
 using NameSuggestion = RavletTest;
 
 TEST_F(NameSuggestion, FollowsTheAddressWithFileNameCharactersReplaced) {
-    TypeInto(kAddress, "a/b@c.d");
-    EXPECT_EQ(Text(kName), "a b@c.d さんへ");
-    TypeInto(kAddress, "\\/:,;*?\"<>|");
-    EXPECT_EQ(Text(kName), std::string(11, ' ') + " さんへ");
-    TypeInto(kAddress, "山田＠例.jp");  // double-byte characters stay as they are
-    EXPECT_EQ(Text(kName), "山田＠例.jp さんへ");
+    TypeInto(IDC_ADDRESS, "a/b@c.d");
+    EXPECT_EQ(Text(IDC_NAME), "a b@c.d さんへ");
+    TypeInto(IDC_ADDRESS, "\\/:,;*?\"<>|");
+    EXPECT_EQ(Text(IDC_NAME), std::string(11, ' ') + " さんへ");
+    TypeInto(IDC_ADDRESS, "山田＠例.jp");  // double-byte characters stay as they are
+    EXPECT_EQ(Text(IDC_NAME), "山田＠例.jp さんへ");
 
     // Clearing the address clears the name, with no suffix on nothing.
-    ASSERT_TRUE(FocusControl(Control(kAddress)));
+    ASSERT_TRUE(FocusControl(Control(IDC_ADDRESS)));
     PressKey(VK_DELETE);
-    EXPECT_TRUE(PollUntil([&] { return Text(kAddress).empty(); }));
-    EXPECT_EQ(Text(kName), "");
+    EXPECT_TRUE(PollUntil([&] { return Text(IDC_ADDRESS).empty(); }));
+    EXPECT_EQ(Text(IDC_NAME), "");
 }
 
 TEST_F(NameSuggestion, StopsFollowingAnAddressLongerThan64Bytes) {
     const std::string at64 = std::string(58, 'a') + "@b.com";  // 64 bytes
-    TypeInto(kAddress, at64);
-    EXPECT_EQ(Text(kName), at64 + " さんへ");
-    TypeInto(kAddress, at64 + "x");
-    EXPECT_EQ(Text(kName), at64 + " さんへ") << "65 bytes: the last suggestion stays";
+    TypeInto(IDC_ADDRESS, at64);
+    EXPECT_EQ(Text(IDC_NAME), at64 + " さんへ");
+    TypeInto(IDC_ADDRESS, at64 + "x");
+    EXPECT_EQ(Text(IDC_NAME), at64 + " さんへ") << "65 bytes: the last suggestion stays";
 }
 
 TEST_F(NameSuggestion, StopsWhenTheUserTypesANameAndResumesAfterCreate) {
     AddDestination(Outbox());
-    TypeInto(kAddress, "first@example.com");
-    TypeInto(kName, "my own name");
-    TypeInto(kAddress, "second@example.com");
-    EXPECT_EQ(Text(kName), "my own name");
+    TypeInto(IDC_ADDRESS, "first@example.com");
+    TypeInto(IDC_NAME, "my own name");
+    TypeInto(IDC_ADDRESS, "second@example.com");
+    EXPECT_EQ(Text(IDC_NAME), "my own name");
 
     CreateSuccessfully("second@example.com");
-    TypeInto(kAddress, "third@example.com");
-    EXPECT_EQ(Text(kName), "third@example.com さんへ");
+    TypeInto(IDC_ADDRESS, "third@example.com");
+    EXPECT_EQ(Text(IDC_NAME), "third@example.com さんへ");
 }
 
 }  // namespace

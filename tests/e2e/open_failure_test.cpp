@@ -40,26 +40,26 @@ protected:
 TEST_F(OpenFailure, ANameThatCannotBeAFileIsRetriedUntilCancelled) {
     const std::string outbox = Outbox();
     AddDestination(outbox);
-    TypeInto(kAddress, "someone@example.com");
-    TypeInto(kName, "a|b");  // typed by the user, so suggestions stop
+    TypeInto(IDC_ADDRESS, "someone@example.com");
+    TypeInto(IDC_NAME, "a|b");  // typed by the user, so suggestions stop
 
-    PostClick(Control(kCreate));
+    PostClick(Control(IDOK));
     MessageBoxView retry = ExpectRetryBox(outbox + "\\a|b.url");
     SaveScreenshot(retry.window, "retry-message");
     AnswerMessageBox(retry, IDRETRY);
     AnswerMessageBox(ExpectRetryBox(outbox + "\\a|b.url"), IDCANCEL);
     ExpectAborted();
-    EXPECT_EQ(Text(kAddress), "someone@example.com");
-    EXPECT_EQ(Text(kName), "a|b");
+    EXPECT_EQ(Text(IDC_ADDRESS), "someone@example.com");
+    EXPECT_EQ(Text(IDC_NAME), "a|b");
 }
 
 TEST_F(OpenFailure, ALongPathIsShownWholeInTheRetryBox) {
     const std::string outbox = Outbox();
     AddDestination(outbox);
-    TypeInto(kAddress, "someone@example.com");
+    TypeInto(IDC_ADDRESS, "someone@example.com");
     const std::string name = "a|" + std::string(460, 'n');  // the path passes 511 bytes
-    TypeInto(kName, name);
-    PostClick(Control(kCreate));
+    TypeInto(IDC_NAME, name);
+    PostClick(Control(IDOK));
     AnswerMessageBox(ExpectRetryBox(outbox + "\\" + name + ".url"), IDCANCEL);
     ExpectAborted();
 }
@@ -72,7 +72,7 @@ TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.Valid());
     AddDestination(outbox);
-    TypeInto(kAddress, "held@example.com");
+    TypeInto(IDC_ADDRESS, "held@example.com");
 
     MessageBoxView question = CreateAndExpectBox();
     EXPECT_EQ(question.caption, "上書きしますか？");
@@ -92,10 +92,10 @@ TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
 TEST_F(OpenFailure, ANameThatIsADeviceIsRefusedWithTheRetryBox) {
     const std::string outbox = Outbox();
     AddDestination(outbox);
-    TypeInto(kAddress, "someone@example.com");
+    TypeInto(IDC_ADDRESS, "someone@example.com");
     for (const std::string device : {"NUL", "COM1", "AUX"}) {
-        TypeInto(kName, device);
-        PostClick(Control(kCreate));
+        TypeInto(IDC_NAME, device);
+        PostClick(Control(IDOK));
         // A device is no file to replace: asking whether to overwrite it is wrong.
         MessageBoxView first = WaitForMessageBox(Dialog());
         if (first.caption == "上書きしますか？") {
@@ -163,9 +163,9 @@ TEST_F(OpenFailure, AFullDiskIsReportedOnceAndLeavesNoFileAndTheFormAsTyped) {
 
     EXPECT_TRUE(HasNoMessageBox(Dialog())) << "a second box followed the file error";
     EXPECT_FALSE(PathExists(path)) << "the partly written file stayed on disk";
-    EXPECT_EQ(Text(kAddress), "full@example.com");
-    EXPECT_EQ(Text(kSubject), "subject");
-    EXPECT_EQ(Text(kName), "full@example.com さんへ");
+    EXPECT_EQ(Text(IDC_ADDRESS), "full@example.com");
+    EXPECT_EQ(Text(IDC_SUBJECT), "subject");
+    EXPECT_EQ(Text(IDC_NAME), "full@example.com さんへ");
     EXPECT_TRUE(program_->Running());
 }
 

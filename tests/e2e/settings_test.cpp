@@ -46,7 +46,7 @@ TEST_F(Settings, AFreshStartOffersTheWellKnownFoldersAndFocusesTheAddress) {
     EXPECT_EQ(items.back(), "ＩＥのお気に入りフォルダ");
     EXPECT_EQ(SelectedDestination(), 0);
     EXPECT_FALSE(PathExists(Ini())) << "nothing is written at start";
-    EXPECT_TRUE(FocusSettlesOn(kAddress));
+    EXPECT_TRUE(FocusSettlesOn(IDC_ADDRESS));
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
 }
 
@@ -68,7 +68,7 @@ TEST_F(Settings, AnAddedFolderIsSavedAtCloseAndSelectedAtTheNextStart) {
 TEST_F(Settings, TheCloseBoxAlsoSavesAndCancellingTheBrowserChangesNothing) {
     const int fixed = FixedCount();
     const auto before = Destinations();
-    PostClick(Control(kNewDestination));
+    PostClick(Control(IDC_NEW_FOLDER));
     HWND browser = WaitForFolderBrowser(Dialog());
     ASSERT_TRUE(browser);
     EXPECT_EQ(BrowserTitle(browser), "新しい保存先を指定");

@@ -36,7 +36,7 @@ protected:
             HWND picker = OpenIconPicker(Dialog());
             EXPECT_TRUE(picker && PickIcon(picker, icon));
         }
-        const std::string name = Text(kName);
+        const std::string name = Text(IDC_NAME);
         CreateSuccessfully(address);
         return outbox + "\\" + name + ".url";
     }

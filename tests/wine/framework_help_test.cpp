@@ -3,10 +3,10 @@
 
 #include <array>
 
+#include "framework/framework_ids.h"
 #include "framework/help_key.h"
 #include "framework/module_path.h"
 #include "framework_scripted_dialog.h"
-#include "res/resource.h"
 
 namespace {
 

@@ -3,17 +3,15 @@
 #include "driver/button.h"
 #include "driver/poll.h"
 #include "driver/window_lookup.h"
+#include "iconpick/icon_choices.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kChangeIconButton = 1008;
-constexpr int kPreview = 1013;
-
 HWND FindIconPicker(HWND owner) {
     for (HWND dialog : DialogsOwnedBy(owner)) {
-        if (ChildWithClass(dialog, kPickerButtonOfChoice[0], "Button") &&
-            ChildWithClass(dialog, kPickerButtonOfChoice[5], "Button")) {
+        if (ChildWithClass(dialog, kIconChoices[0].buttonId, "Button") &&
+            ChildWithClass(dialog, kIconChoices[5].buttonId, "Button")) {
             return dialog;
         }
     }
@@ -27,18 +25,18 @@ HWND WaitForIconPicker(HWND owner) {
 }
 
 HWND OpenIconPicker(HWND mainDialog) {
-    PostClick(GetDlgItem(mainDialog, kChangeIconButton));
+    PostClick(GetDlgItem(mainDialog, IDC_CHANGE_ICON));
     return WaitForIconPicker(mainDialog);
 }
 
 bool PickIcon(HWND picker, int choice) {
-    PostClick(GetDlgItem(picker, kPickerButtonOfChoice[choice]));
+    PostClick(GetDlgItem(picker, kIconChoices[choice].buttonId));
     return PollUntil([&] { return !IsWindow(picker); });
 }
 
 HANDLE PreviewPicture(HWND mainDialog) {
     return reinterpret_cast<HANDLE>(
-        SendMessageA(GetDlgItem(mainDialog, kPreview), STM_GETIMAGE, IMAGE_BITMAP, 0));
+        SendMessageA(GetDlgItem(mainDialog, IDC_ICON_PREVIEW), STM_GETIMAGE, IMAGE_BITMAP, 0));
 }
 
 }  // namespace e2e

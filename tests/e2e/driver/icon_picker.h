@@ -6,15 +6,13 @@
 
 namespace e2e {
 
-// Picker button ids by icon choice: 0 is the standard icon, 1 to 5 the envelopes.
-constexpr int kPickerButtonOfChoice[6] = {1011, 1006, 1007, 1008, 1009, 1010};
-
 HWND WaitForIconPicker(HWND owner);
 
 // Opens the picker from the main dialog's ｱｲｺﾝ変更 and returns it, or null.
 HWND OpenIconPicker(HWND mainDialog);
 
-// Clicks the button of choice and waits for the picker to close.
+// Clicks the button of choice (0 the standard icon, 1 to 5 the envelopes) and waits for the picker
+// to close.
 bool PickIcon(HWND picker, int choice);
 
 // The picture shown by the main dialog's preview, or null when it is empty.

@@ -74,15 +74,15 @@ void RavletTest::TypeInto(int id, const std::string& text) {
 
 void RavletTest::FillIn(const std::string& address, const std::string& subject) {
     if (!address.empty()) {
-        TypeInto(kAddress, address);
+        TypeInto(IDC_ADDRESS, address);
     }
     if (!subject.empty()) {
-        TypeInto(kSubject, subject);
+        TypeInto(IDC_SUBJECT, subject);
     }
 }
 
 MessageBoxView RavletTest::CreateAndExpectBox() {
-    PostClick(Control(kCreate));
+    PostClick(Control(IDOK));
     MessageBoxView box = WaitForMessageBox(dialog_);
     EXPECT_TRUE(box.window) << "作成 brought up no message box";
     return box;
@@ -96,7 +96,7 @@ void RavletTest::CreateSuccessfully(const std::string& address) {
 }
 
 void RavletTest::AddDestination(const std::string& folder) {
-    PostClick(Control(kNewDestination));
+    PostClick(Control(IDC_NEW_FOLDER));
     HWND browser = WaitForFolderBrowser(dialog_);
     ASSERT_TRUE(browser) << "新しい保存先を指定 opened no folder browser";
     // The program's browser callback shows the highlighted folder's path.
@@ -120,11 +120,11 @@ void RavletTest::AddDestination(const std::string& folder) {
 }
 
 std::vector<std::string> RavletTest::Destinations() const {
-    return ComboItems(Control(kDestinations));
+    return ComboItems(Control(IDC_FOLDER));
 }
 
 int RavletTest::SelectedDestination() const {
-    return ComboSelection(Control(kDestinations));
+    return ComboSelection(Control(IDC_FOLDER));
 }
 
 std::string RavletTest::Outbox() {

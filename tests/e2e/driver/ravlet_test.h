@@ -12,21 +12,9 @@
 
 #include "driver/launched_program.h"
 #include "driver/message_box.h"
+#include "res/resource.h"
 
 namespace e2e {
-
-// Control ids of the main dialog.
-enum MainControl : int {
-    kCreate = IDOK,
-    kQuit = IDCANCEL,
-    kName = 1000,
-    kAddress = 1001,
-    kSubject = 1002,
-    kDestinations = 1003,
-    kNewDestination = 1004,
-    kChangeIcon = 1008,
-    kIconPreview = 1013,
-};
 
 extern const char kMainCaption[];
 

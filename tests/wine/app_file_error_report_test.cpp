@@ -2,13 +2,13 @@
 // running.
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <stdexcept>
 #include <string>
 
-#include "framework/file_error_report.h"
+#include "app/file_error_report.h"
 #include "framework/win_app.h"
 #include "framework_box_watcher.h"
-#include "framework_scripted_dialog.h"
+#include "framework_throwing_dialog.h"
 #include "shortcut/file_error.h"
 
 namespace {
@@ -16,49 +16,30 @@ namespace {
 // Shift-JIS path: "表" ends in the byte of "\".
 const char kFullDiskPath[] = "D:\\fullvol\\表示 さんへ.url";
 
-class ThrowingDialog : public ScriptedDialog {
+// Answers a handler's error as the program's application object does.
+class ReportingApp : public CWinApp {
 public:
-    int clicks = 0;
-
-protected:
-    MessageResult RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    static const MessageMapEntry<ThrowingDialog> kMessageMap[];
-
-    void OnButtonClick() {
-        ++clicks;
-        throw FileError(kFullDiskPath);
+    bool ProcessWndProcException(HWND window, const std::exception_ptr& error) override {
+        return ReportFileError(window, error);
     }
 };
-
-const MessageMapEntry<ThrowingDialog> ThrowingDialog::kMessageMap[] = {
-    OnCommand(BN_CLICKED, IDC_TEST_BUTTON, &ThrowingDialog::OnButtonClick),
-};
-
-// Defined after the table: routing needs to know its size.
-MessageResult ThrowingDialog::RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (MessageResult result = RouteThroughMap(*this, kMessageMap, message, wParam, lParam)) {
-        return result;
-    }
-    return ScriptedDialog::RouteMessage(message, wParam, lParam);
-}
 
 TEST(FileErrorReport, StopBoxCaptionedWithTheAppNameNamesThePathAndTheDialogRunsOn) {
-    CWinApp app;
+    ReportingApp app;
     ThrowingDialog dialog;
+    dialog.raise = [] { throw FileError(kFullDiskPath); };
     SeenBox first, second;
     HWND window = nullptr;
-    dialog.script = [&](ScriptedDialog& self) {
-        window = self.GetSafeHwnd();
+    dialog.script = [&](ScriptedDialog&) {
+        window = dialog.GetSafeHwnd();
         {
             BoxWatcher watcher(GetCurrentThreadId(), IDOK);
-            SendMessageA(self.Item(IDC_TEST_BUTTON), BM_CLICK, 0, 0);
+            dialog.ClickButton();
             first = watcher.Seen();
         }
         // Still running: the next click is handled and reported again.
         BoxWatcher watcher(GetCurrentThreadId(), IDOK);
-        SendMessageA(self.Item(IDC_TEST_BUTTON), BM_CLICK, 0, 0);
+        dialog.ClickButton();
         second = watcher.Seen();
     };
     EXPECT_EQ(dialog.DoModal(), ScriptedDialog::kScriptDone);
@@ -71,6 +52,12 @@ TEST(FileErrorReport, StopBoxCaptionedWithTheAppNameNamesThePathAndTheDialogRuns
     EXPECT_EQ(first.owner, window);
     EXPECT_TRUE(second.found);
     EXPECT_EQ(dialog.clicks, 2);
+}
+
+TEST(FileErrorReport, LeavesEveryOtherErrorToTheProgram) {
+    // Returns at once: a box would wait for a click that never comes.
+    EXPECT_FALSE(ReportFileError(nullptr, std::make_exception_ptr(std::runtime_error("x"))));
+    EXPECT_FALSE(ReportFileError(nullptr, std::make_exception_ptr(42)));
 }
 
 TEST(FileErrorReport, FillsInOnlyTheMessagesOwnPlaceholder) {

@@ -1,0 +1,14 @@
+// The report of a file error that escaped a handler of the program's dialogs.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <string>
+
+// The disk-full text with its "%1" filled in by the path.
+std::string DiskFullMessage(const std::string& path);
+
+// True when error is a file error: it is then reported in a stop box owned by owner,
+// captioned with the application name. Any other error is left alone.
+bool ReportFileError(HWND owner, const std::exception_ptr& error);
