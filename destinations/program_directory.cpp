@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "text/file_name.h"
 #include "text/multibyte.h"
 
 namespace {
@@ -42,14 +43,6 @@ std::string_view WithoutOption(std::string_view path) {
 std::string ProgramDirectory(const std::string& commandLine) {
     const std::string_view path = WithoutOption(ProgramPathPart(commandLine));
 
-    const size_t driveLength = path.size() >= 2 && path[1] == ':' ? 2 : 0;
-    // The directory runs up to and including the last separator, found character by
-    // character so that a trail byte 0x5C is never taken for one.
-    size_t directoryEnd = driveLength;
-    for (size_t pos = driveLength; pos < path.size(); pos += mbtext::CharLength(path, pos)) {
-        if (mbtext::CharLength(path, pos) == 1 && (path[pos] == '\\' || path[pos] == '/')) {
-            directoryEnd = pos + 1;
-        }
-    }
-    return std::string(path.substr(0, directoryEnd));
+    // The drive and directory run up to the file name.
+    return std::string(path.substr(0, mbtext::FileNameStart(path)));
 }

@@ -101,11 +101,11 @@ TEST_F(ShortcutConsumers, TheNamedIconIsTheBlueEnvelopeOfTheExecutable) {
     DestroyIcon(named);
     EXPECT_EQ(pixels[16 * 32 + 4], RGB(0, 0, 255)) << "the envelope at (4, 16) is not blue";
 
-    // It is icon group 131, the blue envelope, not merely some blue picture.
+    // It is the blue envelope's icon group, not merely some blue picture.
     HMODULE module = LoadLibraryExA(view->iconFile.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_TRUE(module);
-    HICON group =
-        static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(131), IMAGE_ICON, 32, 32, 0));
+    HICON group = static_cast<HICON>(
+        LoadImageA(module, MAKEINTRESOURCEA(IDI_ENVELOPE_BLUE), IMAGE_ICON, 32, 32, 0));
     ASSERT_TRUE(group);
     EXPECT_EQ(Pixels(group), pixels);
     DestroyIcon(group);
