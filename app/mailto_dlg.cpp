@@ -47,7 +47,6 @@ void CMailtoDlg::DoDataExchange() {
     Bind(IDC_NAME, nameField);
     Bind(IDC_ADDRESS, addressField);
     Bind(IDC_FOLDER, destinationBox);
-    destinationView = ComboBoxDestinationView(destinationBox.GetSafeHwnd());
 }
 
 BOOL CMailtoDlg::OnInitDialog() {

@@ -52,9 +52,9 @@ private:
     void ShowIconPreview();
     CDialogControl& Control(FormControl control);
 
-    // The combo box's window exists only once the dialog does: the view is pointed at
-    // it when the controls are bound.
-    ComboBoxDestinationView destinationView{nullptr};
+    // The combo box's window exists only once the dialog does: the view works once the
+    // controls are bound.
+    ComboBoxDestinationView destinationView{destinationBox};
     DestinationList destinations{destinationView};
     std::string iniPath;
     std::string iconFilePath;

@@ -7,6 +7,7 @@
 #include "driver/poll.h"
 #include "driver/ravlet_test.h"
 #include "driver/test_environment.h"
+#include "tests/shared/settings_keys.h"
 
 namespace e2e {
 namespace {
@@ -16,17 +17,12 @@ protected:
     std::string Ini() const { return folder_ + "\\ravlet.ini"; }
     std::string Read(const std::string& key) const {
         char value[512] = {};
-        GetPrivateProfileStringA("COMBO_BOX", key.c_str(), "(none)", value, sizeof value,
+        GetPrivateProfileStringA(kSettingsSection, key.c_str(), "(none)", value, sizeof value,
                                  Ini().c_str());
         return value;
     }
     void Write(const std::string& key, const std::string& value) {
-        WritePrivateProfileStringA("COMBO_BOX", key.c_str(), value.c_str(), Ini().c_str());
-    }
-    static std::string MenuKey(int i) {
-        char key[16];
-        wsprintfA(key, "MENU_%03d", i);
-        return key;
+        WritePrivateProfileStringA(kSettingsSection, key.c_str(), value.c_str(), Ini().c_str());
     }
     // The well-known folders head the list: 3, or 4 when Quick Launch is offered.
     int FixedCount() const {

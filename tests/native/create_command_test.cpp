@@ -285,13 +285,7 @@ TEST_F(CreateCommand, CloseFailureDeletesTheFileAndReportsNoSuccess) {
 class CreateCommandWithSuggestions : public CreateCommand {
 protected:
     CreateCommandWithSuggestions() {
-        form.onFieldChanged = [this](FormControl field) {
-            if (field == FormControl::Address) {
-                SuggestShortcutName(form);
-            } else if (field == FormControl::Name) {
-                NoteNameFieldChange(form);
-            }
-        };
+        RouteChangesToNameSuggestion(form);
     }
 };
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/native/destination_test_doubles.h"
+#include "tests/shared/settings_keys.h"
 
 namespace {
 
@@ -28,9 +29,7 @@ protected:
     // recent (UserFolder(0)) first.
     void FillWith(const std::vector<WellKnownFolder>& wellKnown, int saved) {
         for (int i = 0; i < saved; ++i) {
-            char key[16];
-            std::snprintf(key, sizeof key, "MENU_%03d", i);
-            settings.values[key] = UserFolder(i);
+            settings.values[MenuKey(i)] = UserFolder(i);
         }
         list.Fill(wellKnown, settings);
     }

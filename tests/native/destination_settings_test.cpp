@@ -3,28 +3,15 @@
 
 #include "destinations/destination_list.h"
 #include "tests/native/destination_test_doubles.h"
+#include "tests/shared/settings_keys.h"
 
 namespace {
-
-std::vector<WellKnownFolder> WellKnown(int n) {
-    std::vector<WellKnownFolder> folders;
-    for (int i = 0; i < n; ++i) {
-        folders.push_back({"label" + std::to_string(i), R"(C:\known)" + std::to_string(i)});
-    }
-    return folders;
-}
-
-std::string Key(int i) {
-    char key[16];
-    std::snprintf(key, sizeof key, "MENU_%03d", i);
-    return key;
-}
 
 class DestinationSettingsTest : public ::testing::Test {
 protected:
     void SaveFolders(int n) {
         for (int i = 0; i < n; ++i) {
-            settings.values[Key(i)] = R"(D:\saved)" + std::to_string(i);
+            settings.values[MenuKey(i)] = R"(D:\saved)" + std::to_string(i);
         }
     }
 
@@ -70,7 +57,7 @@ TEST_F(DestinationSettingsTest, LoadStopsWhenTheListIsFull) {
         FakeDropDownList view;
         MemoryProfileSection settings;
         for (int i = 0; i < 25; ++i) {
-            settings.values[Key(i)] = R"(D:\saved)" + std::to_string(i);
+            settings.values[MenuKey(i)] = R"(D:\saved)" + std::to_string(i);
         }
         DestinationList list{view};
         list.Fill(WellKnown(c.wellKnown), settings);
@@ -78,7 +65,8 @@ TEST_F(DestinationSettingsTest, LoadStopsWhenTheListIsFull) {
         EXPECT_EQ(list.count(), 20);
         EXPECT_EQ(list.path(19), R"(D:\saved)" + std::to_string(c.loaded - 1));
         // Nothing past the last folder that fits is even read.
-        EXPECT_EQ(std::count(settings.log.begin(), settings.log.end(), "read " + Key(c.loaded)), 0);
+        EXPECT_EQ(std::count(settings.log.begin(), settings.log.end(), "read " + MenuKey(c.loaded)),
+                  0);
         EXPECT_EQ(settings.log.back(), "read SELECT");
     }
 }
@@ -118,7 +106,7 @@ TEST_F(DestinationSettingsTest, SaveWritesTheUserFoldersInOrderAndThenTheSelecti
 
 TEST_F(DestinationSettingsTest, SaveOfAFullListWritesOnlyTheKeysItHolds) {
     SaveFolders(17);
-    settings.values[Key(16)] = "D:\\left over";
+    settings.values[MenuKey(16)] = "D:\\left over";
     list.Fill(WellKnown(4), settings);
     list.Add("D:\\new");
     settings.log.clear();
@@ -130,7 +118,7 @@ TEST_F(DestinationSettingsTest, SaveOfAFullListWritesOnlyTheKeysItHolds) {
     EXPECT_EQ(settings.log[15], "write MENU_015=D:\\saved14");
     EXPECT_EQ(settings.log.back(), "write SELECT=4");
     // Keys are never deleted: the one behind the last written stays as it was.
-    EXPECT_EQ(settings.values[Key(16)], "D:\\left over");
+    EXPECT_EQ(settings.values[MenuKey(16)], "D:\\left over");
 }
 
 TEST_F(DestinationSettingsTest, SaveWritesMinusOneWhenNothingIsSelected) {

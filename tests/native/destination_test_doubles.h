@@ -9,6 +9,7 @@
 
 #include "destinations/destination_view.h"
 #include "destinations/profile_section.h"
+#include "destinations/well_known_folder.h"
 
 // Behaves like an unsorted drop-down combo box, as measured on the real control:
 // selecting -1 clears the selection, any other index outside the list leaves it as it
@@ -74,3 +75,12 @@ public:
     std::map<std::string, std::string> values;
     std::vector<std::string> log;
 };
+
+// n well-known folders, "既知0" at "C:\known0" and so on.
+inline std::vector<WellKnownFolder> WellKnown(int n) {
+    std::vector<WellKnownFolder> folders;
+    for (int i = 0; i < n; ++i) {
+        folders.push_back({"既知" + std::to_string(i), "C:\\known" + std::to_string(i)});
+    }
+    return folders;
+}

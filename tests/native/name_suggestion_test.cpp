@@ -54,13 +54,7 @@ class NameSuggestion : public ::testing::Test {
 protected:
     NameSuggestion() {
         // As in the dialog: each text change raises the field's notification.
-        form.onFieldChanged = [this](FormControl field) {
-            if (field == FormControl::Address) {
-                SuggestShortcutName(form);
-            } else if (field == FormControl::Name) {
-                NoteNameFieldChange(form);
-            }
-        };
+        RouteChangesToNameSuggestion(form);
         form.focus = FormControl::Address;
     }
     // Typing into a field moves the focus there first.

@@ -13,6 +13,7 @@
 
 #include "shortcut/file_error.h"
 #include "shortcut/message_box.h"
+#include "shortcut/name_suggestion.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_store.h"
 
@@ -94,6 +95,18 @@ public:
 private:
     Events& events_;
 };
+
+// Routes the form's change notifications as the main dialog does: a change of the
+// address runs the name suggestion, a change of the name may mean the user edited it.
+inline void RouteChangesToNameSuggestion(FakeForm& form) {
+    form.onFieldChanged = [&form](FormControl field) {
+        if (field == FormControl::Address) {
+            SuggestShortcutName(form);
+        } else if (field == FormControl::Name) {
+            NoteNameFieldChange(form);
+        }
+    };
+}
 
 // What one opened file went through.
 struct FakeFileRecord {

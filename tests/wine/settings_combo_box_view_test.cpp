@@ -8,6 +8,7 @@
 
 #include "destinations/win32_combo_box_destination_view.h"
 #include "tests/native/destination_test_doubles.h"
+#include "tests/wine/hidden_combo_box.h"
 
 namespace {
 
@@ -39,13 +40,8 @@ const Step kScript[] = {
 };
 
 TEST(ComboBoxDestinationView, BehavesLikeTheStandInOfTheCoreTests) {
-    const HWND owner = CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 300, 200, nullptr,
-                                       nullptr, GetModuleHandleA(nullptr), nullptr);
-    const HWND combo =
-        CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 280, 200,
-                        owner, nullptr, GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(combo, nullptr);
-    ComboBoxDestinationView real(combo);
+    HiddenComboBox combo;
+    ComboBoxDestinationView real(combo.box());
     FakeDropDownList fake;
 
     for (const Step& step : kScript) {
@@ -55,11 +51,8 @@ TEST(ComboBoxDestinationView, BehavesLikeTheStandInOfTheCoreTests) {
         EXPECT_EQ(real.Selection(), fake.Selection()) << step.what;
     }
     for (int i = 0; i < fake.ItemCount(); ++i) {
-        char text[16] = {};
-        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-        EXPECT_EQ(text, fake.items[i]) << i;
+        EXPECT_EQ(combo.ItemText(i), fake.items[i]) << i;
     }
-    DestroyWindow(owner);
 }
 
 }  // namespace

@@ -6,68 +6,33 @@
 #include <functional>
 #include <memory>
 
-#include "destinations/win32_combo_box_destination_view.h"
 #include "destinations/destination_list.h"
+#include "destinations/win32_combo_box_destination_view.h"
 #include "destinations/win32_private_profile_section.h"
+#include "tests/native/destination_test_doubles.h"
+#include "tests/shared/settings_keys.h"
+#include "tests/wine/hidden_combo_box.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {
 
-const char kSection[] = "COMBO_BOX";
 const char kKeptSettings[] = "[COMBO_BOX]\r\nMENU_000=D:\\kept\r\nSELECT=3\r\n";
-
-std::vector<WellKnownFolder> WellKnown(int n) {
-    std::vector<WellKnownFolder> folders;
-    for (int i = 0; i < n; ++i) {
-        folders.push_back({"既知" + std::to_string(i), "C:\\known" + std::to_string(i)});
-    }
-    return folders;
-}
-
-std::string Key(int i) {
-    char key[16];
-    wsprintfA(key, "MENU_%03d", i);
-    return key;
-}
-
-struct WindowDestroyer {
-    void operator()(HWND window) const { DestroyWindow(window); }
-};
-using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
 // One run of the program as far as destinations go: a hidden dialog-like window with
 // the unsorted drop-down list, filled from the settings file.
 class ProgramRun {
 public:
     ProgramRun(const std::string& iniPath, int wellKnown)
-        : owner_(CreateWindowExA(0, "STATIC", "", WS_OVERLAPPED, 0, 0, 300, 200, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr)),
-          combo_(CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
-                                 280, 200, owner_.get(), nullptr, GetModuleHandleA(nullptr),
-                                 nullptr)),
-          view_(combo_.get()),
-          list_(view_),
-          settings_(iniPath, kSection) {
+        : view_(combo_.box()), list_(view_), settings_(iniPath, kSettingsSection) {
         list_.Fill(WellKnown(wellKnown), settings_);
     }
     DestinationList& list() { return list_; }
     ComboBoxDestinationView& view() { return view_; }
     void Save() { list_.Save(settings_); }
-
-    std::string ItemText(int index) {
-        const LRESULT length = SendMessageA(combo_.get(), CB_GETLBTEXTLEN, index, 0);
-        if (length == CB_ERR) {
-            return "<none>";
-        }
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        SendMessageA(combo_.get(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(static_cast<size_t>(length));
-        return text;
-    }
+    std::string ItemText(int index) const { return combo_.ItemText(index); }
 
 private:
-    Window owner_;
-    Window combo_;
+    HiddenComboBox combo_;
     ComboBoxDestinationView view_;
     DestinationList list_;
     PrivateProfileSection settings_;
@@ -76,11 +41,12 @@ private:
 class SettingsFileTest : public ::testing::Test {
 protected:
     void Store(const std::string& key, const std::string& value) {
-        ASSERT_TRUE(WritePrivateProfileStringA(kSection, key.c_str(), value.c_str(), ini.c_str()));
+        ASSERT_TRUE(
+            WritePrivateProfileStringA(kSettingsSection, key.c_str(), value.c_str(), ini.c_str()));
     }
     std::string Stored(const std::string& key) {
         char value[4096];
-        GetPrivateProfileStringA(kSection, key.c_str(), "<missing>", value, sizeof value,
+        GetPrivateProfileStringA(kSettingsSection, key.c_str(), "<missing>", value, sizeof value,
                                  ini.c_str());
         return value;
     }
@@ -125,7 +91,7 @@ TEST_F(SettingsFileTest, AnEmptyFirstKeyHidesTheFoldersBehindIt) {
 TEST_F(SettingsFileTest, AKeyLeftBehindByAFullListComesBackWithFewerWellKnownFolders) {
     // An earlier run with 3 well-known folders saved 17 user folders.
     for (int i = 0; i < 17; ++i) {
-        Store(Key(i), "D:\\old" + std::to_string(i));
+        Store(MenuKey(i), "D:\\old" + std::to_string(i));
     }
     {
         ProgramRun run(ini, 4);
@@ -235,7 +201,7 @@ TEST_F(SettingsFileTest, AReadOnlySettingsFileLosesTheChangesSilently) {
 TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKey) {
     ScratchFolder folder;
     const std::string ini = folder / "numbers.ini";
-    PrivateProfileSection section(ini, "COMBO_BOX");
+    PrivateProfileSection section(ini, kSettingsSection);
     EXPECT_EQ(section.ReadInt("SELECT", 0), 0);
     EXPECT_EQ(section.ReadString("SELECT"), "");
     section.WriteString("SELECT", "-1");
