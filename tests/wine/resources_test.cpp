@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "iconpick/icon_choices.h"
 #include "res/resource.h"
 
 namespace {
@@ -347,6 +348,10 @@ std::wstring ClassName(const NameOrOrdinal& windowClass) {
     }
 }
 
+// A place or size that the program sets at run time: the template's number is not what
+// a user sees.
+constexpr short kSetAtRunTime = -1;
+
 struct ExpectedItem {
     int id;
     const wchar_t* windowClass;
@@ -355,6 +360,11 @@ struct ExpectedItem {
     DWORD style;
     int textOrdinal = -1;
 };
+
+// Answers nothing: the dialog manager's own handling is what is looked at.
+INT_PTR CALLBACK PlainDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG ? TRUE : FALSE;
+}
 
 class DialogTemplates : public ProgramResources {
 protected:
@@ -383,10 +393,13 @@ protected:
             } else {
                 EXPECT_EQ(item.text.ordinal, want.textOrdinal);
             }
-            EXPECT_EQ(item.x, want.x);
-            EXPECT_EQ(item.y, want.y);
-            EXPECT_EQ(item.cx, want.cx);
-            EXPECT_EQ(item.cy, want.cy);
+            for (const auto& [seen, wanted] :
+                 {std::pair{item.x, want.x}, std::pair{item.y, want.y}, std::pair{item.cx, want.cx},
+                  std::pair{item.cy, want.cy}}) {
+                if (wanted != kSetAtRunTime) {
+                    EXPECT_EQ(seen, wanted);
+                }
+            }
             EXPECT_EQ(item.style, want.style) << std::hex << item.style;
             EXPECT_EQ(item.exStyle, 0u);
         }
@@ -399,13 +412,44 @@ protected:
         EXPECT_TRUE(dialog.caption == caption);
         EXPECT_EQ(dialog.x, 0);
         EXPECT_EQ(dialog.y, 0);
-        EXPECT_EQ(dialog.cx, cx);
-        EXPECT_EQ(dialog.cy, cy);
+        if (cx != kSetAtRunTime) {
+            EXPECT_EQ(dialog.cx, cx);
+            EXPECT_EQ(dialog.cy, cy);
+        }
         EXPECT_EQ(dialog.menu.name, L"");
         EXPECT_EQ(dialog.menu.ordinal, -1);
         EXPECT_EQ(dialog.windowClass.name, L"");
         EXPECT_EQ(dialog.pointSize, 9);
         EXPECT_TRUE(dialog.face == L"ＭＳ Ｐゴシック");
+    }
+
+    // The control ids that the Tab key visits in a live dialog made from the template,
+    // from the control the dialog manager focuses first until it comes round again.
+    std::vector<int> TabOrder(int id) {
+        HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5));
+        if (found == nullptr) {
+            ADD_FAILURE() << "dialog " << id;
+            return {};
+        }
+        const auto* resource =
+            static_cast<const DLGTEMPLATE*>(LockResource(LoadResource(module_, found)));
+        const HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), resource, nullptr,
+                                                       PlainDialogProc, 0);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "cannot create dialog " << id;
+            return {};
+        }
+        std::vector<int> ids;
+        const HWND first = GetNextDlgTabItem(dialog, nullptr, FALSE);
+        for (HWND control = first; control != nullptr && ids.size() < 20;) {
+            ids.push_back(GetDlgCtrlID(control));
+            control = GetNextDlgTabItem(dialog, control, FALSE);
+            if (control == first) {
+                break;
+            }
+        }
+        DestroyWindow(dialog);
+        return ids;
     }
 };
 
@@ -415,23 +459,32 @@ TEST_F(DialogTemplates, MainDialogIsAnExtendedTemplateWithItsControlsInTabOrder)
     ExpectFrame(dialog, 0x90C800C0, 0x00040000, L"mailtoショートカット作成", 246, 169);
     EXPECT_EQ(dialog.italic, 0);
     const DWORD label = 0x50020000, edit = 0x50810080, button = 0x50010000;
-    ExpectItems(dialog,
-                {
-                    {-1, L"STATIC", L"宛先のメールアドレスを入れて下さい", 6, 9, 107, 8, label},
-                    {IDC_ADDRESS, L"EDIT", L"", 12, 19, 84, 14, edit},
-                    {-1, L"STATIC", L"件名もショートカットに含めたければ入力して下さい", 6, 39, 148,
-                     8, label},
-                    {IDC_SUBJECT, L"EDIT", L"", 12, 49, 126, 14, edit},
-                    {-1, L"STATIC", L"ショートカットの名前を決めて下さい", 6, 81, 103, 8, label},
-                    {IDC_NAME, L"EDIT", L"", 15, 93, 120, 14, edit},
-                    {IDC_CHANGE_ICON, L"BUTTON", L"ｱｲｺﾝ変更", 138, 93, 40, 13, button},
-                    {-1, L"STATIC", L"ショートカットの保存先を選んで下さい", 9, 111, 110, 8, label},
-                    {IDC_FOLDER, L"COMBOBOX", L"", 15, 123, 213, 138, 0x50010043},
-                    {IDC_NEW_FOLDER, L"BUTTON", L"新しい保存先を指定", 162, 138, 66, 15, button},
-                    {IDOK, L"BUTTON", L"作成", 192, 6, 50, 14, 0x50010001},
-                    {IDCANCEL, L"BUTTON", L"ﾌﾟﾛｸﾞﾗﾑ終了", 192, 24, 50, 14, button},
-                    {IDC_ICON_PREVIEW, L"STATIC", L"", 180, 93, 18, 12, 0x5000000E},
-                });
+    // A label grows to its text at run time, and the preview takes its picture's size.
+    const short grows = kSetAtRunTime;
+    ExpectItems(
+        dialog,
+        {
+            {-1, L"STATIC", L"宛先のメールアドレスを入れて下さい", 6, 9, grows, 8, label},
+            {IDC_ADDRESS, L"EDIT", L"", 12, 19, 84, 14, edit},
+            {-1, L"STATIC", L"件名もショートカットに含めたければ入力して下さい", 6, 39, grows, 8,
+             label},
+            {IDC_SUBJECT, L"EDIT", L"", 12, 49, 126, 14, edit},
+            {-1, L"STATIC", L"ショートカットの名前を決めて下さい", 6, 81, grows, 8, label},
+            {IDC_NAME, L"EDIT", L"", 15, 93, 120, 14, edit},
+            {IDC_CHANGE_ICON, L"BUTTON", L"ｱｲｺﾝ変更", 138, 93, 40, 13, button},
+            {-1, L"STATIC", L"ショートカットの保存先を選んで下さい", 9, 111, grows, 8, label},
+            {IDC_FOLDER, L"COMBOBOX", L"", 15, 123, 213, 138, 0x50010043},
+            {IDC_NEW_FOLDER, L"BUTTON", L"新しい保存先を指定", 162, 138, 66, 15, button},
+            {IDOK, L"BUTTON", L"作成", 192, 6, 50, 14, 0x50010001},
+            {IDCANCEL, L"BUTTON", L"ﾌﾟﾛｸﾞﾗﾑ終了", 192, 24, 50, 14, button},
+            {IDC_ICON_PREVIEW, L"STATIC", L"", 180, 93, kSetAtRunTime, kSetAtRunTime, 0x5000000E},
+        });
+}
+
+TEST_F(DialogTemplates, TabInTheMainDialogGoesFromTheAddressThroughTheFormToTheButtons) {
+    const std::vector<int> expected = {IDC_ADDRESS, IDC_SUBJECT,    IDC_NAME, IDC_CHANGE_ICON,
+                                       IDC_FOLDER,  IDC_NEW_FOLDER, IDOK,     IDCANCEL};
+    EXPECT_EQ(TabOrder(IDD_MAIN), expected);
 }
 
 TEST_F(DialogTemplates, AboutBoxShowsTheAppIconNameAndNoticeAndIsHiddenUntilCentred) {
@@ -449,19 +502,27 @@ TEST_F(DialogTemplates, AboutBoxShowsTheAppIconNameAndNoticeAndIsHiddenUntilCent
                         });
 }
 
-TEST_F(DialogTemplates, IconPickerIsACaptionlessColumnOfSixPictureButtons) {
+TEST_F(DialogTemplates, IconPickerIsAHiddenCaptionlessSetOfPictureButtonsOneAChoice) {
     const DialogTemplate dialog = Load(IDD_ICONPICK);
     EXPECT_FALSE(dialog.extended);
-    ExpectFrame(dialog, 0x800000C0, 0, L"", 35, 89);
+    // Hidden at 0, 0 so that it is centred over the main dialog; the program sizes it
+    // and lays its buttons out in a column.
+    ExpectFrame(dialog, 0x800000C0, 0, L"", kSetAtRunTime, kSetAtRunTime);
     const DWORD picture = 0x50010080;
-    ExpectItems(dialog, {
-                            {IDC_PICK_STANDARD, L"BUTTON", L"", 0, 0, 33, 14, picture},
-                            {IDC_PICK_WHITE, L"BUTTON", L"", 0, 15, 33, 14, picture},
-                            {IDC_PICK_RED, L"BUTTON", L"", 0, 31, 33, 14, picture},
-                            {IDC_PICK_BLUE, L"BUTTON", L"", 0, 45, 33, 14, picture},
-                            {IDC_PICK_GREEN, L"BUTTON", L"", 0, 61, 33, 14, picture},
-                            {IDC_PICK_CYAN, L"BUTTON", L"", 0, 75, 33, 14, picture},
-                        });
+    std::vector<ExpectedItem> buttons;
+    for (const IconChoiceEntry& choice : kIconChoices) {
+        buttons.push_back({choice.buttonId, L"BUTTON", L"", kSetAtRunTime, kSetAtRunTime,
+                           kSetAtRunTime, kSetAtRunTime, picture});
+    }
+    ExpectItems(dialog, buttons);
+}
+
+TEST_F(DialogTemplates, TabInThePickerGoesDownTheChoicesFromTheStandardIcon) {
+    std::vector<int> expected;
+    for (const IconChoiceEntry& choice : kIconChoices) {
+        expected.push_back(choice.buttonId);
+    }
+    EXPECT_EQ(TabOrder(IDD_ICONPICK), expected);
 }
 
 // --- Manifest ------------------------------------------------------------------------
