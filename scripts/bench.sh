@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Start-up benchmark: the time from starting ravlet.exe under Wine until its dialog is
 # visible and idle, against the same for a minimal dialog program (one dialog from a
-# template with one button), warm runs taken in turn; then the size of the stripped
-# 32-bit executable and the DLLs it imports.
+# template with one button) and for ravlet's own resources with its main template shown
+# by no code at all (what the dialog itself costs), warm runs taken in turn; then the
+# size of the stripped 32-bit executable and the DLLs it imports.
 #   RUNS                  measured runs per program (default 10, after 2 warm-ups)
 #   RAVLET_BENCH_BUILD    build folder that Wine runs (default: as run.sh chooses)
 #   RAVLET_BENCH_BUILD32  the i686 build folder measured for size (default build/win32)
@@ -21,7 +22,7 @@ toolchain=$wine_toolchain
 build32=${RAVLET_BENCH_BUILD32:-build/win32}
 
 configure "$build" "$toolchain"
-cmake --build "$build" -j "$(nproc)" --target ravlet minimal_dialog launch_timer >/dev/null
+cmake --build "$build" -j "$(nproc)" --target ravlet minimal_dialog bare_template launch_timer >/dev/null
 configure "$build32" cmake/mingw-i686.cmake
 cmake --build "$build32" -j "$(nproc)" --target ravlet >/dev/null
 
@@ -34,10 +35,13 @@ trap wine_session_stop EXIT
 bench_dir=$RAVLET_BUILD_DIR/bench
 rm -rf "$bench_dir"
 mkdir -p "$bench_dir"
-cp "$RAVLET_BUILD_DIR/ravlet.exe" "$RAVLET_BUILD_DIR/tests/e2e/minimal_dialog.exe" "$bench_dir/"
+cp "$RAVLET_BUILD_DIR/ravlet.exe" "$RAVLET_BUILD_DIR/tests/e2e/minimal_dialog.exe" \
+    "$RAVLET_BUILD_DIR/tests/e2e/bare_template.exe" "$bench_dir/"
 timer=$(wine_session_path "$RAVLET_BUILD_DIR/tests/e2e/launch_timer.exe")
 ravlet_exe=$(wine_session_path "$bench_dir/ravlet.exe")
 minimal_exe=$(wine_session_path "$bench_dir/minimal_dialog.exe")
+bare_exe=$(wine_session_path "$bench_dir/bare_template.exe")
+main_caption="mailtoショートカット作成"
 
 measure() {  # exe caption runs -> one time in ms per line
     local out
@@ -53,24 +57,32 @@ median() {
         if (NR % 2) print v[(NR + 1) / 2]; else printf "%.1f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-measure "$ravlet_exe" "mailtoショートカット作成" 2 >/dev/null
+measure "$ravlet_exe" "$main_caption" 2 >/dev/null
 measure "$minimal_exe" "minimal dialog" 2 >/dev/null
+measure "$bare_exe" "$main_caption" 2 >/dev/null
 ravlet_times=()
 minimal_times=()
-# Taken in turn, so that a slow moment of the shared machine hits both alike.
+bare_times=()
+# Taken in turn, so that a slow moment of the shared machine hits all alike.
 for _ in $(seq 1 "$runs"); do
-    ravlet_times+=("$(measure "$ravlet_exe" "mailtoショートカット作成" 1)")
+    ravlet_times+=("$(measure "$ravlet_exe" "$main_caption" 1)")
     minimal_times+=("$(measure "$minimal_exe" "minimal dialog" 1)")
+    bare_times+=("$(measure "$bare_exe" "$main_caption" 1)")
 done
 ravlet_median=$(printf '%s\n' "${ravlet_times[@]}" | median)
 minimal_median=$(printf '%s\n' "${minimal_times[@]}" | median)
+bare_median=$(printf '%s\n' "${bare_times[@]}" | median)
 
 echo "start until dialog idle, $runs warm runs each ($(cat "$RAVLET_BUILD_DIR/wine-arch") build under Wine):"
 echo "  ravlet.exe:         ${ravlet_times[*]} ms"
 echo "  minimal dialog:     ${minimal_times[*]} ms"
+echo "  bare main template: ${bare_times[*]} ms"
 echo "  median ravlet:      $ravlet_median ms"
 echo "  median minimal:     $minimal_median ms"
-awk -v r="$ravlet_median" -v m="$minimal_median" 'BEGIN { printf "  ratio:              %.2f\n", r / m }'
+echo "  median bare:        $bare_median ms"
+awk -v r="$ravlet_median" -v m="$minimal_median" -v b="$bare_median" 'BEGIN {
+    printf "  ratio ravlet / minimal dialog:     %.2f\n", r / m
+    printf "  ratio ravlet / bare main template: %.2f\n", r / b }'
 
 stripped=$(mktemp)
 cp "$root/$build32/ravlet.exe" "$stripped"
