@@ -10,17 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "tests/wine/built_program.h"
 
-std::string BuiltProgramPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    for (int level = 0; level < 3; ++level) {
-        folder.resize(folder.find_last_of('\\'));
-    }
-    return folder + "\\ravlet.exe";
-}
+namespace {
 
 std::string Lower(std::string text) {
     for (char& c : text) {

@@ -14,19 +14,9 @@
 
 #include "iconpick/icon_choices.h"
 #include "res/resource.h"
+#include "tests/wine/built_program.h"
 
 namespace {
-
-// The test executable sits in BUILD\tests\wine, the program in BUILD.
-std::string BuiltProgramPath() {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string folder = path;
-    for (int level = 0; level < 3; ++level) {
-        folder.resize(folder.find_last_of('\\'));
-    }
-    return folder + "\\ravlet.exe";
-}
 
 class ProgramResources : public testing::Test {
 protected:

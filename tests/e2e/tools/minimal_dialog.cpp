@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "end_only_dialog_proc.h"
+
 namespace {
 
 // Appends a UTF-16 string with its terminator, as dialog templates store them.
@@ -47,19 +49,11 @@ std::vector<WORD> MinimalTemplate() {
     return t;
 }
 
-INT_PTR CALLBACK MinimalProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return message == WM_INITDIALOG;
-}
-
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     std::vector<WORD> dialogTemplate = MinimalTemplate();
     DialogBoxIndirectParamW(instance, reinterpret_cast<DLGTEMPLATE*>(dialogTemplate.data()),
-                            nullptr, MinimalProc, 0);
+                            nullptr, EndOnlyDialogProc, 0);
     return 0;
 }
