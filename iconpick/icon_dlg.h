@@ -23,6 +23,8 @@ protected:
 private:
     static const MessageMapEntry<CIconDlg> kMessageMap[];
 
+    void LayOut(int dpi);
+    MessageResult OnDpiLayoutChanged(WPARAM dpi, LPARAM);
     void Choose(int choice);
     void OnStandard() { Choose(0); }
     void OnWhite() { Choose(1); }
