@@ -12,6 +12,7 @@
 #include "iconpick/icon_dlg.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
+#include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
 #include "shortcut/win32_shortcut_store.h"
 
@@ -142,8 +143,21 @@ void CMailtoDlg::OnNameChange() {
 
 void CMailtoDlg::OnAddDestination() {
     std::string folder;
-    if (BrowseForFolder(GetSafeHwnd(), folder, nullptr, nullptr, "新しい保存先を指定")) {
-        destinations.Add(folder);
+    switch (BrowseForFolder(GetSafeHwnd(), folder, nullptr, nullptr, "新しい保存先を指定")) {
+        case FolderChoice::Cancelled:
+            break;
+        case FolderChoice::NotRepresentable:
+            ShowMessage(
+                "選択されたフォルダの名前には、この環境で扱えない文字が含まれています。\n"
+                "保存先には指定できません",
+                "確認", message_box::kWarning);
+            break;
+        case FolderChoice::Chosen:
+            if (!destinations.Add(folder)) {
+                ShowMessage("選択されたフォルダはパスが長すぎるため、保存先には指定できません",
+                            "確認", message_box::kWarning);
+            }
+            break;
     }
 }
 

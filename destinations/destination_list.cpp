@@ -1,5 +1,7 @@
 #include "destinations/destination_list.h"
 
+#include "shortcut/shortcut_path.h"
+
 namespace {
 
 constexpr int kSavedFolderKeys = DestinationList::kMaxCount;
@@ -9,6 +11,11 @@ constexpr int kSavedFolderKeys = DestinationList::kMaxCount;
 std::string MenuKey(int index) {
     const std::string digits = std::to_string(index);
     return "MENU_" + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
+}
+
+// A user folder that can hold shortcuts and comes back whole from the settings file.
+bool CanKeep(const std::string& path) {
+    return IsUsableFolder(path) && path.size() <= ProfileSection::kMaxValueBytes;
 }
 
 }  // namespace
@@ -21,6 +28,7 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
     }
     paths_.fill(std::string());
     count_ = 0;
+    keysRead_ = 0;
 
     for (const WellKnownFolder& folder : wellKnown) {
         if (count_ == kMaxCount) {
@@ -32,13 +40,19 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
     fixedCount_ = count_;
 
     // The saved folders end at the first empty key; a gap hides everything after it.
+    // A value that was cut or cannot hold shortcuts is passed over, and the folders
+    // behind it still come.
     for (int key = 0; key < kSavedFolderKeys && count_ < kMaxCount; ++key) {
-        std::string path = settings.ReadString(MenuKey(key));
-        if (path.empty()) {
+        std::optional<std::string> path = settings.ReadString(MenuKey(key));
+        if (path && path->empty()) {
             break;
         }
-        view_.AddItem(path);
-        paths_[count_++] = std::move(path);
+        keysRead_ = key + 1;
+        if (!path || !CanKeep(*path)) {
+            continue;
+        }
+        view_.AddItem(*path);
+        paths_[count_++] = std::move(*path);
     }
 
     const int saved = settings.ReadInt("SELECT", 0);
@@ -49,10 +63,11 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
     }
 }
 
-void DestinationList::Add(const std::string& path) {
-    // An empty slot would end the saved list early and lose every older folder.
-    if (path.empty() || fixedCount_ >= kMaxCount) {
-        return;
+bool DestinationList::Add(const std::string& path) {
+    // An empty slot would end the saved list early and lose every older folder, and a
+    // cut one would come back as another folder.
+    if (!CanKeep(path) || fixedCount_ >= kMaxCount) {
+        return false;
     }
     // The new folder goes in front of the user folders; the last slot falls off.
     for (int slot = kMaxCount - 1; slot > fixedCount_; --slot) {
@@ -66,6 +81,7 @@ void DestinationList::Add(const std::string& path) {
         count_ = kMaxCount;
         view_.DeleteItem(kMaxCount);
     }
+    return true;
 }
 
 std::optional<std::string> DestinationList::SelectedFolder() {
@@ -77,12 +93,18 @@ std::optional<std::string> DestinationList::SelectedFolder() {
 }
 
 void DestinationList::Save(ProfileSection& settings) {
-    for (int key = 0; key < kSavedFolderKeys; ++key) {
+    int key = 0;
+    for (; key < kSavedFolderKeys; ++key) {
         const int slot = fixedCount_ + key;
         if (slot >= kMaxCount || paths_[slot].empty()) {
             break;
         }
         settings.WriteString(MenuKey(key), paths_[slot]);
+    }
+    // Values passed over at the start moved the folders behind them up; the keys they
+    // leave behind would bring those folders back twice. An empty value ends the list.
+    if (key < keysRead_) {
+        settings.WriteString(MenuKey(key), "");
     }
     settings.WriteString("SELECT", std::to_string(view_.Selection()));
 }

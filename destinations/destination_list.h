@@ -21,8 +21,10 @@ public:
     // selects the saved item.
     void Fill(const std::vector<WellKnownFolder>& wellKnown, ProfileSection& settings);
     // Inserts a folder the user chose behind the well-known folders and selects it;
-    // the oldest user folder falls off when the list is full.
-    void Add(const std::string& path);
+    // the oldest user folder falls off when the list is full. False, with nothing
+    // changed, for a folder that cannot hold shortcuts or is too long to be read back
+    // from the settings file.
+    bool Add(const std::string& path);
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();
     // Writes the user folders and the selection.
@@ -37,4 +39,6 @@ private:
     std::array<std::string, kMaxCount> paths_;
     int count_ = 0;
     int fixedCount_ = 0;
+    // Settings keys that Fill went through, unusable ones included.
+    int keysRead_ = 0;
 };

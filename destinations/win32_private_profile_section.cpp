@@ -2,19 +2,28 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 namespace {
 
-// The settings file's values are read into a buffer of this size, so a longer value
-// comes back cut to 511 bytes.
+// The settings file's values are read into a buffer of this size.
 constexpr DWORD kValueBufferSize = 512;
+static_assert(ProfileSection::kMaxValueBytes == kValueBufferSize - 2,
+              "a value that fills the buffer may have been cut");
 
 }  // namespace
 
-std::string PrivateProfileSection::ReadString(const std::string& key) {
+std::optional<std::string> PrivateProfileSection::ReadString(const std::string& key) {
     char value[kValueBufferSize] = {};
-    const DWORD length = GetPrivateProfileStringA(section_.c_str(), key.c_str(), "", value,
-                                                  kValueBufferSize, iniPath_.c_str());
-    return std::string(value, length < kValueBufferSize ? length : kValueBufferSize - 1);
+    const DWORD reported = GetPrivateProfileStringA(section_.c_str(), key.c_str(), "", value,
+                                                    kValueBufferSize, iniPath_.c_str());
+    // A longer value comes back cut and the count says the buffer is full: cut at any
+    // byte, or (Wine, for double-byte text) at a whole character with a NUL inside the
+    // counted bytes. Either way it is no longer the value that was stored.
+    if (reported >= kValueBufferSize - 1) {
+        return std::nullopt;
+    }
+    return std::string(value, strnlen(value, kValueBufferSize));
 }
 
 int PrivateProfileSection::ReadInt(const std::string& key, int defaultValue) {

@@ -10,7 +10,7 @@ public:
     PrivateProfileSection(std::string iniPath, std::string section)
         : iniPath_(std::move(iniPath)), section_(std::move(section)) {}
 
-    std::string ReadString(const std::string& key) override;
+    std::optional<std::string> ReadString(const std::string& key) override;
     int ReadInt(const std::string& key, int defaultValue) override;
     void WriteString(const std::string& key, const std::string& value) override;
 

@@ -1,5 +1,9 @@
 #include "destinations/win32_shell_folders.h"
 
+#include <cwchar>
+#include <optional>
+
+#include "destinations/win32_exact_ansi.h"
 #include "destinations/win32_shell_owners.h"
 
 namespace {
@@ -43,16 +47,48 @@ private:
     bool initialized_;
 };
 
+// The file-system path of a shell item, as the shell spells it: nullopt for an item
+// that is no file-system folder. The ANSI form of a path can need up to twice as many
+// bytes as the shell's path limit, so the path is taken in UTF-16.
+std::optional<std::wstring> WidePath(LPCITEMIDLIST item) {
+    // One unit more than the shell writes, so that the text always ends.
+    WCHAR buffer[MAX_PATH + 1] = {};
+    if (!item || !SHGetPathFromIDListW(item, buffer)) {
+        return std::nullopt;
+    }
+    const size_t length = wcsnlen(buffer, MAX_PATH + 1);
+    // A path that fills the limit may have been cut.
+    if (length == 0 || length >= MAX_PATH) {
+        return std::nullopt;
+    }
+    return std::wstring(buffer, length);
+}
+
+// What a shell item's path is to this program.
+struct ItemPath {
+    bool isFolder = false;            // the item has a file-system path
+    std::optional<std::string> ansi;  // that path, when the ANSI code page spells it exactly
+};
+
+ItemPath PathOfItem(LPCITEMIDLIST item) {
+    const std::optional<std::wstring> wide = WidePath(item);
+    if (!wide) {
+        return {};
+    }
+    return {true, ExactAnsiText(*wide)};
+}
+
 // The folder's path, or empty when the shell cannot say (never a stale buffer).
 std::string SpecialFolderPath(HWND owner, int folderId) {
-    char buffer[MAX_PATH] = {};
-    return GetSpecialFolderPath(owner, folderId, buffer) ? buffer : "";
+    std::string path;
+    GetSpecialFolderPath(owner, folderId, path);
+    return path;
 }
 
 }  // namespace
 
-int GetSpecialFolderPath(HWND owner, int folderId, char* buffer) {
-    buffer[0] = '\0';
+int GetSpecialFolderPath(HWND owner, int folderId, std::string& path) {
+    path.clear();
     ShellAllocator allocator;
     if (!allocator) {
         return 0;
@@ -62,10 +98,13 @@ int GetSpecialFolderPath(HWND owner, int folderId, char* buffer) {
         return 0;
     }
     const ItemIdList list(location, allocator.get());
-    if (!SHGetPathFromIDListA(list.get(), buffer)) {
-        buffer[0] = '\0';
+    // A folder that the code page cannot spell is left out rather than spelt with
+    // best-fit stand-ins, which would name another folder.
+    const ItemPath found = PathOfItem(list.get());
+    if (!found.ansi) {
         return 0;
     }
+    path = *found.ansi;
     return 1;
 }
 
@@ -98,10 +137,12 @@ int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LP
             break;
         case BFFM_SELCHANGED: {
             // The status line shows the full path of the highlighted folder; an item
-            // that is no file-system folder leaves it as it was.
-            char path[MAX_PATH] = {};
-            if (SHGetPathFromIDListA(reinterpret_cast<LPCITEMIDLIST>(lParam), path)) {
-                SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(path));
+            // that is no file-system folder leaves it as it was, and a folder that
+            // cannot be a destination shows none.
+            const ItemPath found = PathOfItem(reinterpret_cast<LPCITEMIDLIST>(lParam));
+            if (found.isFolder) {
+                const char* status = found.ansi ? found.ansi->c_str() : "";
+                SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(status));
             }
             break;
         }
@@ -111,12 +152,12 @@ int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LP
     return 0;
 }
 
-bool BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
-                     const char* rootPath, const char* title) {
+FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
+                             const char* rootPath, const char* title) {
     const ComApartment apartment;
     ShellAllocator allocator;
     if (!allocator) {
-        return false;
+        return FolderChoice::Cancelled;
     }
     const ItemIdList root(PathToItemIdList(rootPath), allocator.get());
     const ItemIdList initial(PathToItemIdList(initialPath), allocator.get());
@@ -134,15 +175,18 @@ bool BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
 
     const ItemIdList chosen(SHBrowseForFolderA(&info), allocator.get());
     if (!chosen) {
-        return false;
+        return FolderChoice::Cancelled;
     }
     // A choice without a file-system path is no folder a shortcut can go into.
-    char path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(chosen.get(), path) || path[0] == '\0') {
-        return false;
+    const ItemPath found = PathOfItem(chosen.get());
+    if (!found.isFolder) {
+        return FolderChoice::Cancelled;
     }
-    outPath = path;
-    return true;
+    if (!found.ansi) {
+        return FolderChoice::NotRepresentable;
+    }
+    outPath = *found.ansi;
+    return FolderChoice::Chosen;
 }
 
 bool QuickLaunchHasFiles(const std::string& folder) {

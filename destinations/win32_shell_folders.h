@@ -9,19 +9,29 @@
 
 #include "destinations/well_known_folder.h"
 
-// 1 on success, 0 on failure. buffer holds MAX_PATH bytes.
-int GetSpecialFolderPath(HWND owner, int folderId, char* buffer);
+// What the folder browser ended with.
+enum class FolderChoice {
+    Cancelled,
+    Chosen,
+    // The user chose a folder whose path the ANSI code page cannot spell exactly.
+    NotRepresentable,
+};
+
+// 1 on success, 0 on failure; path is empty unless the folder's path was found and
+// spelt exactly in the ANSI code page.
+int GetSpecialFolderPath(HWND owner, int folderId, std::string& path);
 
 // The item id list of a path (free it with the shell allocator), or null.
 LPITEMIDLIST PathToItemIdList(const char* path);
 
-// Runs the modal folder browser. True when the user chose a folder; outPath then
-// holds its path and is left alone otherwise. initialPath and rootPath may be null.
-bool BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
-                     const char* rootPath, const char* title);
+// Runs the modal folder browser. outPath holds the chosen folder's path when the
+// result is Chosen, and is left alone otherwise. initialPath and rootPath may be null.
+FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
+                             const char* rootPath, const char* title);
 
 // The folder browser's callback: selects the initial folder (the item id list in data)
-// and shows the full path of the highlighted folder in the status line. Returns 0.
+// and shows the full path of the highlighted folder in the status line (empty for a
+// folder whose path the ANSI code page cannot spell). Returns 0.
 int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data);
 
 // True when the folder exists and holds at least one file that is not a folder.

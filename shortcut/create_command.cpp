@@ -2,6 +2,7 @@
 
 #include "shortcut/message_box.h"
 #include "shortcut/shortcut_file.h"
+#include "shortcut/shortcut_path.h"
 #include "text/multibyte.h"
 
 namespace {
@@ -57,16 +58,21 @@ bool ConfirmOverwrite(ShortcutForm& form, const std::string& name) {
                             message_box::kQuestion) == message_box::kYes;
 }
 
-// Null when the user gives up after a failed open.
+// Null when the user gives up after a failed open. Without a path to open every try
+// fails at once, as for any other name the file system refuses; shownPath is what the
+// box names.
 std::unique_ptr<ShortcutFile> OpenWithRetry(ShortcutForm& form, ShortcutStore& store,
-                                            const std::string& path) {
+                                            const std::optional<std::string>& path,
+                                            const std::string& shownPath) {
     for (;;) {
-        if (auto file = store.Open(path)) {
-            return file;
+        if (path) {
+            if (auto file = store.Open(*path)) {
+                return file;
+            }
         }
         const int answer = form.ShowMessage(
             "ファイルの作成が出来ませんでした。\n有効な名前で無いか共有違反が考えられます\n\n" +
-                path,
+                shownPath,
             "作成出来ません", message_box::kErrorWithRetry);
         if (answer != message_box::kRetry) {
             return nullptr;
@@ -101,7 +107,9 @@ void ResetForm(ShortcutForm& form) {
 
 void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
                       const std::optional<std::string>& folder, const std::string& iconFilePath) {
-    const std::string address = form.FieldText(FormControl::Address);
+    // Nobody can type a control byte into the one-line fields; another program can
+    // put one there, and a line break would add lines to the file.
+    const std::string address = mbtext::WithoutControlBytes(form.FieldText(FormControl::Address));
     const std::string name = form.FieldText(FormControl::Name);
     const int iconIndex = form.IconIndex();
 
@@ -111,17 +119,24 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
         return;
     }
 
-    const std::string path = BuildShortcutPath(*folder, name);
-    const std::string subject = form.FieldText(FormControl::Subject);
+    // A name or folder that Windows would turn into a device, a hidden stream or
+    // another file is never tried: the user gets the retry box, and nothing is touched.
+    std::optional<std::string> path = BuildShortcutPath(*folder, name);
+    if (!IsUsableFolder(*folder) || IsRefusedName(name)) {
+        path.reset();
+    }
+    const std::string shownPath =
+        path ? *path : *folder + (mbtext::EndsWithChar(*folder, '\\') ? "" : "\\") + name + ".url";
+    const std::string subject = mbtext::WithoutControlBytes(form.FieldText(FormControl::Subject));
 
     // The only guard against replacing a file; "?" and "*" in the name match as
     // wildcards here.
-    if (store.Exists(path) && !ConfirmOverwrite(form, name)) {
+    if (path && store.Exists(*path) && !ConfirmOverwrite(form, name)) {
         ReportAborted(form);
         return;
     }
 
-    const std::unique_ptr<ShortcutFile> file = OpenWithRetry(form, store, path);
+    const std::unique_ptr<ShortcutFile> file = OpenWithRetry(form, store, path, shownPath);
     if (!file) {
         ReportAborted(form);
         return;

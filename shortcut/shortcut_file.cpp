@@ -8,10 +8,11 @@ void WriteMailtoShortcut(TextStream& stream, const std::string& address, const s
     // verbatim, so nothing is encoded or quoted.
     stream.WriteString("[InternetShortcut]\n");
     stream.WriteString("URL=mailto:");
-    stream.WriteString(address);
-    if (!subject.empty()) {
+    stream.WriteString(mbtext::WithoutControlBytes(address));
+    const std::string subjectText = mbtext::WithoutControlBytes(subject);
+    if (!subjectText.empty()) {
         stream.WriteString("?Subject=");
-        stream.WriteString(subject);
+        stream.WriteString(subjectText);
     }
     stream.WriteString("\n");
     // Index 0 is the mail program's own icon: no icon lines at all.
@@ -20,15 +21,4 @@ void WriteMailtoShortcut(TextStream& stream, const std::string& address, const s
         stream.WriteString("\n");
         stream.WriteString("IconIndex=" + std::to_string(iconIndex) + "\n");
     }
-}
-
-std::string BuildShortcutPath(const std::string& folder, const std::string& name) {
-    std::string path = folder;
-    // A drive root already ends in "\"; the trail byte 0x5C of "ソ" or "表" does not.
-    if (!mbtext::EndsWithChar(path, '\\')) {
-        path += '\\';
-    }
-    path += name;
-    path += ".url";
-    return path;
 }

@@ -1,12 +1,11 @@
-// The mailto Internet shortcut file and where it goes.
+// The mailto Internet shortcut file.
 #pragma once
 
 #include <string>
 
 #include "shortcut/text_stream.h"
 
+// Control bytes in the address and the subject never reach the file: the URL stays one
+// line, so no text can add lines (an icon on a network share, say) to the shortcut.
 void WriteMailtoShortcut(TextStream& stream, const std::string& address, const std::string& subject,
                          int iconIndex, const std::string& iconFilePath);
-
-// folder + "\" (unless it already ends in one) + name + ".url".
-std::string BuildShortcutPath(const std::string& folder, const std::string& name);

@@ -10,10 +10,11 @@
 class ShortcutFile : public TextStream {
 public:
     // Flushes what is buffered and closes the file; throws FileError on failure.
-    // After a failure (here or in WriteString) the file is closed and no further
-    // write is attempted, so the error is raised only once.
+    // After a failure (here or in WriteString) no further write is attempted, so the
+    // error is raised only once.
     virtual void Close() = 0;
-    // Closes without writing anything more and deletes the file. Never throws.
+    // Closes without writing anything more and deletes the file, unless it has been
+    // closed already. Never throws.
     virtual void Discard() = 0;
 };
 

@@ -9,12 +9,15 @@ constexpr size_t kBufferBytes = 4096;
 }  // namespace
 
 std::unique_ptr<Win32ShortcutFile> Win32ShortcutFile::Open(const std::string& path) {
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    // DELETE lets a partial file be marked for deletion through this handle. The
+    // security flags stop a named pipe behind the path from acting as the user.
+    const HANDLE handle = CreateFileA(
+        path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
-    // "NUL.url" or "COM1.url" opens the device itself: nothing would be saved.
+    // A device or a pipe would swallow the shortcut: nothing would be saved.
     if (GetFileType(handle) != FILE_TYPE_DISK) {
         CloseHandle(handle);
         return nullptr;
@@ -33,10 +36,13 @@ Win32ShortcutFile::~Win32ShortcutFile() {
     } catch (const FileError&) {
         // Nobody is left to tell.
     }
+    if (IsOpen()) {
+        CloseNow();
+    }
 }
 
 void Win32ShortcutFile::WriteString(std::string_view text) {
-    if (!IsOpen()) {
+    if (!IsOpen() || failed_) {
         return;
     }
     // The buffer holds the bytes as the program wrote them; line feeds become
@@ -50,28 +56,33 @@ void Win32ShortcutFile::WriteString(std::string_view text) {
 }
 
 void Win32ShortcutFile::Close() {
-    if (!IsOpen()) {
+    // After a failure the handle stays for Discard; the destructor closes it.
+    if (!IsOpen() || failed_) {
         return;
     }
     WriteBuffer();
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    if (!CloseHandle(handle)) {
+    if (!CloseNow()) {
         throw FileError(path_);
     }
 }
 
 void Win32ShortcutFile::Discard() {
-    if (IsOpen()) {
-        CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
     buffer_.clear();
-    // Once only: a later file of the same name is not ours.
-    if (!discarded_) {
-        discarded_ = true;
-        DeleteFileA(path_.c_str());
+    if (!IsOpen()) {
+        return;
     }
+    // Marked through the handle, not deleted by name after the close: a file that
+    // someone else makes under the same name in between is not ours to delete.
+    // Readers that share deletion do not stop it; the file goes when they close.
+    FILE_DISPOSITION_INFO disposition = {TRUE};
+    SetFileInformationByHandle(handle_, FileDispositionInfo, &disposition, sizeof disposition);
+    CloseNow();
+}
+
+bool Win32ShortcutFile::CloseNow() {
+    const HANDLE handle = handle_;
+    handle_ = INVALID_HANDLE_VALUE;
+    return CloseHandle(handle) != FALSE;
 }
 
 void Win32ShortcutFile::WriteBuffer() {
@@ -96,9 +107,9 @@ void Win32ShortcutFile::WriteBuffer() {
 }
 
 void Win32ShortcutFile::Fail() {
-    // Closed at once, so that the error cannot come back at Close.
-    CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
+    // Nothing more is written, so that the error cannot come back at Close; the handle
+    // stays open so that Discard can still remove the file.
+    failed_ = true;
     buffer_.clear();
     throw FileError(path_);
 }

@@ -12,8 +12,9 @@
 class Win32ShortcutFile : public ShortcutFile {
 public:
     // Creates or truncates path for writing, sharing it for reading only. Null when
-    // that fails or when the name opens a device (NUL, COM1, AUX ...) instead of a
-    // file on disk.
+    // that fails or when the path opens anything but a file on disk (a device, a pipe).
+    // The file is opened with the right to delete it, so that a partial file can be
+    // removed through its own handle; readers must share deletion while it is open.
     static std::unique_ptr<Win32ShortcutFile> Open(const std::string& path);
 
     Win32ShortcutFile(const Win32ShortcutFile&) = delete;
@@ -22,8 +23,8 @@ public:
     // callers close explicitly.
     ~Win32ShortcutFile() override;
 
-    // Once the file has been closed, by Close or by a failure, writing and closing do
-    // nothing: the failure has been reported already.
+    // After a failure writing and closing do nothing, as the failure has been reported
+    // already; the handle stays until Discard or the destructor.
     void WriteString(std::string_view text) override;
     void Close() override;
     void Discard() override;
@@ -34,9 +35,11 @@ private:
     void WriteBuffer();
     [[noreturn]] void Fail();
     bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    // Closes the handle, reporting whether the close succeeded.
+    bool CloseNow();
 
     std::string path_;
     HANDLE handle_;
     std::string buffer_;
-    bool discarded_ = false;
+    bool failed_ = false;
 };

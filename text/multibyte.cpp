@@ -43,4 +43,26 @@ bool EndsWithChar(std::string_view text, char ch) {
     return last != std::string_view::npos && CharLength(text, last) == 1 && text[last] == ch;
 }
 
+bool EndsInLeadByte(std::string_view text) {
+    const size_t last = LastCharPos(text);
+    return last != std::string_view::npos && CharLength(text, last) == 1 &&
+           IsLeadByte(static_cast<unsigned char>(text[last]));
+}
+
+bool IsControlByte(unsigned char byte) {
+    return byte < 0x20 || byte == 0x7F;
+}
+
+std::string WithoutControlBytes(std::string_view text) {
+    std::string kept;
+    kept.reserve(text.size());
+    // Byte by byte: a line feed after a lead byte still ends a line in the file.
+    for (char ch : text) {
+        if (!IsControlByte(static_cast<unsigned char>(ch))) {
+            kept += ch;
+        }
+    }
+    return kept;
+}
+
 }  // namespace mbtext

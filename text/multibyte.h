@@ -30,4 +30,15 @@ size_t LastCharPos(std::string_view text);
 
 bool EndsWithChar(std::string_view text, char ch);
 
+// True when the text ends in a lead byte with no trail byte: an unfinished character,
+// which takes whatever byte is appended next as its own.
+bool EndsInLeadByte(std::string_view text);
+
+// True for the bytes that no one can type into a one-line field: below 0x20, and 0x7F.
+// None of them is ever the trail byte of a double-byte character.
+bool IsControlByte(unsigned char byte);
+
+// The text without its control bytes.
+std::string WithoutControlBytes(std::string_view text);
+
 }  // namespace mbtext

@@ -52,6 +52,23 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
               "[InternetShortcut]\r\nURL=mailto:a@b.c,d@e.f;g@h.i\r\n");
 }
 
+// Another program can set a one-line field's text, line breaks included; the file
+// still gets exactly one URL line and no icon lines of someone else's choosing.
+TEST_F(CreateSuccess, LineBreaksSetByAnotherProgramAddNoLinesToTheShortcut) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    TypeInto(kAddress, "someone@example.com");
+    const std::string injected = "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1";
+    SendMessageA(Control(kSubject), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(injected.c_str()));
+    ASSERT_EQ(Text(kSubject), injected) << "the field keeps what another program sets";
+
+    CreateSuccessfully("someone@example.com");
+    EXPECT_EQ(ReadFileBytes(outbox + "\\someone@example.com さんへ.url").value_or("(missing)"),
+              "[InternetShortcut]\r\n"
+              "URL=mailto:someone@example.com?Subject=helloIconFile=\\\\evil\\s\\i.ico"
+              "IconIndex=1\r\n");
+}
+
 TEST_F(CreateSuccess, AfterAShortcutWithAnIconTheNextOneHasNoIconLines) {
     const std::string outbox = Outbox();
     AddDestination(outbox);

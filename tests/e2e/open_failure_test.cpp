@@ -89,11 +89,13 @@ TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
               "[InternetShortcut]\r\nURL=mailto:held@example.com\r\n");
 }
 
-TEST_F(OpenFailure, ANameThatIsADeviceIsRefusedWithTheRetryBox) {
+// A device name or a ":" (a hidden stream on NTFS) is never tried, even when a file of
+// that name is already there.
+TEST_F(OpenFailure, ANameThatIsADeviceOrAStreamIsRefusedWithTheRetryBox) {
     const std::string outbox = Outbox();
     AddDestination(outbox);
     TypeInto(IDC_ADDRESS, "someone@example.com");
-    for (const std::string device : {"NUL", "COM1", "AUX"}) {
+    for (const std::string device : {"NUL", "COM1", "aux.txt", "a:b", "taro:x"}) {
         TypeInto(IDC_NAME, device);
         PostClick(Control(IDOK));
         // A device is no file to replace: asking whether to overwrite it is wrong.
@@ -108,6 +110,12 @@ TEST_F(OpenFailure, ANameThatIsADeviceIsRefusedWithTheRetryBox) {
             AnswerMessageBox(ExpectRetryBox(outbox + "\\" + device + ".url"), IDCANCEL);
             ExpectAborted();
         }
+    }
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((outbox + "\\*.url").c_str(), &found);
+    EXPECT_EQ(search, INVALID_HANDLE_VALUE) << "a shortcut was written: " << found.cFileName;
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
     }
 }
 

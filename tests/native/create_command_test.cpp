@@ -236,6 +236,81 @@ TEST_F(CreateCommand, OpenFailureRetriedThenCancelled) {
     ExpectFormUntouched();
 }
 
+// Names and folders Windows would turn into a device, a hidden stream or another file
+// never reach the file system: no existence test, no question, no open; the retry box
+// names the path until the user gives up.
+TEST_F(CreateCommand, NamesAndFoldersTheFileSystemCannotTakeAreNeverTried) {
+    struct Case {
+        const char* what;
+        std::string folder;
+        std::string name;
+        std::string shownPath;
+    };
+    const Case cases[] = {
+        {"a device", "C:\\Mail", "NUL", "C:\\Mail\\NUL.url"},
+        {"a device in any case, with an extension", "C:\\Mail", "com1.txt",
+         "C:\\Mail\\com1.txt.url"},
+        {"a device with trailing spaces", "C:\\Mail", "LPT9  ", "C:\\Mail\\LPT9  .url"},
+        {"an alternate data stream", "C:\\Mail", "taro:x", "C:\\Mail\\taro:x.url"},
+        {"a line feed in the name", "C:\\Mail", "a\nb", "C:\\Mail\\a\nb.url"},
+        {"a name ending in a lone lead byte", "C:\\Mail", "taro\x83", "C:\\Mail\\taro\x83.url"},
+        {"a folder ending in a lone lead byte", "C:\\Mail\\\x83", "taro",
+         "C:\\Mail\\\x83\\taro.url"},
+        {"a folder in the device namespace", "\\\\.\\C:\\Mail", "taro",
+         "\\\\.\\C:\\Mail\\taro.url"},
+        {"a folder behind the Win32 checks", "\\\\?\\C:\\Mail\\", "taro",
+         "\\\\?\\C:\\Mail\\taro.url"},
+    };
+    for (const Case& c : cases) {
+        Events events;
+        FakeForm form(events);
+        FakeStore store(events);
+        form.texts[FormControl::Address] = "taro@example.jp";
+        form.texts[FormControl::Name] = c.name;
+        store.existing.insert(c.shownPath);
+        form.answers = {message_box::kRetry, message_box::kCancel};
+        RunCreateCommand(form, store, c.folder, kIconFile);
+
+        EXPECT_EQ(events, (Events{"message 作成出来ません", "message 作成出来ません",
+                                  "message 中断されました"}))
+            << c.what;
+        ASSERT_EQ(form.messages.size(), 3u) << c.what;
+        EXPECT_EQ(form.messages[0].text,
+                  "ファイルの作成が出来ませんでした。\n有効な名前で無いか共有違反が考えられます"
+                  "\n\n" +
+                      c.shownPath)
+            << c.what;
+        EXPECT_EQ(form.messages[0].style, message_box::kErrorWithRetry) << c.what;
+        EXPECT_EQ(form.texts[FormControl::Name], c.name) << c.what;
+    }
+}
+
+// Another program can put line breaks into the one-line fields; they never reach the
+// file, and the checks see the address as it will be written.
+TEST_F(CreateCommand, ControlBytesFromAnotherProgramAreDropped) {
+    form.texts[FormControl::Address] = "taro@example.jp\r\n";
+    form.texts[FormControl::Subject] = "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1";
+    form.iconIndex = 0;
+    Run();
+    ASSERT_EQ(store.files.size(), 1u);
+    std::string body;
+    for (const std::string& write : store.files[0]->writes) {
+        body += write;
+    }
+    EXPECT_EQ(body,
+              "[InternetShortcut]\n"
+              "URL=mailto:taro@example.jp?Subject=helloIconFile=\\\\evil\\s\\i.icoIconIndex=1\n");
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].text, "taro@example.jp さんへのショートカットが作成されました");
+
+    // An address that is nothing but control bytes is an empty address.
+    form.texts[FormControl::Address] = "\t\r\n";
+    form.texts[FormControl::Name] = "n";
+    Run();
+    ASSERT_EQ(form.messages.size(), 2u);
+    EXPECT_EQ(form.messages[1].text, "メールアドレスが入力されていません");
+}
+
 TEST_F(CreateCommand, LongNamesAndPathsAreNeverCutInMessages) {
     const std::string name =
         std::string(300, 'n') + std::string(100, 'x') + "表ソ" + std::string(200, 'y');

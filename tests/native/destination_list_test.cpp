@@ -145,13 +145,31 @@ TEST_F(DestinationListTest, TheSameFolderAddedTwiceGivesTwoItems) {
     EXPECT_EQ(view.items[4], R"(E:\same)");
 }
 
-TEST_F(DestinationListTest, AnEmptyPathIsNotAdded) {
-    FillWith(ThreeWellKnown(), 2);
-    view.Select(1);
-    list.Add("");
-    EXPECT_EQ(list.count(), 5);
-    EXPECT_EQ(view.selected, 1);
-    ExpectViewMatchesSlots();
+TEST_F(DestinationListTest, AFolderThatCouldNotBeKeptIsRefusedAndChangesNothing) {
+    const std::string longest = "E:\\" + std::string(ProfileSection::kMaxValueBytes - 3, 'x');
+    struct Case {
+        const char* what;
+        std::string path;
+        bool added;
+    };
+    const Case cases[] = {
+        {"empty", "", false},
+        {"too long to be read back from the settings file", longest + "x", false},
+        {"too long, in double-byte characters", "E:\\" + std::string(500, 'x') + "表ソ表ソ", false},
+        {"the longest that is read back whole", longest, true},
+        {"in the device namespace", "\\\\.\\E:\\x", false},
+        {"ending in a lone lead byte", "E:\\\x83", false},
+    };
+    for (const Case& c : cases) {
+        FakeDropDownList view;
+        DestinationList list{view};
+        MemoryProfileSection settings;
+        list.Fill(ThreeWellKnown(), settings);
+        view.Select(1);
+        EXPECT_EQ(list.Add(c.path), c.added) << c.what;
+        EXPECT_EQ(list.count(), c.added ? 4 : 3) << c.what;
+        EXPECT_EQ(view.selected, c.added ? 3 : 1) << c.what;
+    }
 }
 
 TEST_F(DestinationListTest, SelectedFolderIsThePathInTheSelectedSlot) {

@@ -1,6 +1,8 @@
 // How the destination list reads and writes the settings file's "COMBO_BOX" section.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "destinations/destination_list.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/shared/settings_keys.h"
@@ -143,6 +145,52 @@ TEST_F(DestinationSettingsTest, WhatIsSavedComesBackAtTheNextStart) {
     for (int i = 0; i < DestinationList::kMaxCount; ++i) {
         EXPECT_EQ(next.path(i), list.path(i)) << i;
     }
+}
+
+// A value cut by the settings file, or one that cannot hold shortcuts, is passed
+// over; the folders behind it are neither lost now nor at the next save.
+TEST_F(DestinationSettingsTest, UnusableSavedValuesArePassedOverAndTheRestKept) {
+    const std::string cut = "D:\\" + std::string(300, 'x') + std::string(300, '\x95');
+    struct Case {
+        const char* what;
+        std::string bad;
+    };
+    const Case cases[] = {
+        {"cut by the settings file", cut},
+        {"an unfinished last character", "D:\\Mail\\\x83"},
+        {"the device namespace", "\\\\.\\COM1"},
+        {"a control byte", "D:\\Ma\til"},
+    };
+    for (const Case& c : cases) {
+        FakeDropDownList view;
+        MemoryProfileSection settings;
+        settings.values = {
+            {"MENU_000", "D:\\a"}, {"MENU_001", c.bad}, {"MENU_002", "D:\\c"}, {"SELECT", "4"}};
+        DestinationList list{view};
+        list.Fill(WellKnown(3), settings);
+        EXPECT_EQ(view.items,
+                  (std::vector<std::string>{"label0", "label1", "label2", "D:\\a", "D:\\c"}))
+            << c.what;
+
+        list.Save(settings);
+        EXPECT_EQ(settings.values["MENU_000"], "D:\\a") << c.what;
+        EXPECT_EQ(settings.values["MENU_001"], "D:\\c") << c.what;
+        // Without an end here "D:\c" would come back twice.
+        EXPECT_EQ(settings.values["MENU_002"], "") << c.what;
+
+        FakeDropDownList nextView;
+        DestinationList next{nextView};
+        next.Fill(WellKnown(3), settings);
+        EXPECT_EQ(next.count(), 5) << c.what;
+    }
+}
+
+TEST_F(DestinationSettingsTest, WithNothingPassedOverNoKeyIsEnded) {
+    SaveFolders(3);
+    list.Fill(WellKnown(3), settings);
+    list.Save(settings);
+    EXPECT_EQ(settings.log.back(), "write SELECT=0");
+    EXPECT_EQ(std::count(settings.log.begin(), settings.log.end(), "write MENU_003="), 0);
 }
 
 }  // namespace

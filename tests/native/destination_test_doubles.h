@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,13 +55,20 @@ public:
     int selected = -1;
 };
 
-// A settings section in memory that records every read and write in order.
+// A settings section in memory that records every read and write in order. Like the
+// real file, it gives no value longer than it can read back whole.
 class MemoryProfileSection : public ProfileSection {
 public:
-    std::string ReadString(const std::string& key) override {
+    std::optional<std::string> ReadString(const std::string& key) override {
         log.push_back("read " + key);
         const auto found = values.find(key);
-        return found == values.end() ? std::string() : found->second;
+        if (found == values.end()) {
+            return std::string();
+        }
+        if (found->second.size() > kMaxValueBytes) {
+            return std::nullopt;
+        }
+        return found->second;
     }
     int ReadInt(const std::string& key, int defaultValue) override {
         log.push_back("read " + key);

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "destinations/destination_list.h"
 #include "destinations/win32_combo_box_destination_view.h"
@@ -132,12 +133,65 @@ TEST_F(SettingsFileTest, AJapanesePathSurvivesSaveAndLoadByteForByte) {
     EXPECT_EQ(later.list().SelectedFolder(), path);
 }
 
-TEST_F(SettingsFileTest, AStoredValueLongerThan511BytesIsReadAs511Bytes) {
-    Store("MENU_000", std::string(600, 'a'));
-    Store("MENU_001", std::string(511, 'b'));
-    ProgramRun run(ini, 3);
-    EXPECT_EQ(run.list().path(3), std::string(511, 'a'));
-    EXPECT_EQ(run.list().path(4), std::string(511, 'b'));
+// Values longer than the read buffer come back cut (Wine cuts double-byte text at a
+// whole character and still says the buffer is full). A cut folder is never used;
+// the folders behind it stay, now and after the next save.
+TEST_F(SettingsFileTest, ALongStoredValueIsPassedOverAndTheFoldersBehindItKept) {
+    struct Case {
+        const char* what;
+        std::string value;
+    };
+    std::string japanese = "D:\\";
+    while (japanese.size() < 600) {
+        japanese += "表ソ";
+    }
+    const Case cases[] = {
+        {"double-byte folder", japanese},
+        {"ASCII folder of 511 bytes", "D:\\" + std::string(508, 'b')},
+    };
+    for (const Case& c : cases) {
+        Store("MENU_000", "D:\\a");
+        Store("MENU_001", c.value);
+        Store("MENU_002", "D:\\c");
+        Store("SELECT", "3");
+        {
+            ProgramRun run(ini, 3);
+            EXPECT_EQ(run.list().count(), 5) << c.what;
+            EXPECT_EQ(run.ItemText(3), "D:\\a") << c.what;
+            EXPECT_EQ(run.ItemText(4), "D:\\c") << c.what;
+            EXPECT_EQ(run.list().path(4), "D:\\c") << c.what;
+            run.Save();
+        }
+        FlushProfileCache();
+        ProgramRun later(ini, 3);
+        EXPECT_EQ(later.list().count(), 5) << c.what;
+        EXPECT_EQ(later.list().path(4), "D:\\c") << c.what;
+    }
+}
+
+TEST(PrivateProfileSection, GivesOnlyValuesItCanReadBackWhole) {
+    ScratchFolder folder;
+    const std::string ini = folder / "long.ini";
+    PrivateProfileSection section(ini, "COMBO_BOX");
+    std::string japanese;
+    while (japanese.size() < 520) {
+        japanese += "表";
+    }
+    struct Case {
+        std::string stored;
+        bool whole;
+    };
+    const Case cases[] = {
+        {std::string(510, 'a'), true},    {std::string(511, 'a'), false},
+        {std::string(600, 'a'), false},   {japanese.substr(0, 510), true},
+        {japanese.substr(0, 512), false}, {japanese, false},
+    };
+    for (const Case& c : cases) {
+        section.WriteString("MENU_000", c.stored);
+        const std::optional<std::string> read = section.ReadString("MENU_000");
+        EXPECT_EQ(read, c.whole ? std::optional<std::string>(c.stored) : std::nullopt)
+            << c.stored.size();
+    }
 }
 
 TEST_F(SettingsFileTest, ASettingsFileInAMissingFolderLosesTheChangesSilently) {

@@ -1,17 +1,22 @@
 // The shell folder layer against the real shell of the Wine prefix.
 #include "destinations/win32_shell_folders.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
+#include <optional>
 #include <thread>
 
+#include "destinations/win32_exact_ansi.h"
 #include "destinations/win32_shell_owners.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {
 
+constexpr int kBrowserTreeId = 0x3741;
 constexpr int kBrowserTitleId = 0x3742;
 constexpr int kBrowserStatusId = 0x3743;
 constexpr char kBrowserTitle[] = "新しい保存先を指定";
@@ -27,27 +32,82 @@ std::string PathOf(LPCITEMIDLIST list) {
 }
 
 std::string WindowText(HWND window) {
-    char text[MAX_PATH] = {};
+    char text[1024] = {};
     GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+std::wstring Wide(const std::string& ansi) {
+    std::wstring wide(ansi.size() + 1, L'\0');
+    wide.resize(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, ansi.c_str(), -1, &wide[0],
+                                                        static_cast<int>(wide.size()))) -
+                1);
+    return wide;
+}
+
+// Folders the tests make under a scratch folder, named in UTF-16 because the code
+// page cannot name some of them.
+std::wstring MakeFolder(const ScratchFolder& scratch, const std::wstring& below) {
+    std::wstring path = Wide(scratch.path());
+    size_t start = 0;
+    while (start < below.size()) {
+        const size_t end = std::min(below.find(L'\\', start), below.size());
+        path += L"\\" + below.substr(start, end - start);
+        CreateDirectoryW(path.c_str(), nullptr);
+        start = end + 1;
+    }
+    return path;
+}
+
+// A folder of 140 Japanese characters below the scratch folder: fine for the shell,
+// but far more than 260 bytes in the code page.
+std::wstring LongJapaneseFolder() {
+    const std::wstring part =
+        Wide("表ソあいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほまみむめ");
+    return part + L"\\" + part + L"\\" + part + L"\\" + part;
 }
 
 // --- Special folders -------------------------------------------------------------------
 
 TEST(GetSpecialFolderPath, TheWellKnownFoldersAreRealFoldersOfThePrefix) {
     for (int id : {CSIDL_DESKTOPDIRECTORY, CSIDL_STARTMENU, CSIDL_APPDATA, CSIDL_FAVORITES}) {
-        char path[MAX_PATH] = {};
+        std::string path;
         EXPECT_EQ(GetSpecialFolderPath(nullptr, id, path), 1) << id;
-        EXPECT_EQ(std::string(path).substr(1, 2), ":\\") << path;
+        EXPECT_EQ(path.substr(1, 2), ":\\") << path;
         EXPECT_TRUE(IsFolder(path)) << path;
     }
 }
 
 TEST(GetSpecialFolderPath, AFolderWithoutAPathFailsAndLeavesNoStaleText) {
     for (int id : {CSIDL_CONTROLS, CSIDL_DRIVES, 0x7F}) {
-        char path[MAX_PATH] = "stale";
+        std::string path = "stale";
         EXPECT_EQ(GetSpecialFolderPath(nullptr, id, path), 0) << id;
-        EXPECT_STREQ(path, "") << id;
+        EXPECT_EQ(path, "") << id;
+    }
+}
+
+// --- Paths from UTF-16 -----------------------------------------------------------------
+
+TEST(ExactAnsiText, OnlyTextTheCodePageSpellsExactlyIsConverted) {
+    struct Case {
+        const char* what;
+        std::wstring wide;
+        std::optional<std::string> ansi;
+    };
+    const Case cases[] = {
+        {"ASCII", L"C:\\Mail", "C:\\Mail"},
+        {"Japanese with trail bytes 0x5C", L"C:\\\u30BD\u8868", "C:\\\x83\x5C\x95\x5C"},
+        {"half-width katakana", L"\uFF71", "\xB1"},
+        {"nothing", L"", ""},
+        // Best fit would give "\\": x\u00A5..\u00A5Startup would climb out of the folder.
+        {"yen sign", L"x\u00A5..\u00A5Startup", std::nullopt},
+        {"a Latin letter outside the code page", L"caf\u00E9", std::nullopt},
+        {"a character outside the code page", L"\u0416\u00F1", std::nullopt},
+        {"outside the basic plane", L"a\U0001F600", std::nullopt},
+        {"a lone surrogate", std::wstring(L"a") + wchar_t(0xD800), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ExactAnsiText(c.wide), c.ansi) << c.what;
     }
 }
 
@@ -111,12 +171,11 @@ TEST(QuickLaunchHasFiles, OnlyAFolderHoldingAFileIsOffered) {
 class QuickLaunchFile {
 public:
     QuickLaunchFile() {
-        char appData[MAX_PATH] = {};
+        std::string appData;
         GetSpecialFolderPath(nullptr, CSIDL_APPDATA, appData);
-        folder_ = std::string(appData) + "\\Microsoft\\Internet Explorer\\Quick Launch";
+        folder_ = appData + "\\Microsoft\\Internet Explorer\\Quick Launch";
         for (const std::string& level :
-             {std::string(appData) + "\\Microsoft",
-              std::string(appData) + "\\Microsoft\\Internet Explorer", folder_}) {
+             {appData + "\\Microsoft", appData + "\\Microsoft\\Internet Explorer", folder_}) {
             if (CreateDirectoryA(level.c_str(), nullptr)) {
                 created_.insert(created_.begin(), level);
             }
@@ -156,7 +215,7 @@ TEST(FindWellKnownFolders, OffersQuickLaunchWhenItHoldsAFile) {
               (std::vector<std::string>{"デスクトップ", "スタートメニュー", "クイック起動",
                                         "ＩＥのお気に入りフォルダ"}));
     ASSERT_EQ(folders.size(), 4u);
-    char path[MAX_PATH];
+    std::string path;
     GetSpecialFolderPath(nullptr, CSIDL_DESKTOPDIRECTORY, path);
     EXPECT_EQ(folders[0].path, path);
     GetSpecialFolderPath(nullptr, CSIDL_STARTMENU, path);
@@ -235,6 +294,22 @@ TEST(FolderBrowserCallback, ShowsThePathOfAHighlightedFolderInTheStatusLine) {
     ASSERT_EQ(g_sent.size(), 1u);
     EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTA));
     EXPECT_EQ(g_sent[0].text, scratch.path());
+}
+
+TEST(FolderBrowserCallback, ShowsNoPathForAFolderTheCodePageCannotSpell) {
+    ScratchFolder scratch;
+    const std::wstring yen = MakeFolder(scratch, L"x\u00A5y");
+    ShellAllocator allocator;
+    LPITEMIDLIST raw = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHParseDisplayName(yen.c_str(), nullptr, &raw, 0, nullptr)));
+    const ItemIdList folder(raw, allocator.get());
+    const RecordingWindow browser;
+
+    FolderBrowserCallback(browser.get(), BFFM_SELCHANGED, reinterpret_cast<LPARAM>(folder.get()),
+                          0);
+    ASSERT_EQ(g_sent.size(), 1u);
+    EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTA));
+    EXPECT_EQ(g_sent[0].text, "");
 }
 
 TEST(FolderBrowserCallback, LeavesTheStatusLineAloneForAnItemWithoutAPath) {
@@ -335,12 +410,12 @@ TEST(BrowseForFolder, CancelledBrowseReturnsFalseAndLeavesThePathAlone) {
     BrowserUser user(owner.get(), [](HWND) { return IDCANCEL; });
 
     std::string path = "unchanged";
-    const bool chosen = BrowseForFolder(owner.get(), path, nullptr, nullptr, kBrowserTitle);
+    const FolderChoice choice = BrowseForFolder(owner.get(), path, nullptr, nullptr, kBrowserTitle);
     user.Finish();
 
     ASSERT_TRUE(user.seen());
     EXPECT_EQ(user.title(), kBrowserTitle);
-    EXPECT_FALSE(chosen);
+    EXPECT_EQ(choice, FolderChoice::Cancelled);
     EXPECT_EQ(path, "unchanged");
 }
 
@@ -360,12 +435,13 @@ TEST(BrowseForFolder, StartsAtTheInitialFolderShowsItsPathAndReturnsIt) {
     });
 
     std::string path;
-    const bool chosen = BrowseForFolder(owner.get(), path, initial.c_str(), nullptr, kBrowserTitle);
+    const FolderChoice choice =
+        BrowseForFolder(owner.get(), path, initial.c_str(), nullptr, kBrowserTitle);
     user.Finish();
 
     ASSERT_TRUE(user.seen());
     EXPECT_EQ(status, initial);
-    EXPECT_TRUE(chosen);
+    EXPECT_EQ(choice, FolderChoice::Chosen);
     EXPECT_EQ(path, initial);
 }
 
@@ -387,13 +463,98 @@ TEST(BrowseForFolder, ShowsThePathOfTheFolderTheUserHighlightsAndReturnsIt) {
     });
 
     std::string path = "unchanged";
-    const bool chosen = BrowseForFolder(owner.get(), path, nullptr, nullptr, kBrowserTitle);
+    const FolderChoice choice = BrowseForFolder(owner.get(), path, nullptr, nullptr, kBrowserTitle);
     user.Finish();
 
     ASSERT_TRUE(user.seen());
     EXPECT_EQ(status, folder);
-    EXPECT_TRUE(chosen);
+    EXPECT_EQ(choice, FolderChoice::Chosen);
     EXPECT_EQ(path, folder);
+}
+
+// The browser starts at the scratch folder; once its path shows, the user highlights
+// another folder (highlight may be called again until the status line shows
+// expectedStatus) and presses OK.
+FolderChoice ChooseInBrowser(const ScratchFolder& scratch,
+                             const std::function<void(HWND)>& highlight,
+                             const std::string& expectedStatus, std::string& path,
+                             std::string& status) {
+    const Window owner = MakeOwner();
+    BrowserUser user(owner.get(), [&](HWND browser) {
+        const auto waitFor = [&](const std::string& wanted, bool act) {
+            const DWORD start = GetTickCount();
+            do {
+                if (act) {
+                    highlight(browser);
+                }
+                Sleep(100);
+                status = WindowText(GetDlgItem(browser, kBrowserStatusId));
+            } while (status != wanted && GetTickCount() - start < 10000);
+        };
+        waitFor(scratch.path(), false);
+        waitFor(expectedStatus, true);
+        return IDOK;
+    });
+    const FolderChoice choice =
+        BrowseForFolder(owner.get(), path, scratch.path().c_str(), nullptr, kBrowserTitle);
+    user.Finish();
+    EXPECT_TRUE(user.seen());
+    return choice;
+}
+
+TEST(BrowseForFolder, AJapaneseFolderLongerThan260BytesComesBackWhole) {
+    ScratchFolder scratch;
+    const std::wstring folder = MakeFolder(scratch, LongJapaneseFolder());
+    const std::string expected = *ExactAnsiText(folder);
+    ASSERT_GT(expected.size(), 300u);
+    ASSERT_TRUE(IsFolder(expected));
+
+    std::string path = "unchanged";
+    std::string status;
+    const auto select = [&folder](HWND browser) {
+        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
+    };
+    EXPECT_EQ(ChooseInBrowser(scratch, select, expected, path, status), FolderChoice::Chosen);
+    EXPECT_EQ(status, expected);
+    EXPECT_EQ(path, expected);
+}
+
+TEST(BrowseForFolder, AFolderTheCodePageCannotSpellIsNotChosen) {
+    struct Case {
+        const char* what;
+        std::wstring below;
+    };
+    const Case cases[] = {
+        // Best fit would make "\\" of the yen sign: "x\..\..\Startup".
+        {"yen sign", L"x\u00A5..\u00A5..\u00A5Startup"},
+        {"outside the code page", L"caf\u00E9"},
+    };
+    for (const Case& c : cases) {
+        ScratchFolder scratch;
+        const std::wstring folder = MakeFolder(scratch, c.below);
+        ASSERT_NE(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES) << c.what;
+
+        // Moved to in the tree as with the keyboard: the folder is the scratch
+        // folder's only child.
+        const auto selectChild = [](HWND browser) {
+            const HWND tree = GetDlgItem(browser, kBrowserTreeId);
+            const auto current =
+                reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+            SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(current));
+            const LRESULT child =
+                SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(current));
+            if (child) {
+                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, child);
+            }
+        };
+        std::string path = "unchanged";
+        std::string status;
+        EXPECT_EQ(ChooseInBrowser(scratch, selectChild, "", path, status),
+                  FolderChoice::NotRepresentable)
+            << c.what;
+        EXPECT_EQ(status, "") << c.what;
+        EXPECT_EQ(path, "unchanged") << c.what;
+    }
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "shortcut/file_error.h"
 #include "shortcut/shortcut_file.h"
+#include "shortcut/shortcut_path.h"
 #include "shortcut/win32_shortcut_file.h"
 #include "shortcut/win32_shortcut_store.h"
 #include "tests/wine/scratch_folder.h"
@@ -20,9 +21,9 @@ protected:
 
     // Size on disk as another program sees it right now.
     static LONGLONG SizeSeenByReader(const std::string& path) {
-        const HANDLE reader =
-            CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (reader == INVALID_HANDLE_VALUE) {
             return -1;
         }
@@ -37,7 +38,7 @@ protected:
 };
 
 TEST_F(ShortcutFileOnDisk, LinesEndInCarriageReturnAndLineFeed) {
-    const std::string path = BuildShortcutPath(folder.path(), "taro");
+    const std::string path = *BuildShortcutPath(folder.path(), "taro");
     auto file = store.Open(path);
     ASSERT_TRUE(file);
     WriteMailtoShortcut(*file, "taro@example.jp", "見積 & 納期?", 3, kIconFile);
@@ -50,7 +51,7 @@ TEST_F(ShortcutFileOnDisk, LinesEndInCarriageReturnAndLineFeed) {
 TEST_F(ShortcutFileOnDisk, FolderEndingInATrailByteOf0x5C) {
     ScratchFolder japanese(folder.path(), "\\ソフト表");
     ASSERT_TRUE(japanese.created()) << "Wine could not create a Japanese folder name";
-    const std::string path = BuildShortcutPath(japanese.path(), "ソ");
+    const std::string path = *BuildShortcutPath(japanese.path(), "ソ");
     auto file = store.Open(path);
     ASSERT_TRUE(file) << path;
     WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
@@ -98,14 +99,16 @@ TEST_F(ShortcutFileOnDisk, LongBodyIsWrittenInBlocksOf4096Bytes) {
               "[InternetShortcut]\r\nURL=mailto:a@b.c?Subject=" + subject + "\r\n");
 }
 
+// The file is open with the right to delete it, so a reader must share deletion, as
+// the shell and virus scanners do.
 TEST_F(ShortcutFileOnDisk, WhileOpenOthersMayReadButNotWrite) {
     const std::string path = folder / "shared.url";
     auto file = store.Open(path);
     ASSERT_TRUE(file);
+    const DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
-    const HANDLE writer =
-        CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, shareAll, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     const DWORD writerError = GetLastError();
     EXPECT_EQ(writer, INVALID_HANDLE_VALUE);
     EXPECT_EQ(writerError, static_cast<DWORD>(ERROR_SHARING_VIOLATION));
@@ -113,14 +116,28 @@ TEST_F(ShortcutFileOnDisk, WhileOpenOthersMayReadButNotWrite) {
         CloseHandle(writer);
     }
 
-    const HANDLE reader =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, shareAll, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     EXPECT_NE(reader, INVALID_HANDLE_VALUE);
     if (reader != INVALID_HANDLE_VALUE) {
         CloseHandle(reader);
     }
     file->Close();
+}
+
+TEST_F(ShortcutFileOnDisk, DiscardRemovesTheFileThroughItsHandleDespiteAReader) {
+    const std::string path = folder / "partial.url";
+    auto file = store.Open(path);
+    ASSERT_TRUE(file);
+    WriteMailtoShortcut(*file, "a@b.c", std::string(5000, 's'), 0, kIconFile);
+    const HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    file->Discard();
+    CloseHandle(reader);
+    EXPECT_FALSE(FileExists(path));
+    EXPECT_EQ(EntriesIn(folder.path()), 0);
 }
 
 TEST_F(ShortcutFileOnDisk, FileLeftOpenIsStillSavedWhenDestroyed) {
@@ -179,16 +196,19 @@ TEST_F(ShortcutFileOnDisk, ExistenceTestTreatsQuestionMarkAndAsteriskAsWildcards
     }
 }
 
-// Device names are no files to replace; names that merely start like one are.
-TEST_F(ShortcutFileOnDisk, ExistenceTestSkipsDeviceNamesOnly) {
-    for (const char* name : {"CONSOLE.url", "NULL.url", "COM10.url", "LPT.url", "aux1.url"}) {
-        auto file = store.Open(folder / name);
+// The Create command never tries a device name; names that merely start like one are
+// ordinary files, as the command's rule says.
+TEST_F(ShortcutFileOnDisk, NamesThatOnlyLookLikeDevicesAreOrdinaryFiles) {
+    for (const char* name : {"CONSOLE", "NULL", "COM10", "LPT", "aux1", "NUL x"}) {
+        EXPECT_FALSE(IsRefusedName(name)) << name;
+        const std::string path = folder / (std::string(name) + ".url");
+        auto file = store.Open(path);
         ASSERT_TRUE(file) << name;
         file->Close();
-        EXPECT_TRUE(store.Exists(folder / name)) << name;
+        EXPECT_TRUE(store.Exists(path)) << name;
     }
-    for (const char* name : {"NUL.url", "con.url", "Com1.url", "LPT9.url", "PRN .url", "AUX"}) {
-        EXPECT_FALSE(store.Exists(folder / name)) << name;
+    for (const char* name : {"NUL", "con", "Com1", "LPT9", "PRN ", "AUX.x"}) {
+        EXPECT_TRUE(IsRefusedName(name)) << name;
     }
 }
 

@@ -71,6 +71,7 @@ TEST_F(ShortcutOnFullVolume, LongBodyFailsOnceWhileWrittenAndCloseStaysQuiet) {
     EXPECT_NO_THROW(file->WriteString("more\n"));
     EXPECT_NO_THROW(file->Close());
     EXPECT_TRUE(FileExists(kShortcut));
+    // Removed through the handle that is still open.
     file->Discard();
     EXPECT_FALSE(FileExists(kShortcut));
 }

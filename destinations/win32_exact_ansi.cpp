@@ -1,0 +1,36 @@
+#include "destinations/win32_exact_ansi.h"
+
+#include <windows.h>
+
+#include <climits>
+
+std::optional<std::string> ExactAnsiText(std::wstring_view wide) {
+    if (wide.empty()) {
+        return std::string();
+    }
+    if (wide.size() > static_cast<size_t>(INT_MAX)) {
+        return std::nullopt;
+    }
+    const int wideLength = static_cast<int>(wide.size());
+    BOOL usedDefault = FALSE;
+    const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength,
+                                         nullptr, 0, nullptr, &usedDefault);
+    if (size <= 0 || usedDefault) {
+        return std::nullopt;
+    }
+    std::string ansi(static_cast<size_t>(size), '\0');
+    if (WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, &ansi[0], size,
+                            nullptr, &usedDefault) != size ||
+        usedDefault) {
+        return std::nullopt;
+    }
+    // Some mappings are one-way even without best fit; only a text that reads back
+    // as the same characters names the same folder.
+    std::wstring back(wide.size(), L'\0');
+    if (MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, ansi.data(), size, &back[0],
+                            wideLength) != wideLength ||
+        back != wide) {
+        return std::nullopt;
+    }
+    return ansi;
+}

@@ -1,0 +1,11 @@
+// UTF-16 text from the shell turned into the ANSI code page only when nothing is lost.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The text in the ANSI code page, or nullopt when a character has no exact counterpart
+// there. Best-fit stand-ins are refused: "¥" would become "\" and a missing character
+// "?", and a path spelt with either names another file or a wildcard.
+std::optional<std::string> ExactAnsiText(std::wstring_view wide);

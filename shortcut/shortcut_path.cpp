@@ -1,0 +1,94 @@
+#include "shortcut/shortcut_path.h"
+
+#include "text/multibyte.h"
+
+namespace {
+
+bool IsSeparator(char ch) {
+    return ch == '\\' || ch == '/';
+}
+
+// Bytes below 0x20: Windows takes none of them in a file name, and a NUL would end the
+// path early. (0x7F is a legal file name character.)
+bool HasControlByte(std::string_view text) {
+    for (char ch : text) {
+        if (static_cast<unsigned char>(ch) < 0x20) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The last part of a path, after its last separator (found by whole characters).
+std::string_view LastComponent(std::string_view path) {
+    size_t start = 0;
+    for (size_t pos = 0; pos < path.size(); pos += mbtext::CharLength(path, pos)) {
+        if (mbtext::CharLength(path, pos) == 1 && IsSeparator(path[pos])) {
+            start = pos + 1;
+        }
+    }
+    return path.substr(start);
+}
+
+char AsciiUpper(char ch) {
+    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
+}
+
+// Windows takes a file name for a device when the part before the first "." (or the
+// whole name), without trailing spaces, is one of the names it keeps for devices.
+bool IsDeviceName(std::string_view fileName) {
+    std::string base(fileName.substr(0, mbtext::FindChar(fileName, '.')));
+    while (!base.empty() && base.back() == ' ') {
+        base.pop_back();
+    }
+    for (char& ch : base) {
+        ch = AsciiUpper(ch);
+    }
+    for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
+        if (base == device) {
+            return true;
+        }
+    }
+    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+           base[3] >= '1' && base[3] <= '9';
+}
+
+// "\\.\", "\\?\" and "\??\", with either separator.
+bool IsInDeviceNamespace(std::string_view path) {
+    if (path.size() < 3) {
+        return false;
+    }
+    const bool separatorAfter = path.size() == 3 || IsSeparator(path[3]);
+    const bool localDevice =
+        IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == '.' || path[2] == '?');
+    const bool ntObject = IsSeparator(path[0]) && path[1] == '?' && path[2] == '?';
+    return separatorAfter && (localDevice || ntObject);
+}
+
+}  // namespace
+
+std::optional<std::string> BuildShortcutPath(const std::string& folder, const std::string& name) {
+    if (mbtext::EndsInLeadByte(folder) || mbtext::EndsInLeadByte(name)) {
+        return std::nullopt;
+    }
+    std::string path = folder;
+    // A drive root already ends in "\"; the trail byte 0x5C of "ソ" or "表" does not.
+    if (!mbtext::EndsWithChar(path, '\\')) {
+        path += '\\';
+    }
+    path += name;
+    path += ".url";
+    return path;
+}
+
+bool IsUsableFolder(std::string_view folder) {
+    return !folder.empty() && !HasControlByte(folder) && !mbtext::EndsInLeadByte(folder) &&
+           !IsInDeviceNamespace(folder);
+}
+
+bool IsRefusedName(std::string_view name) {
+    // The colon byte by byte: it is never a trail byte, and a lead byte in front of
+    // one need not hide it from the file system.
+    return HasControlByte(name) || name.find(':') != std::string_view::npos ||
+           mbtext::EndsInLeadByte(name) || IsDeviceName(LastComponent(name));
+}
