@@ -4,7 +4,12 @@ set -u
 export RAVLET_BUILD_DIR=$1
 shift
 . "$(dirname "$0")/wine-session.sh"
+display_before=${RAVLET_XVFB_PID:-}
 wine_session_start || exit 1
+# A virtual display started for this one program goes with it.
+if [ "${RAVLET_XVFB_PID:-}" != "$display_before" ]; then
+    trap 'kill "$RAVLET_XVFB_PID" 2>/dev/null' EXIT
+fi
 program=$(wine_session_path "$1")
 shift
 cd "$RAVLET_BUILD_DIR"

@@ -45,19 +45,37 @@ std::wstring Wide(const std::string& ansi) {
     return wide;
 }
 
-// Folders the tests make under a scratch folder, named in UTF-16 because the code
-// page cannot name some of them.
-std::wstring MakeFolder(const ScratchFolder& scratch, const std::wstring& below) {
-    std::wstring path = Wide(scratch.path());
-    size_t start = 0;
-    while (start < below.size()) {
-        const size_t end = std::min(below.find(L'\\', start), below.size());
-        path += L"\\" + below.substr(start, end - start);
-        CreateDirectoryW(path.c_str(), nullptr);
-        start = end + 1;
+// Folders made under a scratch folder and named in UTF-16, because the code page
+// cannot name some of them (nor, then, remove them: the owner does that itself).
+class WideFolders {
+public:
+    WideFolders(const ScratchFolder& scratch, const std::wstring& below) {
+        std::wstring path = Wide(scratch.path());
+        size_t start = 0;
+        while (start < below.size()) {
+            const size_t end = std::min(below.find(L'\\', start), below.size());
+            path += L"\\" + below.substr(start, end - start);
+            if (CreateDirectoryW(path.c_str(), nullptr)) {
+                made_.insert(made_.begin(), path);
+            }
+            start = end + 1;
+        }
+        path_ = path;
     }
-    return path;
-}
+    WideFolders(const WideFolders&) = delete;
+    WideFolders& operator=(const WideFolders&) = delete;
+    ~WideFolders() {
+        for (const std::wstring& folder : made_) {
+            RemoveDirectoryW(folder.c_str());
+        }
+    }
+    // The deepest folder.
+    const std::wstring& path() const { return path_; }
+
+private:
+    std::wstring path_;
+    std::vector<std::wstring> made_;
+};
 
 // A folder of 140 Japanese characters below the scratch folder: fine for the shell,
 // but far more than 260 bytes in the code page.
@@ -298,7 +316,8 @@ TEST(FolderBrowserCallback, ShowsThePathOfAHighlightedFolderInTheStatusLine) {
 
 TEST(FolderBrowserCallback, ShowsNoPathForAFolderTheCodePageCannotSpell) {
     ScratchFolder scratch;
-    const std::wstring yen = MakeFolder(scratch, L"x\u00A5y");
+    const WideFolders folders(scratch, L"x\u00A5y");
+    const std::wstring& yen = folders.path();
     ShellAllocator allocator;
     LPITEMIDLIST raw = nullptr;
     ASSERT_TRUE(SUCCEEDED(SHParseDisplayName(yen.c_str(), nullptr, &raw, 0, nullptr)));
@@ -504,7 +523,8 @@ FolderChoice ChooseInBrowser(const ScratchFolder& scratch,
 
 TEST(BrowseForFolder, AJapaneseFolderLongerThan260BytesComesBackWhole) {
     ScratchFolder scratch;
-    const std::wstring folder = MakeFolder(scratch, LongJapaneseFolder());
+    const WideFolders folders(scratch, LongJapaneseFolder());
+    const std::wstring& folder = folders.path();
     const std::string expected = *ExactAnsiText(folder);
     ASSERT_GT(expected.size(), 300u);
     ASSERT_TRUE(IsFolder(expected));
@@ -531,15 +551,28 @@ TEST(BrowseForFolder, AFolderTheCodePageCannotSpellIsNotChosen) {
     };
     for (const Case& c : cases) {
         ScratchFolder scratch;
-        const std::wstring folder = MakeFolder(scratch, c.below);
+        const WideFolders folders(scratch, c.below);
+        const std::wstring& folder = folders.path();
         ASSERT_NE(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES) << c.what;
 
-        // Moved to in the tree as with the keyboard: the folder is the scratch
-        // folder's only child.
-        const auto selectChild = [](HWND browser) {
+        // Moved to in the tree as with the keyboard, once the scratch folder has the
+        // caret: the folder is its only child.
+        const std::wstring scratchName =
+            Wide(scratch.path().substr(scratch.path().rfind('\\') + 1));
+        const auto selectChild = [&scratchName](HWND browser) {
             const HWND tree = GetDlgItem(browser, kBrowserTreeId);
             const auto current =
                 reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+            WCHAR text[MAX_PATH] = {};
+            TVITEMW item = {};
+            item.mask = TVIF_TEXT;
+            item.hItem = current;
+            item.pszText = text;
+            item.cchTextMax = MAX_PATH;
+            if (!current || !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ||
+                scratchName != text) {
+                return;
+            }
             SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(current));
             const LRESULT child =
                 SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(current));
