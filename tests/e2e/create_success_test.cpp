@@ -57,10 +57,10 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
 TEST_F(CreateSuccess, LineBreaksSetByAnotherProgramAddNoLinesToTheShortcut) {
     const std::string outbox = Outbox();
     AddDestination(outbox);
-    TypeInto(kAddress, "someone@example.com");
+    TypeInto(IDC_ADDRESS, "someone@example.com");
     const std::string injected = "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1";
-    SendMessageA(Control(kSubject), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(injected.c_str()));
-    ASSERT_EQ(Text(kSubject), injected) << "the field keeps what another program sets";
+    SendMessageA(Control(IDC_SUBJECT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(injected.c_str()));
+    ASSERT_EQ(Text(IDC_SUBJECT), injected) << "the field keeps what another program sets";
 
     CreateSuccessfully("someone@example.com");
     EXPECT_EQ(ReadFileBytes(outbox + "\\someone@example.com さんへ.url").value_or("(missing)"),

@@ -168,8 +168,8 @@ TEST_F(DestinationSettingsTest, UnusableSavedValuesArePassedOverAndTheRestKept) 
             {"MENU_000", "D:\\a"}, {"MENU_001", c.bad}, {"MENU_002", "D:\\c"}, {"SELECT", "4"}};
         DestinationList list{view};
         list.Fill(WellKnown(3), settings);
-        EXPECT_EQ(view.items,
-                  (std::vector<std::string>{"label0", "label1", "label2", "D:\\a", "D:\\c"}))
+        EXPECT_EQ(std::vector<std::string>(view.items.begin() + 3, view.items.end()),
+                  (std::vector<std::string>{"D:\\a", "D:\\c"}))
             << c.what;
 
         list.Save(settings);
