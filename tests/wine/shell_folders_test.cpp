@@ -491,6 +491,52 @@ TEST(BrowseForFolder, ShowsThePathOfTheFolderTheUserHighlightsAndReturnsIt) {
     EXPECT_EQ(path, folder);
 }
 
+// Moves the browser's caret down the tree as the arrow keys do, one level per call:
+// from the scratch folder down a chain of single subfolders.
+class TreeWalk {
+public:
+    TreeWalk(const ScratchFolder& scratch, int levels)
+        : scratchName_(Wide(scratch.path().substr(scratch.path().rfind('\\') + 1))),
+          levels_(levels) {}
+
+    void operator()(HWND browser) {
+        const HWND tree = GetDlgItem(browser, kBrowserTreeId);
+        const auto caret =
+            reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+        // Until the browser shows the scratch folder, and then the last step taken,
+        // there is nothing to do yet.
+        if (depth_ == levels_ || !caret || (depth_ == 0 && ItemText(tree, caret) != scratchName_) ||
+            (depth_ > 0 && caret != reached_)) {
+            return;
+        }
+        SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(caret));
+        const auto child = reinterpret_cast<HTREEITEM>(
+            SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(caret)));
+        if (child &&
+            SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(child))) {
+            reached_ = child;
+            ++depth_;
+        }
+    }
+
+private:
+    static std::wstring ItemText(HWND tree, HTREEITEM item) {
+        WCHAR text[MAX_PATH] = {};
+        TVITEMW request = {};
+        request.mask = TVIF_TEXT;
+        request.hItem = item;
+        request.pszText = text;
+        request.cchTextMax = MAX_PATH;
+        SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&request));
+        return text;
+    }
+
+    std::wstring scratchName_;
+    int levels_;
+    int depth_ = 0;
+    HTREEITEM reached_ = nullptr;
+};
+
 // The browser starts at the scratch folder; once its path shows, the user highlights
 // another folder (highlight may be called again until the status line shows
 // expectedStatus) and presses OK.
@@ -531,10 +577,8 @@ TEST(BrowseForFolder, AJapaneseFolderLongerThan260BytesComesBackWhole) {
 
     std::string path = "unchanged";
     std::string status;
-    const auto select = [&folder](HWND browser) {
-        SendMessageW(browser, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(folder.c_str()));
-    };
-    EXPECT_EQ(ChooseInBrowser(scratch, select, expected, path, status), FolderChoice::Chosen);
+    EXPECT_EQ(ChooseInBrowser(scratch, TreeWalk(scratch, 4), expected, path, status),
+              FolderChoice::Chosen);
     EXPECT_EQ(status, expected);
     EXPECT_EQ(path, expected);
 }
@@ -555,34 +599,9 @@ TEST(BrowseForFolder, AFolderTheCodePageCannotSpellIsNotChosen) {
         const std::wstring& folder = folders.path();
         ASSERT_NE(GetFileAttributesW(folder.c_str()), INVALID_FILE_ATTRIBUTES) << c.what;
 
-        // Moved to in the tree as with the keyboard, once the scratch folder has the
-        // caret: the folder is its only child.
-        const std::wstring scratchName =
-            Wide(scratch.path().substr(scratch.path().rfind('\\') + 1));
-        const auto selectChild = [&scratchName](HWND browser) {
-            const HWND tree = GetDlgItem(browser, kBrowserTreeId);
-            const auto current =
-                reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-            WCHAR text[MAX_PATH] = {};
-            TVITEMW item = {};
-            item.mask = TVIF_TEXT;
-            item.hItem = current;
-            item.pszText = text;
-            item.cchTextMax = MAX_PATH;
-            if (!current || !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)) ||
-                scratchName != text) {
-                return;
-            }
-            SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(current));
-            const LRESULT child =
-                SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(current));
-            if (child) {
-                SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, child);
-            }
-        };
         std::string path = "unchanged";
         std::string status;
-        EXPECT_EQ(ChooseInBrowser(scratch, selectChild, "", path, status),
+        EXPECT_EQ(ChooseInBrowser(scratch, TreeWalk(scratch, 1), "", path, status),
                   FolderChoice::NotRepresentable)
             << c.what;
         EXPECT_EQ(status, "") << c.what;
