@@ -29,3 +29,7 @@ std::string FileTitle(const std::string& path) {
 std::string HelpFilePath(const std::string& modulePath) {
     return modulePath.substr(0, mbtext::ExtensionStart(modulePath)) + ".HLP";
 }
+
+std::string HtmlHelpFilePath(const std::string& modulePath) {
+    return modulePath.substr(0, ExtensionStart(modulePath)) + ".chm";
+}

@@ -5,6 +5,7 @@
 #include "framework/dialog.h"
 #include "framework/framework_ids.h"
 #include "framework/help_key.h"
+#include "framework/html_help.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
 #include "framework/resource_string.h"
@@ -42,8 +43,15 @@ int CWinApp::Run() {
 }
 
 void CWinApp::OnHelp(const CDialog& dialog) {
-    const std::string helpFile = HelpFilePath(ModuleFileName());
+    const std::string modulePath = ModuleFileName();
     const DWORD context = kDialogHelpContextBase + static_cast<DWORD>(dialog.TemplateId());
+    // The viewer belongs to the top dialog, so that it stays open when the picker or
+    // the About box that asked for it closes.
+    const HWND viewerOwner = GetAncestor(dialog.GetSafeHwnd(), GA_ROOTOWNER);
+    if (ShowHtmlHelpTopic(viewerOwner, HtmlHelpFilePath(modulePath), context)) {
+        return;
+    }
+    const std::string helpFile = HelpFilePath(modulePath);
     if (!WinHelpA(dialog.GetSafeHwnd(), helpFile.c_str(), HELP_CONTEXT, context)) {
         ShowAppMessageBox(dialog.GetSafeHwnd(), LoadResourceString(IDS_HELP_FAILED),
                           MB_ICONEXCLAMATION | MB_OK);

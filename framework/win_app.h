@@ -25,8 +25,8 @@ public:
     // boxes the application layer raises by itself.
     const std::string& AppName() const { return appName_; }
 
-    // The help command: Windows Help on the help file named after the executable, at
-    // the topic of the dialog's template.
+    // The help command: the topic of the dialog's template in the HTML Help file named
+    // after the executable; without that file (or topic), Windows Help as before.
     void OnHelp(const CDialog& dialog);
 
     // A handler of one of our dialogs raised error while the dialog window handled a

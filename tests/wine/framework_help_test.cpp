@@ -92,20 +92,22 @@ TEST(ModulePath, NamesWalkWholeCharacters) {
         const char* modulePath;
         const char* title;
         const char* helpFile;
+        const char* htmlHelpFile;
     };
     // "表" ends in the byte of "\", "ソ" too.
     const Case cases[] = {
-        {"C:\\Program Files\\ravlet\\ravlet.exe", "ravlet",
-         "C:\\Program Files\\ravlet\\ravlet.HLP"},
-        {"C:\\ソフト\\表.exe", "表", "C:\\ソフト\\表.HLP"},
-        {"C:\\v1.2\\ravlet", "ravlet", "C:\\v1.2\\ravlet.HLP"},
-        {"C:\\tools\\mail.v2.exe", "mail.v2", "C:\\tools\\mail.v2.HLP"},
-        {"ravlet.exe", "ravlet", "ravlet.HLP"},
-        {"D:ravlet.exe", "ravlet", "D:ravlet.HLP"},
+        {"C:\\Program Files\\ravlet\\ravlet.exe", "ravlet", "C:\\Program Files\\ravlet\\ravlet.HLP",
+         "C:\\Program Files\\ravlet\\ravlet.chm"},
+        {"C:\\ソフト\\表.exe", "表", "C:\\ソフト\\表.HLP", "C:\\ソフト\\表.chm"},
+        {"C:\\v1.2\\ravlet", "ravlet", "C:\\v1.2\\ravlet.HLP", "C:\\v1.2\\ravlet.chm"},
+        {"C:\\tools\\mail.v2.exe", "mail.v2", "C:\\tools\\mail.v2.HLP", "C:\\tools\\mail.v2.chm"},
+        {"ravlet.exe", "ravlet", "ravlet.HLP", "ravlet.chm"},
+        {"D:ravlet.exe", "ravlet", "D:ravlet.HLP", "D:ravlet.chm"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(FileTitle(c.modulePath), c.title) << c.modulePath;
         EXPECT_EQ(HelpFilePath(c.modulePath), c.helpFile) << c.modulePath;
+        EXPECT_EQ(HtmlHelpFilePath(c.modulePath), c.htmlHelpFile) << c.modulePath;
     }
 }
 

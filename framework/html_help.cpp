@@ -1,0 +1,42 @@
+#include "framework/html_help.h"
+
+#include <htmlhelp.h>
+
+namespace {
+
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+// From the system folder by full path: a library of that name beside the program (in
+// a download folder, say) must not be loaded in its place.
+HtmlHelpFunction LoadHtmlHelp() {
+    static const HtmlHelpFunction function = []() -> HtmlHelpFunction {
+        char folder[MAX_PATH];
+        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            return nullptr;
+        }
+        const HMODULE viewer = LoadLibraryA((std::string(folder) + "\\hhctrl.ocx").c_str());
+        if (viewer == nullptr) {
+            return nullptr;
+        }
+        return reinterpret_cast<HtmlHelpFunction>(
+            reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")));
+    }();
+    return function;
+}
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+bool ShowHtmlHelpTopic(HWND owner, const std::string& helpFile, DWORD context) {
+    if (!IsFile(helpFile)) {
+        return false;
+    }
+    const HtmlHelpFunction htmlHelp = LoadHtmlHelp();
+    return htmlHelp != nullptr &&
+           htmlHelp(owner, helpFile.c_str(), HH_HELP_CONTEXT, context) != nullptr;
+}

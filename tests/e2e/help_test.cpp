@@ -1,0 +1,170 @@
+// F1 opens the page of the dialog in ravlet.chm beside the program; without that file
+// it goes the old way, to Windows Help. (Wine's Windows Help always starts, so the box
+// that says it could not is not reached here.)
+#include "driver/icon_picker.h"
+#include "driver/keyboard.h"
+#include "driver/message_box.h"
+#include "driver/poll.h"
+#include "driver/ravlet_test.h"
+#include "driver/screenshot.h"
+#include "driver/test_environment.h"
+#include "driver/window_lookup.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace e2e {
+namespace {
+
+const char kViewerClass[] = "HH Parent";
+const char kHelpTitle[] = "ravlet ヘルプ";
+constexpr UINT kAboutCommand = 0x10;
+
+struct ViewerSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindViewer(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<ViewerSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == search->processId && IsWindowVisible(window) &&
+        WindowClass(window) == kViewerClass) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// The visible HTML Help viewer of a process, or null.
+HWND ViewerOf(DWORD processId) {
+    ViewerSearch search{processId, nullptr};
+    EnumWindows(FindViewer, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+class Help : public RavletTest {
+protected:
+    void InstallHelpFile() {
+        const std::string chm = folder_ + "\\ravlet.chm";
+        ASSERT_TRUE(CopyFileA("D:\\ravlet.chm", chm.c_str(), FALSE))
+            << "no ravlet.chm in the build folder to copy to " << chm;
+    }
+
+    // Brings window to the front and presses F1 there.
+    void PressF1In(HWND window) {
+        SetForegroundWindow(window);
+        ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == window; }))
+            << "cannot bring the window to the front";
+        PressKey(VK_F1);
+    }
+
+    // Expects the viewer to open on F1 in window, titled after the help file, without
+    // any message box; keeps a picture of it and closes it.
+    void ExpectViewerOnF1(HWND window, const std::string& screenshot) {
+        PressF1In(window);
+        HWND viewer = PollUntil([&] { return ViewerOf(program_->ProcessId()); });
+        ASSERT_TRUE(viewer) << "F1 opened no help viewer";
+        EXPECT_EQ(WindowText(viewer), kHelpTitle);
+        EXPECT_TRUE(HasNoMessageBox(window));
+        // The picture waits for the viewer's panes.
+        EXPECT_TRUE(PollUntil([&] { return FindWindowExA(viewer, nullptr, nullptr, nullptr); }));
+        SaveScreenshot(viewer, screenshot);
+        PostMessageA(viewer, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(PollUntil([&] { return !IsWindow(viewer); }));
+        EXPECT_TRUE(program_->Running());
+    }
+
+    HWND OpenAboutBox() {
+        PostMessageA(Dialog(), WM_SYSCOMMAND, kAboutCommand, 0);
+        return PollUntil([&] {
+            for (HWND dialog : DialogsOwnedBy(Dialog())) {
+                if (WindowText(dialog) == "ravlet") {
+                    return dialog;
+                }
+            }
+            return HWND{};
+        });
+    }
+};
+
+TEST_F(Help, F1InTheMainDialogOpensItsPage) {
+    InstallHelpFile();
+    ExpectViewerOnF1(Dialog(), "help-viewer-main");
+}
+
+TEST_F(Help, F1InTheIconPickerOpensItsPage) {
+    InstallHelpFile();
+    HWND picker = OpenIconPicker(Dialog());
+    ASSERT_TRUE(picker);
+    ExpectViewerOnF1(picker, "help-viewer-picker");
+    PressF1In(picker);  // the picker still answers, and a second F1 opens it again
+    EXPECT_TRUE(PollUntil([&] { return ViewerOf(program_->ProcessId()); }));
+}
+
+TEST_F(Help, F1InTheAboutBoxOpensItsPage) {
+    InstallHelpFile();
+    HWND about = OpenAboutBox();
+    ASSERT_TRUE(about) << "no About box";
+    ExpectViewerOnF1(about, "help-viewer-about");
+}
+
+TEST_F(Help, TheViewerOutlivesThePickerThatAskedForIt) {
+    InstallHelpFile();
+    HWND picker = OpenIconPicker(Dialog());
+    ASSERT_TRUE(picker);
+    PressF1In(picker);
+    HWND viewer = PollUntil([&] { return ViewerOf(program_->ProcessId()); });
+    ASSERT_TRUE(viewer);
+    SetForegroundWindow(picker);
+    PressKey(VK_ESCAPE);
+    ASSERT_TRUE(PollUntil([&] { return !IsWindow(picker); }));
+    EXPECT_TRUE(IsWindow(viewer));
+    EXPECT_TRUE(program_->Running());
+}
+
+// Visible top-level windows of processes other than processId.
+std::vector<HWND> WindowsOfOthers(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            if (pid != s->processId && pid != GetCurrentProcessId() && IsWindowVisible(window)) {
+                s->found.push_back(window);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(Help, WithoutTheHelpFileF1GoesToWindowsHelp) {
+    const std::vector<HWND> before = WindowsOfOthers(program_->ProcessId());
+    PressF1In(Dialog());
+    // Wine's Windows Help starts and reports the missing ravlet.HLP in a window of its own.
+    HWND windowsHelp = PollUntil([&] {
+        for (HWND window : WindowsOfOthers(program_->ProcessId())) {
+            if (std::find(before.begin(), before.end(), window) == before.end()) {
+                return window;
+            }
+        }
+        return HWND{};
+    });
+    ASSERT_TRUE(windowsHelp) << "F1 without ravlet.chm started no Windows Help";
+    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+    EXPECT_TRUE(HasNoMessageBox(Dialog()));
+    PostMessageA(windowsHelp, WM_CLOSE, 0, 0);
+    if (HWND helpMain = FindWindowA("MS_WINHELP", nullptr)) {
+        PostMessageA(helpMain, WM_CLOSE, 0, 0);
+    }
+    EXPECT_TRUE(program_->Running());
+}
+
+}  // namespace
+}  // namespace e2e
