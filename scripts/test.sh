@@ -56,6 +56,9 @@ wine_session_start
 trap wine_session_stop EXIT
 run_tests "$winbuild"
 
+echo "== reproducible release (two builds of the 32-bit zip)"
+bash scripts/check-reproducible.sh
+
 # One line with every test case of every suite: the passed ones, and those skipped
 # because this machine lacks what they need.
 awk '/PASSED/ { p += $5 } /SKIPPED/ { s += $5 } END { printf "%d passed, 0 failed, %d skipped\n", p, s }' \

@@ -124,23 +124,25 @@ TEST_F(Help, TheViewerOutlivesThePickerThatAskedForIt) {
     EXPECT_TRUE(program_->Running());
 }
 
-// Visible top-level windows of processes other than processId.
+struct OthersSearch {
+    DWORD processId;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectOthers(HWND window, LPARAM data) {
+    auto* search = reinterpret_cast<OthersSearch*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != search->processId && pid != GetCurrentProcessId() && IsWindowVisible(window)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+// Visible top-level windows of processes other than processId and the driver.
 std::vector<HWND> WindowsOfOthers(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        std::vector<HWND> found;
-    } search{processId, {}};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            if (pid != s->processId && pid != GetCurrentProcessId() && IsWindowVisible(window)) {
-                s->found.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    OthersSearch search{processId, {}};
+    EnumWindows(CollectOthers, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
