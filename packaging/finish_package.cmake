@@ -18,6 +18,6 @@ foreach(package IN LISTS CPACK_PACKAGE_FILES)
     file(SHA256 ${package} hash)
     get_filename_component(name ${package} NAME)
     string(APPEND sums "${hash}  ${name}\n")
-    get_filename_component(folder ${package} DIRECTORY)
 endforeach()
-file(WRITE ${folder}/SHA256SUMS "${sums}")
+# CPack copies the zip from its scratch folder into the package folder afterwards.
+file(WRITE ${CPACK_PACKAGE_DIRECTORY}/SHA256SUMS "${sums}")
