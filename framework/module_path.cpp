@@ -31,5 +31,5 @@ std::string HelpFilePath(const std::string& modulePath) {
 }
 
 std::string HtmlHelpFilePath(const std::string& modulePath) {
-    return modulePath.substr(0, ExtensionStart(modulePath)) + ".chm";
+    return modulePath.substr(0, mbtext::ExtensionStart(modulePath)) + ".chm";
 }
