@@ -146,6 +146,15 @@ std::vector<HWND> WindowsOfOthers(DWORD processId) {
     return search.found;
 }
 
+TEST_F(Help, TheProgramEndsWithTheViewerOpen) {
+    InstallHelpFile();
+    PressF1In(Dialog());
+    HWND viewer = PollUntil([&] { return ViewerOf(program_->ProcessId()); });
+    ASSERT_TRUE(viewer);
+    QuitWithEscape();
+    EXPECT_FALSE(IsWindow(viewer));
+}
+
 TEST_F(Help, WithoutTheHelpFileF1GoesToWindowsHelp) {
     const std::vector<HWND> before = WindowsOfOthers(program_->ProcessId());
     PressF1In(Dialog());
