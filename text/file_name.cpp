@@ -8,7 +8,9 @@ size_t FileNameStart(std::string_view path) {
     size_t start = 0;
     for (size_t pos = 0; pos < path.size(); pos += CharLength(path, pos)) {
         const char ch = path[pos];
-        if (ch == '\\' || ch == '/' || ch == ':') {
+        // A colon is a drive's only as the second character; elsewhere it is no
+        // separator (on NTFS it would name a stream of the file before it).
+        if (ch == '\\' || ch == '/' || (ch == ':' && pos == 1)) {
             start = pos + 1;
         }
     }

@@ -6,7 +6,8 @@
 
 namespace mbtext {
 
-// Position just after the last "\", "/" or ":" (a drive), or 0 when there is none.
+// Position just after the last "\" or "/", or after a drive ("C:"), or 0 when there is
+// none.
 size_t FileNameStart(std::string_view path);
 
 // Position of the "." that starts the file name's extension (its last "."), or npos.

@@ -23,6 +23,8 @@ TEST(FileName, StartsAfterTheLastSeparatorOrDriveAndItsExtensionAtItsLastDot) {
         {"C:\\v1.2\\ravlet", 8, kNone},
         {"C:\\tools\\mail.v2.exe", 9, 16},
         {"C:ravlet.exe", 2, 8},
+        {"C:\\dir\\a:b.exe", 7, 10},  // a colon past the drive separates nothing
+        {"ab:c.exe", 0, 4},
         {"\\\\server\\share\\a.url", 15, 16},
         {"dir/a.b/c", 8, kNone},
         {"C:\\dir\\", 7, kNone},

@@ -1,0 +1,126 @@
+// The Create command with any field texts, folder, icon and answers, on a store whose
+// opens, writes and closes fail at chosen points. Whatever happens, nothing outside
+// the rules reaches the file system, every file written is a well-formed shortcut with
+// one URL line, and success is announced only for a file that was closed.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+
+#include "fuzz/check.h"
+#include "shortcut/create_command.h"
+#include "shortcut/shortcut_path.h"
+#include "tests/native/shortcut_fakes.h"
+
+namespace {
+
+const std::string kIconFile = "C:\\ravlet\\ravlet.exe";
+
+std::vector<std::string> Lines(const std::string& body) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end = body.find('\n'); end != std::string::npos; end = body.find('\n', start)) {
+        lines.push_back(body.substr(start, end - start));
+        start = end + 1;
+    }
+    FUZZ_CHECK(start == body.size());  // the last line ends too
+    return lines;
+}
+
+void CheckShortcutBody(const std::string& body, int iconIndex) {
+    const std::vector<std::string> lines = Lines(body);
+    FUZZ_CHECK(lines.size() == (iconIndex == 0 ? 2u : 4u));
+    FUZZ_CHECK(lines[0] == "[InternetShortcut]");
+    FUZZ_CHECK(lines[1].rfind("URL=mailto:", 0) == 0);
+    for (unsigned char byte : lines[1]) {
+        FUZZ_CHECK(byte >= 0x20 && byte != 0x7F);
+    }
+    if (iconIndex != 0) {
+        FUZZ_CHECK(lines[2] == "IconFile=" + kIconFile);
+        FUZZ_CHECK(lines[3] == "IconIndex=" + std::to_string(iconIndex));
+    }
+}
+
+// Every path the command hands to the file system, after "exists " or "open ".
+void CheckTouchedPath(const std::string& event, const std::optional<std::string>& folder,
+                      const std::string& name) {
+    for (const std::string prefix : {"exists ", "open "}) {
+        if (event.rfind(prefix, 0) != 0) {
+            continue;
+        }
+        FUZZ_CHECK(folder.has_value());
+        FUZZ_CHECK(IsUsableFolder(*folder));
+        FUZZ_CHECK(!IsRefusedName(name));
+        FUZZ_CHECK(event.substr(prefix.size()) == BuildShortcutPath(*folder, name));
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider input(data, size);
+    Events events;
+    FakeForm form(events);
+    FakeStore store(events);
+    const std::string address = input.ConsumeRandomLengthString(260);
+    const std::string name = input.ConsumeRandomLengthString(100);
+    const std::string subject = input.ConsumeRandomLengthString(300);
+    std::optional<std::string> folder;
+    if (input.ConsumeBool()) {
+        folder = input.ConsumeRandomLengthString(100);
+    }
+    form.texts[FormControl::Address] = address;
+    form.texts[FormControl::Name] = name;
+    form.texts[FormControl::Subject] = subject;
+    form.iconIndex = input.ConsumeIntegralInRange(0, 5);
+    store.failingOpens = input.ConsumeIntegralInRange(0, 3);
+    store.failingWrite = input.ConsumeIntegralInRange(-1, 9);
+    store.failClose = input.ConsumeBool();
+    if (folder && input.ConsumeBool()) {
+        if (const auto path = BuildShortcutPath(*folder, name)) {
+            store.existing.insert(*path);
+        }
+    }
+    const int kButtons[] = {message_box::kOk, message_box::kCancel, message_box::kRetry,
+                            message_box::kYes, message_box::kNo};
+    for (int answers = input.ConsumeIntegralInRange(0, 8); answers > 0; --answers) {
+        form.answers.push_back(input.PickValueInArray(kButtons));
+    }
+    const int iconIndex = form.iconIndex;
+
+    bool failed = false;
+    try {
+        RunCreateCommand(form, store, folder, kIconFile);
+    } catch (const FileError& error) {
+        failed = true;
+        FUZZ_CHECK(folder && error.path() == BuildShortcutPath(*folder, name));
+    }
+
+    for (const std::string& event : events) {
+        CheckTouchedPath(event, folder, name);
+    }
+    FUZZ_CHECK(store.files.size() <= 1);
+    bool announced = false;
+    for (const ShownMessage& message : form.messages) {
+        announced = announced || message.style == message_box::kInformation;
+    }
+    if (store.files.empty()) {
+        FUZZ_CHECK(!failed && !announced);
+        return 0;
+    }
+    const FakeFileRecord& file = *store.files[0];
+    std::string body;
+    for (const std::string& write : file.writes) {
+        body += write;
+    }
+    if (failed) {
+        // A failed write or close leaves no file and no announcement.
+        FUZZ_CHECK(file.discarded && !announced);
+    } else {
+        FUZZ_CHECK(file.closed && !file.discarded && announced);
+        CheckShortcutBody(body, iconIndex);
+        // The form is cleared for the next shortcut.
+        FUZZ_CHECK(form.texts[FormControl::Address].empty() && form.iconIndex == 0);
+    }
+    return 0;
+}
