@@ -143,7 +143,7 @@ void CMailtoDlg::OnNameChange() {
 
 void CMailtoDlg::OnAddDestination() {
     std::string folder;
-    switch (BrowseForFolder(GetSafeHwnd(), folder, nullptr, nullptr, "新しい保存先を指定")) {
+    switch (BrowseForFolder(GetSafeHwnd(), folder, "新しい保存先を指定")) {
         case FolderChoice::Cancelled:
             break;
         case FolderChoice::NotRepresentable:

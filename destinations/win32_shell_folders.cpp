@@ -5,30 +5,11 @@
 
 #include "destinations/win32_exact_ansi.h"
 #include "destinations/win32_shell_owners.h"
+#include "framework/file_find.h"
 
 namespace {
 
 constexpr char kQuickLaunchBelowAppData[] = "\\Microsoft\\Internet Explorer\\Quick Launch";
-
-// A file search, closed when the owner goes.
-class FileSearch {
-public:
-    FileSearch(const std::string& pattern, WIN32_FIND_DATAA& found)
-        : handle_(FindFirstFileA(pattern.c_str(), &found)) {}
-    FileSearch(const FileSearch&) = delete;
-    FileSearch& operator=(const FileSearch&) = delete;
-    ~FileSearch() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            FindClose(handle_);
-        }
-    }
-
-    bool found() const { return handle_ != INVALID_HANDLE_VALUE; }
-    bool Next(WIN32_FIND_DATAA& found) { return FindNextFileA(handle_, &found) != FALSE; }
-
-private:
-    HANDLE handle_;
-};
 
 // The folder browser wants COM on the calling thread. Whatever model the thread
 // already has is kept.
@@ -108,69 +89,36 @@ int GetSpecialFolderPath(HWND owner, int folderId, std::string& path) {
     return 1;
 }
 
-LPITEMIDLIST PathToItemIdList(const char* path) {
-    if (!path) {
-        return nullptr;
-    }
-    ComReference<IShellFolder> desktop;
-    if (FAILED(SHGetDesktopFolder(desktop.out()))) {
-        return nullptr;
-    }
-    WCHAR widePath[MAX_PATH];
-    if (MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, path, -1, widePath, MAX_PATH) == 0) {
-        return nullptr;  // too long for a shell path
-    }
-    LPITEMIDLIST list = nullptr;
-    if (FAILED(desktop->ParseDisplayName(nullptr, nullptr, widePath, nullptr, &list, nullptr))) {
-        return nullptr;
-    }
-    return list;
-}
-
-int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data) {
-    switch (message) {
-        case BFFM_INITIALIZED:
-            // data is the initial selection's item id list; without one nothing is selected.
-            if (data) {
-                SendMessageA(browser, BFFM_SETSELECTIONA, FALSE, data);
-            }
-            break;
-        case BFFM_SELCHANGED: {
-            // The status line shows the full path of the highlighted folder; an item
-            // that is no file-system folder leaves it as it was, and a folder that
-            // cannot be a destination shows none.
-            const ItemPath found = PathOfItem(reinterpret_cast<LPCITEMIDLIST>(lParam));
-            if (found.isFolder) {
-                const char* status = found.ansi ? found.ansi->c_str() : "";
-                SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(status));
-            }
-            break;
+int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LPARAM) {
+    if (message == BFFM_SELCHANGED) {
+        // The status line shows the full path of the highlighted folder; an item that
+        // is no file-system folder leaves it as it was, and a folder that cannot be a
+        // destination shows none.
+        const ItemPath found = PathOfItem(reinterpret_cast<LPCITEMIDLIST>(lParam));
+        if (found.isFolder) {
+            const char* status = found.ansi ? found.ansi->c_str() : "";
+            SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(status));
         }
-        default:
-            break;
     }
     return 0;
 }
 
-FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
-                             const char* rootPath, const char* title) {
+FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* title) {
     const ComApartment apartment;
     ShellAllocator allocator;
     if (!allocator) {
         return FolderChoice::Cancelled;
     }
-    const ItemIdList root(PathToItemIdList(rootPath), allocator.get());
-    const ItemIdList initial(PathToItemIdList(initialPath), allocator.get());
 
     char displayName[MAX_PATH] = {};
     BROWSEINFOA info = {};
     info.hwndOwner = owner;
-    info.pidlRoot = root.get();
+    info.pidlRoot = nullptr;  // the desktop, with nothing selected
     info.pszDisplayName = displayName;
     info.lpszTitle = title;
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
     info.lpfn = FolderBrowserCallback;
-    info.lParam = reinterpret_cast<LPARAM>(initial.get());
+    info.lParam = 0;
     info.iImage = 0;
 
     const ItemIdList chosen(SHBrowseForFolderA(&info), allocator.get());
@@ -190,20 +138,16 @@ FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* initi
 }
 
 bool QuickLaunchHasFiles(const std::string& folder) {
-    WIN32_FIND_DATAA found;
-    if (!FileSearch(folder, found).found()) {
-        return false;
-    }
-    FileSearch entries(folder + "\\*.*", found);
-    if (!entries.found()) {
+    CFileFind search;
+    if (!search.FindFile(folder) || !search.FindFile(folder + "\\*.*")) {
         return false;
     }
     // "." and ".." are folders too, so an empty folder has no file.
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (!search.IsDirectory()) {
             return true;
         }
-    } while (entries.Next(found));
+    } while (search.FindNext());
     return false;
 }
 

@@ -21,17 +21,13 @@ enum class FolderChoice {
 // spelt exactly in the ANSI code page.
 int GetSpecialFolderPath(HWND owner, int folderId, std::string& path);
 
-// The item id list of a path (free it with the shell allocator), or null.
-LPITEMIDLIST PathToItemIdList(const char* path);
+// Runs the modal folder browser, open at the desktop with nothing selected. outPath
+// holds the chosen folder's path when the result is Chosen, and is left alone otherwise.
+FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* title);
 
-// Runs the modal folder browser. outPath holds the chosen folder's path when the
-// result is Chosen, and is left alone otherwise. initialPath and rootPath may be null.
-FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* initialPath,
-                             const char* rootPath, const char* title);
-
-// The folder browser's callback: selects the initial folder (the item id list in data)
-// and shows the full path of the highlighted folder in the status line (empty for a
-// folder whose path the ANSI code page cannot spell). Returns 0.
+// The folder browser's callback: shows the full path of the highlighted folder in the
+// status line (empty for a folder whose path the ANSI code page cannot spell).
+// Returns 0.
 int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data);
 
 // True when the folder exists and holds at least one file that is not a folder.

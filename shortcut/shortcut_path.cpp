@@ -1,5 +1,6 @@
 #include "shortcut/shortcut_path.h"
 
+#include "text/file_name.h"
 #include "text/multibyte.h"
 
 namespace {
@@ -17,17 +18,6 @@ bool HasControlByte(std::string_view text) {
         }
     }
     return false;
-}
-
-// The last part of a path, after its last separator (found by whole characters).
-std::string_view LastComponent(std::string_view path) {
-    size_t start = 0;
-    for (size_t pos = 0; pos < path.size(); pos += mbtext::CharLength(path, pos)) {
-        if (mbtext::CharLength(path, pos) == 1 && IsSeparator(path[pos])) {
-            start = pos + 1;
-        }
-    }
-    return path.substr(start);
 }
 
 char AsciiUpper(char ch) {
@@ -90,5 +80,5 @@ bool IsRefusedName(std::string_view name) {
     // The colon byte by byte: it is never a trail byte, and a lead byte in front of
     // one need not hide it from the file system.
     return HasControlByte(name) || name.find(':') != std::string_view::npos ||
-           mbtext::EndsInLeadByte(name) || IsDeviceName(LastComponent(name));
+           mbtext::EndsInLeadByte(name) || IsDeviceName(name.substr(mbtext::FileNameStart(name)));
 }

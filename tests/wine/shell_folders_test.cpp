@@ -26,9 +26,10 @@ bool IsFolder(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string PathOf(LPCITEMIDLIST list) {
-    char path[MAX_PATH] = {};
-    return SHGetPathFromIDListA(list, path) ? path : "<no path>";
+// The item id list of an existing folder, as the browser hands one to its callback.
+LPITEMIDLIST ItemIdListOf(const std::wstring& path) {
+    LPITEMIDLIST list = nullptr;
+    return SUCCEEDED(SHParseDisplayName(path.c_str(), nullptr, &list, 0, nullptr)) ? list : nullptr;
 }
 
 std::string WindowText(HWND window) {
@@ -127,30 +128,6 @@ TEST(ExactAnsiText, OnlyTextTheCodePageSpellsExactlyIsConverted) {
     for (const Case& c : cases) {
         EXPECT_EQ(ExactAnsiText(c.wide), c.ansi) << c.what;
     }
-}
-
-// --- Item id lists ---------------------------------------------------------------------
-
-TEST(PathToItemIdList, GivesTheListOfAnExistingFolder) {
-    ScratchFolder scratch;
-    // The trail byte of "表" and "ソ" is 0x5C.
-    const std::string japanese = scratch / "表ソ";
-    ASSERT_TRUE(CreateDirectoryA(japanese.c_str(), nullptr));
-    ShellAllocator allocator;
-    ASSERT_TRUE(allocator);
-    for (const std::string& path : {scratch.path(), japanese}) {
-        const ItemIdList list(PathToItemIdList(path.c_str()), allocator.get());
-        ASSERT_TRUE(list) << path;
-        EXPECT_EQ(PathOf(list.get()), path);
-    }
-}
-
-TEST(PathToItemIdList, GivesNoListWithoutAUsablePath) {
-    ScratchFolder scratch;
-    EXPECT_EQ(PathToItemIdList(nullptr), nullptr);
-    EXPECT_EQ(PathToItemIdList((scratch / "missing").c_str()), nullptr);
-    const std::string tooLong = scratch.path() + "\\" + std::string(300, 'a');
-    EXPECT_EQ(PathToItemIdList(tooLong.c_str()), nullptr);
 }
 
 // --- Quick Launch ----------------------------------------------------------------------
@@ -301,17 +278,22 @@ private:
 
 TEST(FolderBrowserCallback, ShowsThePathOfAHighlightedFolderInTheStatusLine) {
     ScratchFolder scratch;
+    // The trail byte of "表" and "ソ" is 0x5C.
+    const std::string japanese = scratch / "表ソ";
+    ASSERT_TRUE(CreateDirectoryA(japanese.c_str(), nullptr));
     ShellAllocator allocator;
-    const ItemIdList folder(PathToItemIdList(scratch.path().c_str()), allocator.get());
-    ASSERT_TRUE(folder);
-    const RecordingWindow browser;
+    for (const std::string& path : {scratch.path(), japanese}) {
+        const ItemIdList folder(ItemIdListOf(Wide(path)), allocator.get());
+        ASSERT_TRUE(folder) << path;
+        const RecordingWindow browser;
 
-    EXPECT_EQ(FolderBrowserCallback(browser.get(), BFFM_SELCHANGED,
-                                    reinterpret_cast<LPARAM>(folder.get()), 0),
-              0);
-    ASSERT_EQ(g_sent.size(), 1u);
-    EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTA));
-    EXPECT_EQ(g_sent[0].text, scratch.path());
+        EXPECT_EQ(FolderBrowserCallback(browser.get(), BFFM_SELCHANGED,
+                                        reinterpret_cast<LPARAM>(folder.get()), 0),
+                  0);
+        ASSERT_EQ(g_sent.size(), 1u) << path;
+        EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTA));
+        EXPECT_EQ(g_sent[0].text, path);
+    }
 }
 
 TEST(FolderBrowserCallback, ShowsNoPathForAFolderTheCodePageCannotSpell) {
@@ -319,9 +301,8 @@ TEST(FolderBrowserCallback, ShowsNoPathForAFolderTheCodePageCannotSpell) {
     const WideFolders folders(scratch, L"x\u00A5y");
     const std::wstring& yen = folders.path();
     ShellAllocator allocator;
-    LPITEMIDLIST raw = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHParseDisplayName(yen.c_str(), nullptr, &raw, 0, nullptr)));
-    const ItemIdList folder(raw, allocator.get());
+    const ItemIdList folder(ItemIdListOf(yen), allocator.get());
+    ASSERT_TRUE(folder);
     const RecordingWindow browser;
 
     FolderBrowserCallback(browser.get(), BFFM_SELCHANGED, reinterpret_cast<LPARAM>(folder.get()),
@@ -345,20 +326,9 @@ TEST(FolderBrowserCallback, LeavesTheStatusLineAloneForAnItemWithoutAPath) {
     }
 }
 
-TEST(FolderBrowserCallback, SelectsTheInitialFolderWhenTheBrowserStarts) {
-    ScratchFolder scratch;
-    ShellAllocator allocator;
-    const ItemIdList initial(PathToItemIdList(scratch.path().c_str()), allocator.get());
+TEST(FolderBrowserCallback, LeavesTheSelectionToTheBrowserWhenItStarts) {
+    // The browser opens at the desktop with nothing selected: the callback sends nothing.
     const RecordingWindow browser;
-
-    const LPARAM data = reinterpret_cast<LPARAM>(initial.get());
-    EXPECT_EQ(FolderBrowserCallback(browser.get(), BFFM_INITIALIZED, 0, data), 0);
-    ASSERT_EQ(g_sent.size(), 1u);
-    EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSELECTIONA));
-    EXPECT_EQ(g_sent[0].wParam, static_cast<WPARAM>(FALSE));  // lParam is an item id list
-    EXPECT_EQ(g_sent[0].lParam, data);
-
-    g_sent.clear();
     EXPECT_EQ(FolderBrowserCallback(browser.get(), BFFM_INITIALIZED, 0, 0), 0);
     EXPECT_TRUE(g_sent.empty());
 }
@@ -429,7 +399,7 @@ TEST(BrowseForFolder, CancelledBrowseReturnsFalseAndLeavesThePathAlone) {
     BrowserUser user(owner.get(), [](HWND) { return IDCANCEL; });
 
     std::string path = "unchanged";
-    const FolderChoice choice = BrowseForFolder(owner.get(), path, nullptr, nullptr, kBrowserTitle);
+    const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
     user.Finish();
 
     ASSERT_TRUE(user.seen());
@@ -438,30 +408,35 @@ TEST(BrowseForFolder, CancelledBrowseReturnsFalseAndLeavesThePathAlone) {
     EXPECT_EQ(path, "unchanged");
 }
 
-TEST(BrowseForFolder, StartsAtTheInitialFolderShowsItsPathAndReturnsIt) {
-    ScratchFolder scratch;
-    const std::string initial = scratch / "保存先ソ";
-    ASSERT_TRUE(CreateDirectoryA(initial.c_str(), nullptr));
+TEST(BrowseForFolder, OpensAtTheDesktopWithNothingHighlightedAndOkThereTakesTheDesktop) {
+    std::string desktop;
+    ASSERT_TRUE(GetSpecialFolderPath(nullptr, CSIDL_DESKTOPDIRECTORY, desktop));
     const Window owner = MakeOwner();
+    bool filled = false;
+    bool highlighted = true;
     std::string status;
-    BrowserUser user(owner.get(), [&status](HWND browser) {
+    BrowserUser user(owner.get(), [&](HWND browser) {
+        const HWND tree = GetDlgItem(browser, kBrowserTreeId);
         const DWORD start = GetTickCount();
-        while (status.empty() && GetTickCount() - start < 5000) {
-            status = WindowText(GetDlgItem(browser, kBrowserStatusId));
+        while (!filled && GetTickCount() - start < 5000) {
+            filled = SendMessageW(tree, TVM_GETCOUNT, 0, 0) > 0;
             Sleep(50);
         }
+        highlighted = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0;
+        status = WindowText(GetDlgItem(browser, kBrowserStatusId));
         return IDOK;
     });
 
     std::string path;
-    const FolderChoice choice =
-        BrowseForFolder(owner.get(), path, initial.c_str(), nullptr, kBrowserTitle);
+    const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
     user.Finish();
 
     ASSERT_TRUE(user.seen());
-    EXPECT_EQ(status, initial);
+    ASSERT_TRUE(filled);
+    EXPECT_FALSE(highlighted);
+    EXPECT_EQ(status, "");
     EXPECT_EQ(choice, FolderChoice::Chosen);
-    EXPECT_EQ(path, initial);
+    EXPECT_EQ(path, desktop);
 }
 
 TEST(BrowseForFolder, ShowsThePathOfTheFolderTheUserHighlightsAndReturnsIt) {
@@ -482,7 +457,7 @@ TEST(BrowseForFolder, ShowsThePathOfTheFolderTheUserHighlightsAndReturnsIt) {
     });
 
     std::string path = "unchanged";
-    const FolderChoice choice = BrowseForFolder(owner.get(), path, nullptr, nullptr, kBrowserTitle);
+    const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
     user.Finish();
 
     ASSERT_TRUE(user.seen());
@@ -537,31 +512,30 @@ private:
     HTREEITEM reached_ = nullptr;
 };
 
-// The browser starts at the scratch folder; once its path shows, the user highlights
-// another folder (highlight may be called again until the status line shows
-// expectedStatus) and presses OK.
+// The user highlights the scratch folder, then another folder (highlight may be called
+// again until the status line shows expectedStatus) and presses OK.
 FolderChoice ChooseInBrowser(const ScratchFolder& scratch,
                              const std::function<void(HWND)>& highlight,
                              const std::string& expectedStatus, std::string& path,
                              std::string& status) {
     const Window owner = MakeOwner();
     BrowserUser user(owner.get(), [&](HWND browser) {
-        const auto waitFor = [&](const std::string& wanted, bool act) {
+        const auto waitFor = [&](const std::string& wanted, const std::function<void(HWND)>& act) {
             const DWORD start = GetTickCount();
             do {
-                if (act) {
-                    highlight(browser);
-                }
+                act(browser);
                 Sleep(100);
                 status = WindowText(GetDlgItem(browser, kBrowserStatusId));
             } while (status != wanted && GetTickCount() - start < 10000);
         };
-        waitFor(scratch.path(), false);
-        waitFor(expectedStatus, true);
+        waitFor(scratch.path(), [&scratch](HWND window) {
+            SendMessageA(window, BFFM_SETSELECTIONA, TRUE,
+                         reinterpret_cast<LPARAM>(scratch.path().c_str()));
+        });
+        waitFor(expectedStatus, highlight);
         return IDOK;
     });
-    const FolderChoice choice =
-        BrowseForFolder(owner.get(), path, scratch.path().c_str(), nullptr, kBrowserTitle);
+    const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
     user.Finish();
     EXPECT_TRUE(user.seen());
     return choice;
