@@ -11,8 +11,6 @@ namespace {
 
 using AboutBox = RavletTest;
 
-constexpr UINT kAboutCommand = 0x10;
-
 struct MenuSearch {
     DWORD processId;
     HWND found;
@@ -74,7 +72,7 @@ TEST_F(AboutBox, TheLastItemOfTheSystemMenuOpensIt) {
 }
 
 TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
-    PostMessageA(Dialog(), WM_SYSCOMMAND, kAboutCommand, 0);
+    PostMessageA(Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
     HWND about = WaitForAboutBox(Dialog());
     ASSERT_TRUE(about) << "no About box owned by the dialog";
     SaveScreenshot(about, "about-box");

@@ -19,7 +19,6 @@ namespace {
 
 const char kViewerClass[] = "HH Parent";
 const char kHelpTitle[] = "ravlet ヘルプ";
-constexpr UINT kAboutCommand = 0x10;
 
 struct ViewerSearch {
     DWORD processId;
@@ -78,7 +77,7 @@ protected:
     }
 
     HWND OpenAboutBox() {
-        PostMessageA(Dialog(), WM_SYSCOMMAND, kAboutCommand, 0);
+        PostMessageA(Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
         return PollUntil([&] {
             for (HWND dialog : DialogsOwnedBy(Dialog())) {
                 if (WindowText(dialog) == "ravlet") {
