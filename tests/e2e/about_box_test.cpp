@@ -11,38 +11,9 @@ namespace {
 
 using AboutBox = RavletTest;
 
-struct MenuSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindOpenMenu(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<MenuSearch*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid == search->processId && IsWindowVisible(window) && WindowClass(window) == "#32768") {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The open popup menu of a process (class "#32768"), or null.
 HWND OpenMenuOf(DWORD processId) {
-    MenuSearch search{processId, nullptr};
-    EnumWindows(FindOpenMenu, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-HWND WaitForAboutBox(HWND owner) {
-    return PollUntil([&] {
-        for (HWND dialog : DialogsOwnedBy(owner)) {
-            if (WindowText(dialog) == "ravlet") {
-                return dialog;
-            }
-        }
-        return HWND{};
-    });
+    return VisibleWindowOf(processId, "#32768");
 }
 
 // Menus of another process cannot be read from here (their handles are the program's
@@ -65,15 +36,14 @@ TEST_F(AboutBox, TheLastItemOfTheSystemMenuOpensIt) {
     SaveScreenshot(menu, "system-menu");
     PressKey(VK_UP);
     PressKey(VK_RETURN);
-    HWND about = WaitForAboutBox(Dialog());
+    HWND about = WaitForAboutBox();
     ASSERT_TRUE(about) << "the last item of the system menu did not open the About box";
     Click(GetDlgItem(about, IDOK));
     EXPECT_TRUE(PollUntil([&] { return !IsWindow(about); }));
 }
 
 TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
-    PostMessageA(Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    HWND about = WaitForAboutBox(Dialog());
+    HWND about = OpenAboutBox();
     ASSERT_TRUE(about) << "no About box owned by the dialog";
     SaveScreenshot(about, "about-box");
     bool versionShown = false;

@@ -157,15 +157,7 @@ TEST_P(DisplayScale, LabelsShowWholeAndThePickerGrowsWithTheDpi) {
     EXPECT_EQ(Height(preview), scale.buttonHeight);
     SaveScreenshot(Dialog(), Shot("main"));
 
-    PostMessageA(Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-    HWND about = PollUntil([&] {
-        for (HWND dialog : DialogsOwnedBy(Dialog())) {
-            if (WindowText(dialog) == "ravlet") {
-                return dialog;
-            }
-        }
-        return HWND{};
-    });
+    HWND about = OpenAboutBox();
     ASSERT_TRUE(about);
     const std::string aboutWidest = ExpectLabelsWhole(about, scale.dpi);
     SaveScreenshot(about, Shot("about"));

@@ -20,28 +20,9 @@ namespace {
 const char kViewerClass[] = "HH Parent";
 const char kHelpTitle[] = "ravlet ヘルプ";
 
-struct ViewerSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindViewer(HWND window, LPARAM data) {
-    auto* search = reinterpret_cast<ViewerSearch*>(data);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(window, &pid);
-    if (pid == search->processId && IsWindowVisible(window) &&
-        WindowClass(window) == kViewerClass) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // The visible HTML Help viewer of a process, or null.
 HWND ViewerOf(DWORD processId) {
-    ViewerSearch search{processId, nullptr};
-    EnumWindows(FindViewer, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return VisibleWindowOf(processId, kViewerClass);
 }
 
 class Help : public RavletTest {
@@ -74,18 +55,6 @@ protected:
         PostMessageA(viewer, WM_CLOSE, 0, 0);
         EXPECT_TRUE(PollUntil([&] { return !IsWindow(viewer); }));
         EXPECT_TRUE(program_->Running());
-    }
-
-    HWND OpenAboutBox() {
-        PostMessageA(Dialog(), WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
-        return PollUntil([&] {
-            for (HWND dialog : DialogsOwnedBy(Dialog())) {
-                if (WindowText(dialog) == "ravlet") {
-                    return dialog;
-                }
-            }
-            return HWND{};
-        });
     }
 };
 

@@ -95,6 +95,15 @@ void RavletTest::CreateSuccessfully(const std::string& address) {
     AnswerMessageBox(box, IDOK);
 }
 
+HWND RavletTest::WaitForAboutBox() const {
+    return PollUntil([&] { return DialogOwnedBy(dialog_, "ravlet"); });
+}
+
+HWND RavletTest::OpenAboutBox() const {
+    PostMessageA(dialog_, WM_SYSCOMMAND, IDM_ABOUTBOX, 0);
+    return WaitForAboutBox();
+}
+
 void RavletTest::AddDestination(const std::string& folder) {
     PostClick(Control(IDC_NEW_FOLDER));
     HWND browser = WaitForFolderBrowser(dialog_);

@@ -50,6 +50,11 @@ protected:
     // selected destination.
     void AddDestination(const std::string& folder);
     std::vector<std::string> Destinations() const;
+
+    // The About box once it shows over the main dialog, or null.
+    HWND WaitForAboutBox() const;
+    // Sends the system menu's About command and waits for the box.
+    HWND OpenAboutBox() const;
     int SelectedDestination() const;
 
     // The folder of this test, the copy of the program in it, and a folder inside it

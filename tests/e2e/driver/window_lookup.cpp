@@ -5,29 +5,29 @@ namespace {
 
 constexpr UINT kMessageTimeoutMs = 5000;
 
-struct DialogSearch {
+constexpr char kDialogClass[] = "#32770";
+
+struct WindowSearch {
     DWORD processId;
     HWND owner;
+    std::string className;
     std::vector<HWND> found;
 };
 
-bool IsVisibleDialog(HWND window) {
-    return IsWindowVisible(window) && WindowClass(window) == "#32770";
-}
-
-BOOL CALLBACK CollectDialogsOfProcess(HWND window, LPARAM search) {
-    auto* s = reinterpret_cast<DialogSearch*>(search);
+BOOL CALLBACK CollectWindowsOfProcess(HWND window, LPARAM search) {
+    auto* s = reinterpret_cast<WindowSearch*>(search);
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (pid == s->processId && IsVisibleDialog(window)) {
+    if (pid == s->processId && IsWindowVisible(window) && WindowClass(window) == s->className) {
         s->found.push_back(window);
     }
     return TRUE;
 }
 
 BOOL CALLBACK CollectDialogsOfOwner(HWND window, LPARAM search) {
-    auto* s = reinterpret_cast<DialogSearch*>(search);
-    if (GetWindow(window, GW_OWNER) == s->owner && IsVisibleDialog(window)) {
+    auto* s = reinterpret_cast<WindowSearch*>(search);
+    if (GetWindow(window, GW_OWNER) == s->owner && IsWindowVisible(window) &&
+        WindowClass(window) == s->className) {
         s->found.push_back(window);
     }
     return TRUE;
@@ -55,10 +55,19 @@ std::string WindowClass(HWND window) {
     return name;
 }
 
-std::vector<HWND> VisibleDialogsOf(DWORD processId) {
-    DialogSearch search{processId, nullptr, {}};
-    EnumWindows(CollectDialogsOfProcess, reinterpret_cast<LPARAM>(&search));
+std::vector<HWND> VisibleWindowsOf(DWORD processId, const std::string& className) {
+    WindowSearch search{processId, nullptr, className, {}};
+    EnumWindows(CollectWindowsOfProcess, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND VisibleWindowOf(DWORD processId, const std::string& className) {
+    const std::vector<HWND> windows = VisibleWindowsOf(processId, className);
+    return windows.empty() ? nullptr : windows.front();
+}
+
+std::vector<HWND> VisibleDialogsOf(DWORD processId) {
+    return VisibleWindowsOf(processId, kDialogClass);
 }
 
 HWND FindDialog(DWORD processId, const std::string& caption) {
@@ -71,9 +80,18 @@ HWND FindDialog(DWORD processId, const std::string& caption) {
 }
 
 std::vector<HWND> DialogsOwnedBy(HWND owner) {
-    DialogSearch search{0, owner, {}};
+    WindowSearch search{0, owner, kDialogClass, {}};
     EnumWindows(CollectDialogsOfOwner, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+HWND DialogOwnedBy(HWND owner, const std::string& caption) {
+    for (HWND dialog : DialogsOwnedBy(owner)) {
+        if (WindowText(dialog) == caption) {
+            return dialog;
+        }
+    }
+    return nullptr;
 }
 
 HWND ChildWithClass(HWND parent, int id, const char* className) {
