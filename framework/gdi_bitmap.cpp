@@ -10,22 +10,19 @@ HBITMAP StretchedCopy(HBITMAP source, int fromWidth, int fromHeight, int width, 
     const HDC screen = GetDC(nullptr);
     const HDC from = CreateCompatibleDC(screen);
     const HDC to = CreateCompatibleDC(screen);
-    HBITMAP copy = CreateCompatibleBitmap(screen, width, height);
-    if (from && to && copy) {
+    HBITMAP copy = from && to ? CreateCompatibleBitmap(screen, width, height) : nullptr;
+    if (copy) {
         const HGDIOBJ oldFrom = SelectObject(from, source);
         const HGDIOBJ oldTo = SelectObject(to, copy);
         SetStretchBltMode(to, COLORONCOLOR);
-        if (!StretchBlt(to, 0, 0, width, height, from, 0, 0, fromWidth, fromHeight, SRCCOPY)) {
-            SelectObject(to, oldTo);
+        const bool drawn = StretchBlt(to, 0, 0, width, height, from, 0, 0, fromWidth, fromHeight,
+                                      SRCCOPY) != FALSE;
+        SelectObject(to, oldTo);
+        SelectObject(from, oldFrom);
+        if (!drawn) {
             DeleteObject(copy);
             copy = nullptr;
-        } else {
-            SelectObject(to, oldTo);
         }
-        SelectObject(from, oldFrom);
-    } else if (copy) {
-        DeleteObject(copy);
-        copy = nullptr;
     }
     if (to) {
         DeleteDC(to);

@@ -125,8 +125,7 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     if (!IsUsableFolder(*folder) || IsRefusedName(name)) {
         path.reset();
     }
-    const std::string shownPath =
-        path ? *path : *folder + (mbtext::EndsWithChar(*folder, '\\') ? "" : "\\") + name + ".url";
+    const std::string shownPath = ShortcutPathText(*folder, name);
     const std::string subject = mbtext::WithoutControlBytes(form.FieldText(FormControl::Subject));
 
     // The only guard against replacing a file; "?" and "*" in the name match as

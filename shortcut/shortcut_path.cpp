@@ -57,10 +57,7 @@ bool IsInDeviceNamespace(std::string_view path) {
 
 }  // namespace
 
-std::optional<std::string> BuildShortcutPath(const std::string& folder, const std::string& name) {
-    if (mbtext::EndsInLeadByte(folder) || mbtext::EndsInLeadByte(name)) {
-        return std::nullopt;
-    }
+std::string ShortcutPathText(const std::string& folder, const std::string& name) {
     std::string path = folder;
     // A drive root already ends in "\"; the trail byte 0x5C of "ソ" or "表" does not.
     if (!mbtext::EndsWithChar(path, '\\')) {
@@ -69,6 +66,13 @@ std::optional<std::string> BuildShortcutPath(const std::string& folder, const st
     path += name;
     path += ".url";
     return path;
+}
+
+std::optional<std::string> BuildShortcutPath(const std::string& folder, const std::string& name) {
+    if (mbtext::EndsInLeadByte(folder) || mbtext::EndsInLeadByte(name)) {
+        return std::nullopt;
+    }
+    return ShortcutPathText(folder, name);
 }
 
 bool IsUsableFolder(std::string_view folder) {

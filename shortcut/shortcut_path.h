@@ -5,9 +5,13 @@
 #include <string>
 #include <string_view>
 
-// folder + "\" (unless it already ends in one) + name + ".url". nullopt when the folder
-// or the name ends in an unfinished character, which would swallow the "\" or the "."
-// that follows and so put the file somewhere else or under another name.
+// folder + "\" (unless it already ends in one) + name + ".url", as text to show: an
+// unfinished last character of the folder or the name runs into what follows.
+std::string ShortcutPathText(const std::string& folder, const std::string& name);
+
+// The same path to open, or nullopt when the folder or the name ends in an unfinished
+// character, which would swallow the "\" or the "." that follows and so put the file
+// somewhere else or under another name.
 std::optional<std::string> BuildShortcutPath(const std::string& folder, const std::string& name);
 
 // True when a folder can hold shortcuts: not empty, no control byte, no unfinished last

@@ -16,16 +16,10 @@
 #include "driver/test_environment.h"
 #include "driver/window_lookup.h"
 #include "iconpick/icon_choices.h"
+#include "tests/shared/window_rect.h"
 
 namespace e2e {
 namespace {
-
-RECT RectIn(HWND parent, HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 int Width(const RECT& rect) {
     return rect.right - rect.left;
@@ -68,14 +62,14 @@ std::string ExpectLabelsWhole(HWND dialog, int dpi) {
             continue;
         }
         ++labels;
-        const RECT box = RectIn(dialog, label);
+        const RECT box = RectInClient(dialog, label);
         RECT inside{};
         GetClientRect(label, &inside);
         const int need = TextWidthAt(dpi, text, (style & SS_NOPREFIX) != 0);
         EXPECT_GE(Width(inside), need) << "\"" << text << "\" at " << dpi << " dpi";
         EXPECT_LE(box.right, client.right) << text;
         for (HWND other : children) {
-            const RECT beside = RectIn(dialog, other);
+            const RECT beside = RectInClient(dialog, other);
             const bool overlaps = other != label && beside.left < box.right &&
                                   beside.right > box.left && beside.top < box.bottom &&
                                   beside.bottom > box.top;
@@ -144,7 +138,7 @@ TEST_P(DisplayScale, LabelsShowWholeAndThePickerGrowsWithTheDpi) {
     EXPECT_NEAR((pick.left + pick.right) / 2, (main.left + main.right) / 2, 2);
     EXPECT_NEAR((pick.top + pick.bottom) / 2, (main.top + main.bottom) / 2, 2);
     for (int choice = 0; choice < 6; ++choice) {
-        const RECT button = RectIn(picker, GetDlgItem(picker, kIconChoices[choice].buttonId));
+        const RECT button = RectInClient(picker, GetDlgItem(picker, kIconChoices[choice].buttonId));
         EXPECT_EQ(button.left, 0) << choice;
         EXPECT_EQ(button.top, choice * scale.buttonHeight) << choice;
         EXPECT_EQ(Width(button), scale.buttonWidth) << choice;
@@ -152,7 +146,7 @@ TEST_P(DisplayScale, LabelsShowWholeAndThePickerGrowsWithTheDpi) {
     }
     SaveScreenshot(picker, Shot("picker"));
     ASSERT_TRUE(PickIcon(picker, 3));
-    const RECT preview = RectIn(Dialog(), Control(IDC_ICON_PREVIEW));
+    const RECT preview = RectInClient(Dialog(), Control(IDC_ICON_PREVIEW));
     EXPECT_EQ(Width(preview), scale.buttonWidth) << "the preview shows the picture at its size";
     EXPECT_EQ(Height(preview), scale.buttonHeight);
     SaveScreenshot(Dialog(), Shot("main"));
@@ -195,7 +189,7 @@ TEST_F(DisplayScaleChange, PickerAndPreviewFollowAMoveToA200PercentMonitor) {
         GetWindowRect(picker, &pick);
         return Width(pick) == 74 && Height(pick) == 226;
     })) << "the picker keeps its 96-DPI size";
-    const RECT cyan = RectIn(picker, GetDlgItem(picker, kIconChoices[5].buttonId));
+    const RECT cyan = RectInClient(picker, GetDlgItem(picker, kIconChoices[5].buttonId));
     EXPECT_EQ(cyan.top, 5 * 36);
     EXPECT_EQ(Width(cyan), 64);
     EXPECT_EQ(Height(cyan), 36);

@@ -5,15 +5,9 @@
 #include <string>
 
 #include "framework_scripted_dialog.h"
+#include "tests/shared/window_rect.h"
 
 namespace {
-
-RECT RectInClient(HWND dialog, HWND child) {
-    RECT rect{};
-    GetWindowRect(child, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
 
 RECT TemplateRect(HWND dialog, int x, int y, int width, int height) {
     RECT rect{x, y, x + width, y + height};
