@@ -3,8 +3,8 @@
 #include <cwchar>
 #include <optional>
 
-#include "destinations/win32_exact_ansi.h"
 #include "destinations/win32_shell_owners.h"
+#include "framework/exact_ansi.h"
 #include "framework/file_find.h"
 
 namespace {

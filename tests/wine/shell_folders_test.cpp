@@ -10,8 +10,8 @@
 #include <optional>
 #include <thread>
 
-#include "destinations/win32_exact_ansi.h"
 #include "destinations/win32_shell_owners.h"
+#include "framework/exact_ansi.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {

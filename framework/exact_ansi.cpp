@@ -1,4 +1,4 @@
-#include "destinations/win32_exact_ansi.h"
+#include "framework/exact_ansi.h"
 
 #include <windows.h>
 

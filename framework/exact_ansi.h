@@ -1,4 +1,4 @@
-// UTF-16 text from the shell turned into the ANSI code page only when nothing is lost.
+// UTF-16 text from the system turned into the ANSI code page only when nothing is lost.
 #pragma once
 
 #include <optional>
