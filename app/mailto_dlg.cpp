@@ -59,12 +59,10 @@ BOOL CMailtoDlg::OnInitDialog() {
     iconFilePath = IconFilePath(programDirectory);
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
-    nameEditedByUser = 0;
 
     PrivateProfileSection settings(iniPath, kSettingsSection);
     destinations.Fill(FindWellKnownFolders(GetSafeHwnd()), settings);
 
-    iconIndex = 0;
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
     return TRUE;  // the focus goes to the first tab stop, the address field

@@ -12,7 +12,8 @@ class CreateChecks : public RavletTest {
 protected:
     // Runs Create and expects exactly this warning, then the focus on control focusId.
     void ExpectRefusal(const std::string& text, int focusId) {
-        MessageBoxView box = CreateAndExpectBox();
+        MessageBoxView box;
+        ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(box));
         EXPECT_EQ(box.text, text);
         EXPECT_EQ(box.caption, "確認");
         EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
@@ -42,22 +43,22 @@ TEST_F(CreateChecks, EachFaultIsReportedInTurnWithTheFocusOnItsField) {
     SelectNoDestination();
     ClearName();
     // Every later check would fail too: the first one speaks.
-    ExpectRefusal(kNoAddress, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoAddress, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, std::string(201, 'x'));  // no "@", no "." either
-    ExpectRefusal(kTooLong, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, std::string(201, 'x')));  // no "@", no "." either
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kTooLong, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, "someone@example");
-    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
-    TypeInto(IDC_ADDRESS, "someone.example");
-    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNotAnAddress, IDC_ADDRESS));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone.example"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNotAnAddress, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, "someone@example.com");
-    ExpectRefusal(kNoDestination, IDC_FOLDER);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoDestination, IDC_FOLDER));
 
-    AddDestination(Outbox());
+    ASSERT_NO_FATAL_FAILURE(AddDestination(Outbox()));
     ClearName();
-    ExpectRefusal(kNoName, IDC_NAME);
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoName, IDC_NAME));
     EXPECT_EQ(Text(IDC_ADDRESS), "someone@example.com") << "a refusal must leave the form alone";
 }
 
@@ -68,25 +69,26 @@ TEST_F(CreateChecks, AddressLengthCountsBytesSoDoubleByteCharactersCountTwice) {
         twoHundred += "あ";
     }
     twoHundred += "@.";  // 99 * 2 + 2 = 200 bytes: long enough, but not too long
-    TypeInto(IDC_ADDRESS, twoHundred);
-    ExpectRefusal(kNoDestination, IDC_FOLDER);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, twoHundred));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoDestination, IDC_FOLDER));
 
-    TypeInto(IDC_ADDRESS, twoHundred + "x");
-    ExpectRefusal(kTooLong, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, twoHundred + "x"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kTooLong, IDC_ADDRESS));
 }
 
 TEST_F(CreateChecks, SearchForTheAtSignLooksAtWholeCharacters) {
     SelectNoDestination();
     // The ideographic space is 0x81 0x40: its second byte is "@" but the character is not.
-    TypeInto(IDC_ADDRESS, "someone.example　");
-    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone.example　"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNotAnAddress, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, ".@");  // both characters, in any order, pass this check
-    ExpectRefusal(kNoDestination, IDC_FOLDER);
+    ASSERT_NO_FATAL_FAILURE(
+        TypeInto(IDC_ADDRESS, ".@"));  // both characters, in any order, pass this check
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoDestination, IDC_FOLDER));
 }
 
 TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {
-    TypeInto(IDC_SUBJECT, "hello");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_SUBJECT, "hello"));
     PressKey(VK_RETURN);
     MessageBoxView box = WaitForMessageBox(Dialog());
     EXPECT_EQ(box.text, kNoAddress);
