@@ -17,7 +17,7 @@ protected:
         EXPECT_EQ(box.text, text);
         EXPECT_EQ(box.caption, "確認");
         EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
-        AnswerMessageBox(box, IDOK);
+        ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
         EXPECT_TRUE(FocusSettlesOn(focusId)) << "after \"" << text << "\"";
     }
     // Nothing selected in the drop-down list: the user cannot get there by clicking,
@@ -92,7 +92,7 @@ TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {
     PressKey(VK_RETURN);
     MessageBoxView box = WaitForMessageBox(Dialog());
     EXPECT_EQ(box.text, kNoAddress);
-    AnswerMessageBox(box, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
     EXPECT_TRUE(FocusSettlesOn(IDC_ADDRESS));
     EXPECT_TRUE(program_->Running());
     EXPECT_TRUE(IsWindowVisible(Dialog()));

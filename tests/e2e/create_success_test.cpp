@@ -29,7 +29,7 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
     EXPECT_EQ(done.text, "someone@example.com さんへのショートカットが作成されました");
     EXPECT_EQ(done.caption, "完了");
     EXPECT_EQ(done.buttons, std::vector<int>{IDOK});
-    AnswerMessageBox(done, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(done, IDOK));
 
     const std::string path = outbox + "\\someone@example.com さんへ.url";
     EXPECT_TRUE(PollUntil([&] { return ReadFileBytes(path).has_value(); }));
@@ -103,11 +103,11 @@ TEST_F(CreateSuccess, AnExistingFileIsReplacedOnlyAfterYes) {
     EXPECT_EQ(question.text, "friend@example.com さんへ を上書きします\nよろしいですか？");
     EXPECT_EQ(question.caption, "上書きしますか？");
     EXPECT_EQ(question.buttons, (std::vector<int>{IDYES, IDNO}));
-    AnswerMessageBox(question, IDNO);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(question, IDNO));
     MessageBoxView aborted = WaitForMessageBox(Dialog());
     EXPECT_EQ(aborted.text, kAborted);
     EXPECT_EQ(aborted.caption, "中断されました");
-    AnswerMessageBox(aborted, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(aborted, IDOK));
     EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"), "old contents");
     EXPECT_EQ(Text(IDC_ADDRESS), "friend@example.com");
     EXPECT_EQ(Text(IDC_SUBJECT), "hello");
@@ -115,10 +115,10 @@ TEST_F(CreateSuccess, AnExistingFileIsReplacedOnlyAfterYes) {
 
     MessageBoxView again;
     ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(again));
-    AnswerMessageBox(again, IDYES);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(again, IDYES));
     MessageBoxView done = WaitForMessageBox(Dialog());
     EXPECT_EQ(done.caption, "完了");
-    AnswerMessageBox(done, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(done, IDOK));
     EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:friend@example.com?Subject=hello\r\n");
 }
@@ -132,13 +132,13 @@ TEST_F(CreateSuccess, AFolderInTheWayIsAskedAboutThenCannotBeOpened) {
     MessageBoxView question;
     ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(question));
     EXPECT_EQ(question.caption, "上書きしますか？");
-    AnswerMessageBox(question, IDYES);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(question, IDYES));
     MessageBoxView retry = WaitForMessageBox(Dialog());
     EXPECT_EQ(retry.caption, "作成出来ません");
-    AnswerMessageBox(retry, IDCANCEL);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(retry, IDCANCEL));
     MessageBoxView aborted = WaitForMessageBox(Dialog());
     EXPECT_EQ(aborted.text, kAborted);
-    AnswerMessageBox(aborted, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(aborted, IDOK));
     EXPECT_EQ(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY,
               static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
 }

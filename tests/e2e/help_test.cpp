@@ -59,12 +59,12 @@ protected:
 };
 
 TEST_F(Help, F1InTheMainDialogOpensItsPage) {
-    InstallHelpFile();
+    ASSERT_NO_FATAL_FAILURE(InstallHelpFile());
     ExpectViewerOnF1(Dialog(), "help-viewer-main");
 }
 
 TEST_F(Help, F1InTheIconPickerOpensItsPage) {
-    InstallHelpFile();
+    ASSERT_NO_FATAL_FAILURE(InstallHelpFile());
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     ExpectViewerOnF1(picker, "help-viewer-picker");
@@ -73,14 +73,14 @@ TEST_F(Help, F1InTheIconPickerOpensItsPage) {
 }
 
 TEST_F(Help, F1InTheAboutBoxOpensItsPage) {
-    InstallHelpFile();
+    ASSERT_NO_FATAL_FAILURE(InstallHelpFile());
     HWND about = OpenAboutBox();
     ASSERT_TRUE(about) << "no About box";
     ExpectViewerOnF1(about, "help-viewer-about");
 }
 
 TEST_F(Help, TheViewerOutlivesThePickerThatAskedForIt) {
-    InstallHelpFile();
+    ASSERT_NO_FATAL_FAILURE(InstallHelpFile());
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     PressF1In(picker);
@@ -115,7 +115,7 @@ std::vector<HWND> WindowsOfOthers(DWORD processId) {
 }
 
 TEST_F(Help, TheProgramEndsWithTheViewerOpen) {
-    InstallHelpFile();
+    ASSERT_NO_FATAL_FAILURE(InstallHelpFile());
     PressF1In(Dialog());
     HWND viewer = PollUntil([&] { return ViewerOf(program_->ProcessId()); });
     ASSERT_TRUE(viewer);

@@ -33,7 +33,7 @@ protected:
         MessageBoxView box = WaitForMessageBox(Dialog());
         EXPECT_EQ(box.text, "処理は中断されました。");
         EXPECT_EQ(box.caption, "中断されました");
-        AnswerMessageBox(box, IDOK);
+        ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
     }
 };
 
@@ -46,9 +46,9 @@ TEST_F(OpenFailure, ANameThatCannotBeAFileIsRetriedUntilCancelled) {
     PostClick(Control(IDOK));
     MessageBoxView retry = ExpectRetryBox(outbox + "\\a|b.url");
     SaveScreenshot(retry.window, "retry-message");
-    AnswerMessageBox(retry, IDRETRY);
-    AnswerMessageBox(ExpectRetryBox(outbox + "\\a|b.url"), IDCANCEL);
-    ExpectAborted();
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(retry, IDRETRY));
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(ExpectRetryBox(outbox + "\\a|b.url"), IDCANCEL));
+    ASSERT_NO_FATAL_FAILURE(ExpectAborted());
     EXPECT_EQ(Text(IDC_ADDRESS), "someone@example.com");
     EXPECT_EQ(Text(IDC_NAME), "a|b");
 }
@@ -60,8 +60,9 @@ TEST_F(OpenFailure, ALongPathIsShownWholeInTheRetryBox) {
     const std::string name = "a|" + std::string(460, 'n');  // the path passes 511 bytes
     ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_NAME, name));
     PostClick(Control(IDOK));
-    AnswerMessageBox(ExpectRetryBox(outbox + "\\" + name + ".url"), IDCANCEL);
-    ExpectAborted();
+    ASSERT_NO_FATAL_FAILURE(
+        AnswerMessageBox(ExpectRetryBox(outbox + "\\" + name + ".url"), IDCANCEL));
+    ASSERT_NO_FATAL_FAILURE(ExpectAborted());
 }
 
 TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
@@ -78,15 +79,15 @@ TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
 
     ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(question));
     EXPECT_EQ(question.caption, "上書きしますか？");
-    AnswerMessageBox(question, IDYES);
-    AnswerMessageBox(ExpectRetryBox(path), IDRETRY);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(question, IDYES));
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(ExpectRetryBox(path), IDRETRY));
     MessageBoxView again = ExpectRetryBox(path);  // still held: the same box again
 
     held.Reset();
-    AnswerMessageBox(again, IDRETRY);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(again, IDRETRY));
     MessageBoxView done = WaitForMessageBox(Dialog());
     EXPECT_EQ(done.caption, "完了");
-    AnswerMessageBox(done, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(done, IDOK));
     EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:held@example.com\r\n");
 }
@@ -104,13 +105,14 @@ TEST_F(OpenFailure, ANameThatIsADeviceOrAStreamIsRefusedWithTheRetryBox) {
         MessageBoxView first = WaitForMessageBox(Dialog());
         if (first.caption == "上書きしますか？") {
             ADD_FAILURE() << device << " brought up the overwrite question: " << first.text;
-            AnswerMessageBox(first, IDYES);
+            ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(first, IDYES));
         } else {
             EXPECT_NE(first.caption, "完了") << device << " was \"written\" to a device";
         }
         if (first.caption != "完了") {
-            AnswerMessageBox(ExpectRetryBox(outbox + "\\" + device + ".url"), IDCANCEL);
-            ExpectAborted();
+            ASSERT_NO_FATAL_FAILURE(
+                AnswerMessageBox(ExpectRetryBox(outbox + "\\" + device + ".url"), IDCANCEL));
+            ASSERT_NO_FATAL_FAILURE(ExpectAborted());
         }
     }
     WIN32_FIND_DATAA found;
@@ -171,7 +173,7 @@ TEST_F(OpenFailure, AFullDiskIsReportedOnceAndLeavesNoFileAndTheFormAsTyped) {
     EXPECT_EQ(box.caption, "ravlet");
     EXPECT_EQ(box.text, path + " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
-    AnswerMessageBox(box, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
 
     EXPECT_TRUE(HasNoMessageBox(Dialog())) << "a second box followed the file error";
     EXPECT_FALSE(PathExists(path)) << "the partly written file stayed on disk";

@@ -57,7 +57,7 @@ void AnswerMessageBox(const MessageBoxView& box, int buttonId) {
     ASSERT_TRUE(button) << "the message box has no button " << buttonId;
     // Answering may open the next box at once: post, so the driver is never caught in it.
     PostClick(button);
-    EXPECT_TRUE(PollUntil([&] { return !IsWindow(box.window); }))
+    ASSERT_TRUE(PollUntil([&] { return !IsWindow(box.window); }))
         << "the message box did not close after button " << buttonId;
 }
 
