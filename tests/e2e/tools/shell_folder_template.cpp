@@ -13,27 +13,33 @@
 
 namespace {
 
-std::string FolderPath(HWND owner, int folderId) {
-    LPITEMIDLIST location = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(owner, folderId, &location))) {
+// The same shell calls as ravlet's: the shell's allocator, the item id list, its path
+// in UTF-16.
+std::wstring FolderPath(HWND owner, int folderId) {
+    IMalloc* allocator = nullptr;
+    if (FAILED(SHGetMalloc(&allocator))) {
         return {};
     }
-    char path[MAX_PATH] = {};
-    const bool found = SHGetPathFromIDListA(location, path) != FALSE;
-    CoTaskMemFree(location);
-    return found ? path : "";
+    LPITEMIDLIST location = nullptr;
+    WCHAR path[MAX_PATH + 1] = {};
+    if (SUCCEEDED(SHGetSpecialFolderLocation(owner, folderId, &location))) {
+        SHGetPathFromIDListW(location, path);
+        allocator->Free(location);
+    }
+    allocator->Release();
+    return path;
 }
 
-bool HasFiles(const std::string& folder) {
-    WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA((folder + "\\*.*").c_str(), &entry);
+bool HasFiles(const std::wstring& folder) {
+    WIN32_FIND_DATAW entry;
+    const HANDLE search = FindFirstFileW((folder + L"\\*.*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE) {
         return false;
     }
     bool found = false;
     do {
         found = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    } while (!found && FindNextFileA(search, &entry));
+    } while (!found && FindNextFileW(search, &entry));
     FindClose(search);
     return found;
 }
@@ -42,13 +48,14 @@ INT_PTR CALLBACK LookUpFoldersDialogProc(HWND dialog, UINT message, WPARAM wPara
     if (message == WM_INITDIALOG) {
         FolderPath(dialog, CSIDL_DESKTOPDIRECTORY);
         FolderPath(dialog, CSIDL_STARTMENU);
-        const std::string appData = FolderPath(dialog, CSIDL_APPDATA);
+        const std::wstring appData = FolderPath(dialog, CSIDL_APPDATA);
         if (!appData.empty()) {
-            HasFiles(appData + "\\Microsoft\\Internet Explorer\\Quick Launch");
+            HasFiles(appData + L"\\Microsoft\\Internet Explorer\\Quick Launch");
         }
         FolderPath(dialog, CSIDL_FAVORITES);
-        // ravlet draws with GDI32 too: the same DLLs load.
+        // ravlet imports GDI32 and ole32 too: the same DLLs load, in the same way.
         GdiFlush();
+        CoTaskMemFree(nullptr);
     }
     return EndOnlyDialogProc(dialog, message, wParam, lParam);
 }
