@@ -74,10 +74,10 @@ void RavletTest::TypeInto(int id, const std::string& text) {
 
 void RavletTest::FillIn(const std::string& address, const std::string& subject) {
     if (!address.empty()) {
-        TypeInto(IDC_ADDRESS, address);
+        ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, address));
     }
     if (!subject.empty()) {
-        TypeInto(IDC_SUBJECT, subject);
+        ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_SUBJECT, subject));
     }
 }
 
