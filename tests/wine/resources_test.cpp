@@ -563,6 +563,40 @@ TEST_F(ProgramResources, StringsLoadAsShiftJisByteForByte) {
     }
 }
 
+// The code names its texts by id only: each must be in the built program.
+TEST_F(ProgramResources, EveryTextTheProgramNamesIsInItsStringTable) {
+    const UINT ids[] = {
+        IDS_CAPTION_CHECK,
+        IDS_CAPTION_OVERWRITE,
+        IDS_CAPTION_ABORTED,
+        IDS_CAPTION_CANNOT_CREATE,
+        IDS_CAPTION_DONE,
+        IDS_NO_ADDRESS,
+        IDS_ADDRESS_TOO_LONG,
+        IDS_NOT_AN_ADDRESS,
+        IDS_NO_DESTINATION,
+        IDS_NO_NAME,
+        IDS_ADDRESS_NOT_SPELLABLE,
+        IDS_NAME_NOT_SPELLABLE,
+        IDS_SUBJECT_NOT_SPELLABLE,
+        IDS_CONFIRM_OVERWRITE,
+        IDS_ABORTED,
+        IDS_CANNOT_CREATE_FILE,
+        IDS_SHORTCUT_CREATED,
+        IDS_BROWSE_TITLE,
+        IDS_FOLDER_NOT_REPRESENTABLE,
+        IDS_FOLDER_PATH_TOO_LONG,
+        IDS_LABEL_DESKTOP,
+        IDS_LABEL_START_MENU,
+        IDS_LABEL_QUICK_LAUNCH,
+        IDS_LABEL_FAVORITES,
+    };
+    for (const UINT id : ids) {
+        const wchar_t* text = nullptr;
+        EXPECT_GT(LoadStringW(module_, id, reinterpret_cast<LPWSTR>(&text), 0), 0) << id;
+    }
+}
+
 TEST_F(ProgramResources, VersionRecordNamesRavlet1_0_0_1628InJapanese) {
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(programPath_->c_str(), &ignored);
