@@ -1,9 +1,11 @@
 // The Create command refuses an incomplete form one fault at a time, in a fixed order
 // (address present, at most 200 bytes, with "@" and "."; a destination; a name), and
 // each refusal puts the focus where the fault is.
+#include "driver/button.h"
 #include "driver/keyboard.h"
 #include "driver/poll.h"
 #include "driver/ravlet_test.h"
+#include "driver/screenshot.h"
 
 namespace e2e {
 namespace {
@@ -30,6 +32,24 @@ protected:
         ASSERT_TRUE(PollUntil([&] { return Text(IDC_NAME).empty(); }));
     }
 };
+
+// The names in a folder, without "." and "..".
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found{};
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
 
 const char kNoAddress[] = "メールアドレスが入力されていません";
 const char kTooLong[] =
@@ -83,6 +103,29 @@ TEST_F(CreateChecks, SearchForTheAtSignLooksAtWholeCharacters) {
 
     TypeInto(IDC_ADDRESS, ".@");  // both characters, in any order, pass this check
     ExpectRefusal(kNoDestination, IDC_FOLDER);
+}
+
+// Pasted web text often holds "¥" (U+00A5), which the ANSI code page would spell as
+// "\\": the name "sub¥x" must not become the file x.url in the subfolder sub.
+TEST_F(CreateChecks, ANameTheCodePageCannotSpellIsRefusedAndNothingIsWritten) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    ASSERT_TRUE(CreateDirectoryA((outbox + "\\sub").c_str(), nullptr));
+    TypeInto(IDC_ADDRESS, "someone@example.com");
+    SendMessageW(Control(IDC_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"sub\u00A5x"));
+
+    PostClick(Control(IDOK));
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    SaveScreenshot(box.window, "unspellable-name");
+    EXPECT_EQ(box.text,
+              "ショートカットの名前に、この環境で扱えない文字が含まれています。\n"
+              "その文字を取り除いて下さい");
+    EXPECT_EQ(box.caption, "確認");
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    AnswerMessageBox(box, IDOK);
+    EXPECT_TRUE(FocusSettlesOn(IDC_NAME));
+    EXPECT_EQ(NamesIn(outbox), std::vector<std::string>{"sub"});
+    EXPECT_EQ(NamesIn(outbox + "\\sub"), std::vector<std::string>{});
 }
 
 TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {
