@@ -21,6 +21,15 @@ ShownMessage CannotCreate(const std::string& path) {
     return {IDS_CANNOT_CREATE_FILE, IDS_CAPTION_CANNOT_CREATE, message_box::kErrorWithRetry, path};
 }
 
+// Everything written to the file, in one piece.
+std::string Body(const FakeFileRecord& file) {
+    std::string body;
+    for (const std::string& write : file.writes) {
+        body += write;
+    }
+    return body;
+}
+
 ShownMessage Created(const std::string& address) {
     return {IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation, address};
 }
@@ -204,11 +213,7 @@ TEST_F(CreateCommand, WritesClosesReportsAndResetsInThisOrder) {
                           "clear preview",
                       }));
     ASSERT_EQ(store.files.size(), 1u);
-    std::string body;
-    for (const std::string& write : store.files[0]->writes) {
-        body += write;
-    }
-    EXPECT_EQ(body,
+    EXPECT_EQ(Body(*store.files[0]),
               "[InternetShortcut]\nURL=mailto:taro@example.jp?Subject=Hello\n"
               "IconFile=C:\\ravlet\\ravlet.exe\nIconIndex=2\n");
     EXPECT_TRUE(store.files[0]->closed);
@@ -352,11 +357,7 @@ TEST_F(CreateCommand, ControlBytesFromAnotherProgramAreDropped) {
     form.iconIndex = 0;
     Run();
     ASSERT_EQ(store.files.size(), 1u);
-    std::string body;
-    for (const std::string& write : store.files[0]->writes) {
-        body += write;
-    }
-    EXPECT_EQ(body,
+    EXPECT_EQ(Body(*store.files[0]),
               "[InternetShortcut]\n"
               "URL=mailto:taro@example.jp?Subject=helloIconFile=\\\\evil\\s\\i.icoIconIndex=1\n");
     ASSERT_EQ(form.messages.size(), 1u);
@@ -377,11 +378,7 @@ TEST_F(CreateCommand, PastedLinkLosesItsSchemeInTheFileAndTheMessage) {
     form.iconIndex = 0;
     Run();
     ASSERT_EQ(store.files.size(), 1u);
-    std::string body;
-    for (const std::string& write : store.files[0]->writes) {
-        body += write;
-    }
-    EXPECT_EQ(body, "[InternetShortcut]\nURL=mailto:taro@example.jp\n");
+    EXPECT_EQ(Body(*store.files[0]), "[InternetShortcut]\nURL=mailto:taro@example.jp\n");
     EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created("taro@example.jp")});
 }
 
