@@ -34,28 +34,31 @@ ShownMessage Created(const std::string& address) {
     return {IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation, address};
 }
 
+// The form as the user fills it in.
+void FillIn(FakeForm& form) {
+    form.texts[FormControl::Address] = "taro@example.jp";
+    form.texts[FormControl::Subject] = "Hello";
+    form.texts[FormControl::Name] = "taro@example.jp さんへ";
+    form.iconIndex = 2;
+    form.previewShown = true;
+    form.focus = FormControl::Subject;
+}
+
+// The form as the user left it: nothing was reset.
+void ExpectFormUntouched(FakeForm& form) {
+    EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp");
+    EXPECT_EQ(form.texts[FormControl::Subject], "Hello");
+    EXPECT_EQ(form.texts[FormControl::Name], "taro@example.jp さんへ");
+    EXPECT_EQ(form.iconIndex, 2);
+    EXPECT_TRUE(form.previewShown);
+    EXPECT_FALSE(form.nameEdited);
+}
+
 class CreateCommand : public ::testing::Test {
 protected:
-    CreateCommand() {
-        form.texts[FormControl::Address] = "taro@example.jp";
-        form.texts[FormControl::Subject] = "Hello";
-        form.texts[FormControl::Name] = "taro@example.jp さんへ";
-        form.iconIndex = 2;
-        form.previewShown = true;
-        form.focus = FormControl::Subject;
-    }
+    CreateCommand() { FillIn(form); }
 
     void Run() { RunCreateCommand(form, store, folder, kIconFile); }
-
-    // The form as the user left it: nothing was reset.
-    void ExpectFormUntouched() {
-        EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp");
-        EXPECT_EQ(form.texts[FormControl::Subject], "Hello");
-        EXPECT_EQ(form.texts[FormControl::Name], "taro@example.jp さんへ");
-        EXPECT_EQ(form.iconIndex, 2);
-        EXPECT_TRUE(form.previewShown);
-        EXPECT_FALSE(form.nameEdited);
-    }
 
     Events events;
     FakeForm form{events};
@@ -240,27 +243,21 @@ TEST_F(CreateCommand, AfterSuccessTheNextShortcutHasTheStandardIcon) {
 // No, Cancel, and 0 from a box that could not be shown: only Yes replaces the file.
 TEST_F(CreateCommand, AnyAnswerButYesToTheOverwriteQuestionLeavesEverythingAsItWas) {
     for (const int answer : {message_box::kNo, message_box::kCancel, 0}) {
+        SCOPED_TRACE(answer);
         Events events;
         FakeForm form(events);
         FakeStore store(events);
-        form.texts[FormControl::Address] = "taro@example.jp";
-        form.texts[FormControl::Subject] = "Hello";
-        form.texts[FormControl::Name] = "taro@example.jp さんへ";
-        form.iconIndex = 2;
-        form.previewShown = true;
-        form.focus = FormControl::Subject;
+        FillIn(form);
         store.existing.insert(path);
         form.answers = {answer};
         RunCreateCommand(form, store, folder, kIconFile);
 
         const ShownMessage question = {IDS_CONFIRM_OVERWRITE, IDS_CAPTION_OVERWRITE,
                                        message_box::kQuestion, "taro@example.jp さんへ"};
-        EXPECT_EQ(form.messages, (std::vector<ShownMessage>{question, kAborted})) << answer;
-        EXPECT_TRUE(store.files.empty()) << answer;
-        EXPECT_EQ(form.focus, FormControl::Subject) << answer;
-        EXPECT_EQ(form.texts[FormControl::Name], "taro@example.jp さんへ") << answer;
-        EXPECT_EQ(form.iconIndex, 2) << answer;
-        EXPECT_TRUE(form.previewShown) << answer;
+        EXPECT_EQ(form.messages, (std::vector<ShownMessage>{question, kAborted}));
+        EXPECT_TRUE(store.files.empty());
+        EXPECT_EQ(form.focus, FormControl::Subject);
+        ExpectFormUntouched(form);
     }
 }
 
@@ -288,20 +285,19 @@ TEST_F(CreateCommand, OpenFailureRetriedUntilItSucceeds) {
 // retries.
 TEST_F(CreateCommand, OpenFailureRetriedUntilAnswerIsNotRetry) {
     for (const int last : {message_box::kCancel, 0, message_box::kOk}) {
+        SCOPED_TRACE(last);
         Events events;
         FakeForm form(events);
         FakeStore store(events);
-        form.texts[FormControl::Address] = "taro@example.jp";
-        form.texts[FormControl::Name] = "taro@example.jp さんへ";
+        FillIn(form);
         store.failingOpens = 5;
         form.answers = {message_box::kRetry, last, message_box::kRetry};
         RunCreateCommand(form, store, folder, kIconFile);
 
         EXPECT_EQ(form.messages,
-                  (std::vector<ShownMessage>{CannotCreate(path), CannotCreate(path), kAborted}))
-            << last;
-        EXPECT_EQ(std::count(events.begin(), events.end(), "open " + path), 2) << last;
-        EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp") << last;
+                  (std::vector<ShownMessage>{CannotCreate(path), CannotCreate(path), kAborted}));
+        EXPECT_EQ(std::count(events.begin(), events.end(), "open " + path), 2);
+        ExpectFormUntouched(form);
     }
 }
 
@@ -406,7 +402,7 @@ TEST_F(CreateCommand, WriteFailureDeletesTheFileAndReportsNoSuccess) {
     }
     EXPECT_EQ(events, (Events{"exists " + path, "open " + path, "write failed", "discard"}));
     EXPECT_TRUE(form.messages.empty());
-    ExpectFormUntouched();
+    ExpectFormUntouched(form);
 }
 
 TEST_F(CreateCommand, CloseFailureDeletesTheFileAndReportsNoSuccess) {
@@ -421,7 +417,7 @@ TEST_F(CreateCommand, CloseFailureDeletesTheFileAndReportsNoSuccess) {
     ASSERT_EQ(store.files.size(), 1u);
     EXPECT_TRUE(store.files[0]->discarded);
     EXPECT_TRUE(form.messages.empty());
-    ExpectFormUntouched();
+    ExpectFormUntouched(form);
 }
 
 // The dialog raises change notifications when the command clears the fields; name
