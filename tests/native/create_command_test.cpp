@@ -121,6 +121,8 @@ TEST_F(CreateCommand, RefusesAnIncompleteRequestWithTheFirstFailedCheck) {
         {"empty name", "a@b.c", mail, "", kNoName, FormControl::Name},
         {"the scheme alone is an empty address", "MailTo:", mail, "n", kNoAddress,
          FormControl::Address},
+        {"nothing but control bytes is an empty address", "\t\r\n", mail, "n", kNoAddress,
+         FormControl::Address},
         {"an address the code page cannot spell", "taro@example.jp", mail, "n",
          IDS_ADDRESS_NOT_SPELLABLE, FormControl::Address, kAddress},
         {"the unspellable address comes first",
@@ -345,37 +347,33 @@ TEST_F(CreateCommand, NamesAndFoldersTheFileSystemCannotTakeAreNeverTried) {
     }
 }
 
-// Another program can put line breaks into the one-line fields; they never reach the
-// file, and the checks see the address as it will be written.
-TEST_F(CreateCommand, ControlBytesFromAnotherProgramAreDropped) {
-    form.texts[FormControl::Address] = "taro@example.jp\r\n";
-    form.texts[FormControl::Subject] = "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1";
-    form.iconIndex = 0;
-    Run();
-    ASSERT_EQ(store.files.size(), 1u);
-    EXPECT_EQ(Body(*store.files[0]),
-              "[InternetShortcut]\n"
-              "URL=mailto:taro@example.jp?Subject=helloIconFile=\\\\evil\\s\\i.icoIconIndex=1\n");
-    ASSERT_EQ(form.messages.size(), 1u);
-    EXPECT_EQ(form.messages[0], Created("taro@example.jp"));
-
-    // An address that is nothing but control bytes is an empty address.
-    form.texts[FormControl::Address] = "\t\r\n";
-    form.texts[FormControl::Name] = "n";
-    Run();
-    ASSERT_EQ(form.messages.size(), 2u);
-    EXPECT_EQ(form.messages[1].textId, static_cast<unsigned>(IDS_NO_ADDRESS));
-}
-
-// A link copied from a web page: the shortcut adds the scheme itself.
-TEST_F(CreateCommand, PastedLinkLosesItsSchemeInTheFileAndTheMessage) {
-    form.texts[FormControl::Address] = "MailTo:taro@example.jp";
-    form.texts[FormControl::Subject] = "";
-    form.iconIndex = 0;
-    Run();
-    ASSERT_EQ(store.files.size(), 1u);
-    EXPECT_EQ(Body(*store.files[0]), "[InternetShortcut]\nURL=mailto:taro@example.jp\n");
-    EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created("taro@example.jp")});
+// Another program can put line breaks into the one-line fields, and "copy link" on a
+// web page gives the scheme, which the shortcut adds itself: neither reaches the file,
+// and the checks and the messages see the address as it is written.
+TEST_F(CreateCommand, ControlBytesAndAPastedSchemeNeverReachTheFile) {
+    struct Case {
+        std::string address;
+        std::string subject;
+        std::string urlLine;
+    };
+    const Case cases[] = {
+        {"taro@example.jp\r\n", "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1",
+         "URL=mailto:taro@example.jp?Subject=helloIconFile=\\\\evil\\s\\i.icoIconIndex=1\n"},
+        {"MailTo:taro@example.jp", "", "URL=mailto:taro@example.jp\n"},
+    };
+    for (const Case& c : cases) {
+        Events events;
+        FakeForm form(events);
+        FakeStore store(events);
+        form.texts[FormControl::Address] = c.address;
+        form.texts[FormControl::Subject] = c.subject;
+        form.texts[FormControl::Name] = "n";
+        RunCreateCommand(form, store, folder, kIconFile);
+        ASSERT_EQ(store.files.size(), 1u) << c.address;
+        EXPECT_EQ(Body(*store.files[0]), "[InternetShortcut]\n" + c.urlLine) << c.address;
+        EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created("taro@example.jp")})
+            << c.address;
+    }
 }
 
 TEST_F(CreateCommand, LongNamesAndPathsAreNeverCutInMessages) {
