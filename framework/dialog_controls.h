@@ -13,7 +13,7 @@ public:
 
     // The text in the ANSI code page, or nullopt when it holds a character the code page
     // cannot spell. Read as UTF-16: the ANSI read would swap such a character for a
-    // best-fit look-alike ("¥" for "\\", "〜" for "?") without a word.
+    // best-fit look-alike ("¥" for "\", "〜" for "?") without a word.
     std::optional<std::string> GetExactText() const;
     void SetText(const std::string& text);
     void SetFocus();
