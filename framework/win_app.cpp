@@ -8,7 +8,6 @@
 #include "framework/html_help.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
-#include "framework/resource_string.h"
 
 namespace {
 
@@ -53,8 +52,7 @@ void CWinApp::OnHelp(const CDialog& dialog) {
     }
     const std::string helpFile = HelpFilePath(modulePath);
     if (!WinHelpA(dialog.GetSafeHwnd(), helpFile.c_str(), HELP_CONTEXT, context)) {
-        ShowAppMessageBox(dialog.GetSafeHwnd(), LoadResourceString(IDS_HELP_FAILED),
-                          MB_ICONEXCLAMATION | MB_OK);
+        ShowAppMessageBox(dialog.GetSafeHwnd(), IDS_HELP_FAILED, MB_ICONEXCLAMATION | MB_OK);
     }
 }
 

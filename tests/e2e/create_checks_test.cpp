@@ -1,9 +1,12 @@
 // The Create command refuses an incomplete form one fault at a time, in a fixed order
 // (address present, at most 200 bytes, with "@" and "."; a destination; a name), and
 // each refusal puts the focus where the fault is.
+#include "driver/button.h"
 #include "driver/keyboard.h"
 #include "driver/poll.h"
 #include "driver/ravlet_test.h"
+#include "driver/screenshot.h"
+#include "driver/test_environment.h"
 
 namespace e2e {
 namespace {
@@ -85,6 +88,28 @@ TEST_F(CreateChecks, SearchForTheAtSignLooksAtWholeCharacters) {
     ASSERT_NO_FATAL_FAILURE(
         TypeInto(IDC_ADDRESS, ".@"));  // both characters, in any order, pass this check
     ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoDestination, IDC_FOLDER));
+}
+
+// Pasted web text often holds "¥" (U+00A5), which the ANSI code page would spell as
+// "\\": the name "sub¥x" must not become the file x.url in the subfolder sub.
+TEST_F(CreateChecks, ANameTheCodePageCannotSpellIsRefusedAndNothingIsWritten) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    ASSERT_TRUE(CreateDirectoryA((outbox + "\\sub").c_str(), nullptr));
+    TypeInto(IDC_ADDRESS, "someone@example.com");
+    SendMessageW(Control(IDC_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"sub\u00A5x"));
+
+    PostClick(Control(IDOK));
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    SaveScreenshot(box.window, "unspellable-name");
+    EXPECT_EQ(box.text,
+              "ショートカットの名前に、この環境で扱えない文字が含まれています。\n"
+              "その文字を取り除いて下さい");
+    EXPECT_EQ(box.caption, "確認");
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    AnswerMessageBox(box, IDOK);
+    EXPECT_TRUE(FocusSettlesOn(IDC_NAME));
+    EXPECT_FALSE(PathExists(outbox + "\\sub\\x.url"));
 }
 
 TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {

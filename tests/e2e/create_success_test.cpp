@@ -69,6 +69,20 @@ TEST_F(CreateSuccess, LineBreaksSetByAnotherProgramAddNoLinesToTheShortcut) {
               "IconIndex=1\r\n");
 }
 
+// "Copy link" on a web page gives the scheme, and a paste can bring a tab along: the
+// shortcut adds the scheme itself, and neither reaches the name.
+TEST_F(CreateSuccess, APastedLinkLosesItsSchemeAndTabInTheNameAndTheFile) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    const std::string pasted = "MailTo:taro@example.jp\t";
+    SendMessageA(Control(IDC_ADDRESS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pasted.c_str()));
+    EXPECT_EQ(Text(IDC_NAME), "taro@example.jp さんへ");
+
+    CreateSuccessfully("taro@example.jp");
+    EXPECT_EQ(ReadFileBytes(outbox + "\\taro@example.jp さんへ.url").value_or("(missing)"),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
+}
+
 TEST_F(CreateSuccess, AfterAShortcutWithAnIconTheNextOneHasNoIconLines) {
     const std::string outbox = Outbox();
     ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));

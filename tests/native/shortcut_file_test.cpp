@@ -171,6 +171,7 @@ TEST(ShortcutPath, FoldersThatCanHoldShortcuts) {
         {"\\\\server\\share\\mail", true},
         {"D:\\ソフト\\表", true},      // trail bytes 0x5C
         {"\\\\.folder\\share", true},  // a server whose name starts with a dot
+        {"D:\\Mail\x7F", true},        // DEL is a legal name character
         {"", false},
         {"D:\\Mail\\\x83", false},  // unfinished last character
         {"D:\\Ma\til", false},
