@@ -94,9 +94,9 @@ TEST_F(CreateChecks, SearchForTheAtSignLooksAtWholeCharacters) {
 // "\\": the name "sub¥x" must not become the file x.url in the subfolder sub.
 TEST_F(CreateChecks, ANameTheCodePageCannotSpellIsRefusedAndNothingIsWritten) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     ASSERT_TRUE(CreateDirectoryA((outbox + "\\sub").c_str(), nullptr));
-    TypeInto(IDC_ADDRESS, "someone@example.com");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com"));
     SendMessageW(Control(IDC_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"sub\u00A5x"));
 
     PostClick(Control(IDOK));
@@ -107,7 +107,7 @@ TEST_F(CreateChecks, ANameTheCodePageCannotSpellIsRefusedAndNothingIsWritten) {
               "その文字を取り除いて下さい");
     EXPECT_EQ(box.caption, "確認");
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
-    AnswerMessageBox(box, IDOK);
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
     EXPECT_TRUE(FocusSettlesOn(IDC_NAME));
     EXPECT_FALSE(PathExists(outbox + "\\sub\\x.url"));
 }

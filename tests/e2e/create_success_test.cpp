@@ -73,12 +73,12 @@ TEST_F(CreateSuccess, LineBreaksSetByAnotherProgramAddNoLinesToTheShortcut) {
 // shortcut adds the scheme itself, and neither reaches the name.
 TEST_F(CreateSuccess, APastedLinkLosesItsSchemeAndTabInTheNameAndTheFile) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     const std::string pasted = "MailTo:taro@example.jp\t";
     SendMessageA(Control(IDC_ADDRESS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pasted.c_str()));
     EXPECT_EQ(Text(IDC_NAME), "taro@example.jp さんへ");
 
-    CreateSuccessfully("taro@example.jp");
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("taro@example.jp"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\taro@example.jp さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
 }
