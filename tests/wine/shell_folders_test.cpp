@@ -441,6 +441,7 @@ TEST(BrowseForFolder, CancelReportsCancelledAndLeavesThePathAlone) {
     const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
 
     ASSERT_TRUE(user.seen());
+    ASSERT_FALSE(user.timedOut());
     EXPECT_EQ(user.title(), kBrowserTitle);
     EXPECT_EQ(choice, FolderChoice::Cancelled);
     EXPECT_EQ(path, "unchanged");
