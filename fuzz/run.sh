@@ -9,7 +9,7 @@ cd "$(dirname "$0")/.."
 root=$PWD
 seconds=${1:-10}
 build=$root/build/fuzz
-targets=(text_helpers program_directory name_suggestion shortcut_path create_command
+targets=(text_helpers name_suggestion shortcut_path create_command
     destination_list)
 
 log=$(mktemp)

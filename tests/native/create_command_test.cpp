@@ -359,9 +359,7 @@ TEST_F(CreateCommand, CloseFailureDeletesTheFileAndReportsNoSuccess) {
 // suggestion runs on them like on typing.
 class CreateCommandWithSuggestions : public CreateCommand {
 protected:
-    CreateCommandWithSuggestions() {
-        RouteChangesToNameSuggestion(form);
-    }
+    CreateCommandWithSuggestions() { RouteChangesToNameSuggestion(form); }
 };
 
 TEST_F(CreateCommandWithSuggestions, SuccessTurnsSuggestionsBackOn) {
