@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "destinations/profile_section.h"
 
@@ -12,7 +13,8 @@ public:
 
     std::optional<std::string> ReadString(const std::string& key) override;
     int ReadInt(const std::string& key, int defaultValue) override;
-    void WriteString(const std::string& key, const std::string& value) override;
+    std::vector<std::string> ReadLines() override;
+    bool ReplaceLines(const std::vector<std::string>& lines) override;
 
 private:
     std::string iniPath_;

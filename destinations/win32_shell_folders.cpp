@@ -1,5 +1,8 @@
 #include "destinations/win32_shell_folders.h"
 
+#include <shellapi.h>
+#include <shlwapi.h>
+
 #include <cwchar>
 #include <optional>
 
@@ -28,35 +31,58 @@ private:
     bool initialized_;
 };
 
-// The file-system path of a shell item, as the shell spells it: nullopt for an item
-// that is no file-system folder. The ANSI form of a path can need up to twice as many
-// bytes as the shell's path limit, so the path is taken in UTF-16.
-std::optional<std::wstring> WidePath(LPCITEMIDLIST item) {
-    // One unit more than the shell writes, so that the text always ends.
-    WCHAR buffer[MAX_PATH + 1] = {};
-    if (!item || !SHGetPathFromIDListW(item, buffer)) {
-        return std::nullopt;
+// True when the shell item is a file-system folder or file.
+bool IsFileSystemItem(LPCITEMIDLIST item) {
+    SHFILEINFOW info = {};
+    return SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item), 0, &info, sizeof info,
+                          SHGFI_PIDL | SHGFI_ATTRIBUTES) &&
+           (info.dwAttributes & SFGAO_FILESYSTEM);
+}
+
+// The item's parsing name, which for a file-system item is its full path at any length.
+std::wstring ParsingName(LPCITEMIDLIST item) {
+    ComReference<IShellFolder> desktop;
+    STRRET name = {};
+    if (FAILED(SHGetDesktopFolder(desktop.out())) ||
+        FAILED(desktop->GetDisplayNameOf(item, SHGDN_FORPARSING, &name))) {
+        return {};
     }
-    const size_t length = wcsnlen(buffer, MAX_PATH + 1);
-    // A path that fills the limit may have been cut.
-    if (length == 0 || length >= MAX_PATH) {
-        return std::nullopt;
+    LPWSTR text = nullptr;
+    if (FAILED(StrRetToStrW(&name, item, &text))) {
+        return {};
     }
-    return std::wstring(buffer, length);
+    std::wstring result(text);
+    CoTaskMemFree(text);
+    return result;
 }
 
 // What a shell item's path is to this program.
 struct ItemPath {
     bool isFolder = false;            // the item has a file-system path
+    bool tooLong = false;             // ... of MAX_PATH (260) characters or more
     std::optional<std::string> ansi;  // that path, when the ANSI code page spells it exactly
 };
 
 ItemPath PathOfItem(LPCITEMIDLIST item) {
-    const std::optional<std::wstring> wide = WidePath(item);
-    if (!wide) {
+    if (!item) {
         return {};
     }
-    return {true, ExactAnsiText(*wide)};
+    // The ANSI form of a path can need up to twice as many bytes as the shell's path
+    // limit, so the path is taken in UTF-16; one unit more than the shell writes, so
+    // that the text always ends.
+    WCHAR buffer[MAX_PATH + 1] = {};
+    if (SHGetPathFromIDListW(item, buffer)) {
+        const size_t length = wcsnlen(buffer, MAX_PATH + 1);
+        if (length > 0 && length < MAX_PATH) {
+            return {true, false, ExactAnsiText(std::wstring(buffer, length))};
+        }
+    }
+    // The shell gives no path of MAX_PATH characters or more (or a cut one); such a
+    // folder is told apart from an item that has no path at all.
+    if (IsFileSystemItem(item) && ParsingName(item).size() >= MAX_PATH) {
+        return {true, true, std::nullopt};
+    }
+    return {};
 }
 
 // The folder's path, or empty when the shell cannot say (never a stale buffer).
@@ -125,10 +151,17 @@ FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* title
     if (!chosen) {
         return FolderChoice::Cancelled;
     }
+    return ChoiceOfItem(chosen.get(), outPath);
+}
+
+FolderChoice ChoiceOfItem(LPCITEMIDLIST item, std::string& outPath) {
     // A choice without a file-system path is no folder a shortcut can go into.
-    const ItemPath found = PathOfItem(chosen.get());
+    const ItemPath found = PathOfItem(item);
     if (!found.isFolder) {
         return FolderChoice::Cancelled;
+    }
+    if (found.tooLong) {
+        return FolderChoice::TooLong;
     }
     if (!found.ansi) {
         return FolderChoice::NotRepresentable;

@@ -43,16 +43,17 @@ int CWinApp::Run() {
 }
 
 void CWinApp::OnHelp(const CDialog& dialog) {
-    const std::string modulePath = ModuleFileName();
+    // A path spelt with best-fit stand-ins would open another folder's help file.
+    const std::optional<std::string> modulePath = ExactModuleFileName();
     const DWORD context = kDialogHelpContextBase + static_cast<DWORD>(dialog.TemplateId());
     // The viewer belongs to the top dialog, so that it stays open when the picker or
     // the About box that asked for it closes.
     const HWND viewerOwner = GetAncestor(dialog.GetSafeHwnd(), GA_ROOTOWNER);
-    if (ShowHtmlHelpTopic(viewerOwner, HtmlHelpFilePath(modulePath), context)) {
+    if (modulePath && ShowHtmlHelpTopic(viewerOwner, HtmlHelpFilePath(*modulePath), context)) {
         return;
     }
-    const std::string helpFile = HelpFilePath(modulePath);
-    if (!WinHelpA(dialog.GetSafeHwnd(), helpFile.c_str(), HELP_CONTEXT, context)) {
+    if (!modulePath ||
+        !WinHelpA(dialog.GetSafeHwnd(), HelpFilePath(*modulePath).c_str(), HELP_CONTEXT, context)) {
         ShowAppMessageBox(dialog.GetSafeHwnd(), LoadResourceString(IDS_HELP_FAILED),
                           MB_ICONEXCLAMATION | MB_OK);
     }

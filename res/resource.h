@@ -12,6 +12,10 @@
 // Strings
 #define IDS_ABOUTBOX 101
 
+// Strings: the settings file
+#define IDS_SETTINGS_NOT_SAVED 300
+#define IDS_SETTINGS_UNAVAILABLE 301
+
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.
 #define IDR_MAINFRAME 128
