@@ -102,10 +102,38 @@ wine_session_fullvol() {
     return 0
 }
 
+# A read-only volume at D:\readonly for tests of a program folder the user cannot
+# write: even root cannot write a read-only mount. It holds a copy of the program alone
+# (bare), one with a settings file an administrator put beside it (with-ini), and an
+# empty folder (empty). Refilled at every start, so it holds the current build.
+wine_session_readonly() {
+    local dir="$RAVLET_BUILD_DIR/readonly"
+    [ "$(id -u)" = 0 ] || return 0
+    if mountpoint -q "$dir"; then
+        mount -o remount,rw "$dir" || return 0
+    else
+        mkdir -p "$dir"
+        if ! mount -t tmpfs -o size=8m tmpfs "$dir"; then
+            echo "wine-session: no read-only volume at $dir; its tests will skip" >&2
+            return 0
+        fi
+    fi
+    rm -rf "${dir:?}"/*
+    mkdir -p "$dir/bare" "$dir/with-ini" "$dir/empty"
+    if [ -f "$RAVLET_BUILD_DIR/ravlet.exe" ]; then
+        cp "$RAVLET_BUILD_DIR/ravlet.exe" "$dir/bare/"
+        cp "$RAVLET_BUILD_DIR/ravlet.exe" "$dir/with-ini/"
+    fi
+    printf '[COMBO_BOX]\r\nMENU_000=C:\\shared\r\nSELECT=3\r\n' >"$dir/with-ini/ravlet.ini"
+    mount -o remount,ro "$dir"
+    return 0
+}
+
 wine_session_start() {
     wine_session_display || return 1
     wine_session_prefix || return 1
     wine_session_fullvol
+    wine_session_readonly
     wineserver -p >/dev/null 2>&1 || true
     # Start the prefix's services now, detached from the caller's output.
     wine wineboot >/dev/null 2>&1 </dev/null || true
@@ -115,6 +143,9 @@ wine_session_stop() {
     wineserver -k >/dev/null 2>&1 || true
     if mountpoint -q "$RAVLET_BUILD_DIR/fullvol"; then
         umount "$RAVLET_BUILD_DIR/fullvol" 2>/dev/null || umount -l "$RAVLET_BUILD_DIR/fullvol" || true
+    fi
+    if mountpoint -q "$RAVLET_BUILD_DIR/readonly"; then
+        umount "$RAVLET_BUILD_DIR/readonly" 2>/dev/null || umount -l "$RAVLET_BUILD_DIR/readonly" || true
     fi
     if [ -n "${RAVLET_XVFB_PID:-}" ]; then
         kill "$RAVLET_XVFB_PID" 2>/dev/null || true
