@@ -56,6 +56,17 @@ std::wstring ParsingName(LPCITEMIDLIST item) {
     return result;
 }
 
+// True when path names the item itself, not an ancestor or another folder.
+bool LeadsBackTo(const WCHAR* path, LPCITEMIDLIST item) {
+    LPITEMIDLIST parsed = nullptr;
+    if (FAILED(SHParseDisplayName(path, nullptr, &parsed, 0, nullptr))) {
+        return false;
+    }
+    const bool same = ILIsEqual(parsed, item);
+    CoTaskMemFree(parsed);
+    return same;
+}
+
 // What a shell item's path is to this program.
 struct ItemPath {
     bool isFolder = false;            // the item has a file-system path
@@ -71,16 +82,20 @@ ItemPath PathOfItem(LPCITEMIDLIST item) {
     // limit, so the path is taken in UTF-16; one unit more than the shell writes, so
     // that the text always ends.
     WCHAR buffer[MAX_PATH + 1] = {};
-    if (SHGetPathFromIDListW(item, buffer)) {
-        const size_t length = wcsnlen(buffer, MAX_PATH + 1);
-        if (length > 0 && length < MAX_PATH) {
-            return {true, false, ExactAnsiText(std::wstring(buffer, length))};
-        }
+    const bool found = SHGetPathFromIDListW(item, buffer);
+    const size_t length = found ? wcsnlen(buffer, MAX_PATH + 1) : 0;
+    // A longer path fails on Windows and comes back cut to MAX_PATH - 1 characters under
+    // Wine (its parsing name too): a path of that length is believed only when it leads
+    // back to the item. A folder too long for the shell is told apart from an item with
+    // no path at all.
+    const bool cut = length == MAX_PATH - 1 && !LeadsBackTo(buffer, item);
+    if (length == 0 || cut) {
+        const bool tooLong =
+            IsFileSystemItem(item) && (cut || ParsingName(item).size() >= MAX_PATH);
+        return {tooLong, tooLong, std::nullopt};
     }
-    // The shell gives no path of MAX_PATH characters or more (or a cut one); such a
-    // folder is told apart from an item that has no path at all.
-    if (IsFileSystemItem(item) && ParsingName(item).size() >= MAX_PATH) {
-        return {true, true, std::nullopt};
+    if (length < MAX_PATH) {
+        return {true, false, ExactAnsiText(std::wstring(buffer, length))};
     }
     return {};
 }
