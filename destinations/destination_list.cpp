@@ -38,7 +38,8 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
 
     const int savedIndex = settings.ReadInt(kSelectionKey, 0);
     const std::optional<std::string> savedPath = settings.ReadString(kSelectedPathKey);
-    view_.Select(SavedSelection(savedIndex, savedPath));
+    view_.Select(SavedSelection(
+        savedIndex, savedPath ? SelectedPathFor(*savedPath, savedIndex) : std::nullopt));
     // A negative saved value selects nothing.
     if (view_.Selection() < 0) {
         view_.Select(0);
@@ -48,7 +49,7 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
 int DestinationList::SavedSelection(int savedIndex,
                                     const std::optional<std::string>& savedPath) const {
     // Files of earlier versions have the index only.
-    if (!savedPath || savedPath->empty()) {
+    if (!savedPath) {
         return savedIndex < view_.ItemCount() ? savedIndex : 0;
     }
     // The index tells apart two entries of one folder; the path finds the folder when

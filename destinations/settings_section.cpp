@@ -45,6 +45,20 @@ std::string MenuKey(int index) {
 
 }  // namespace
 
+std::string SelectedPathValue(int selection, const std::string& path) {
+    // "|" is in no Windows path.
+    return std::to_string(selection) + "|" + path;
+}
+
+std::optional<std::string> SelectedPathFor(const std::string& value, int savedIndex) {
+    const size_t bar = value.find('|');
+    if (bar == std::string::npos || bar + 1 == value.size() ||
+        value.compare(0, bar, std::to_string(savedIndex)) != 0) {
+        return std::nullopt;
+    }
+    return value.substr(bar + 1);
+}
+
 std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room) {
     std::vector<std::string> folders;
     for (int key = 0; key < kSavedFolderKeys && static_cast<int>(folders.size()) < room; ++key) {
@@ -86,7 +100,8 @@ std::vector<std::string> SettingsSectionLines(const std::vector<std::string>& fo
     }
     lines.push_back(std::string(kSelectionKey) + "=" + std::to_string(selection));
     if (!selectedPath.empty()) {
-        lines.push_back(std::string(kSelectedPathKey) + "=" + selectedPath);
+        lines.push_back(std::string(kSelectedPathKey) + "=" +
+                        SelectedPathValue(selection, selectedPath));
     }
     for (const std::string& line : currentLines) {
         if (!IsOwnKey(LineKey(line))) {

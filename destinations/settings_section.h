@@ -1,9 +1,11 @@
 // What the settings file's "COMBO_BOX" section holds: the folders the user added
 // ("MENU_000" on, newest first) and the selected destination, by index ("SELECT", which
 // every version reads) and by path ("SELECT_PATH", which survives a change in the number
-// of well-known folders).
+// of well-known folders). The path is stored behind the index it was saved with,
+// "4|D:\Mail", so that an index changed by an earlier version or by hand wins over it.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,11 @@ std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room);
 std::vector<std::string> MergeSavedFolders(const std::vector<std::string>& own,
                                            const std::vector<std::string>& loaded,
                                            const std::vector<std::string>& onDisk, int room);
+
+// The value of "SELECT_PATH".
+std::string SelectedPathValue(int selection, const std::string& path);
+// The path in a "SELECT_PATH" value, when it was saved with this "SELECT" index.
+std::optional<std::string> SelectedPathFor(const std::string& value, int savedIndex);
 
 // The section's new lines: the folders, the selection, then the section's other lines
 // as they were (keys of other programs or later versions). No "MENU_" key is left

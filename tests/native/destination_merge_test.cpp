@@ -64,19 +64,19 @@ TEST(SavedSelection, FollowsTheFolderWhenTheWellKnownFoldersChange) {
         std::map<std::string, std::string> extra;  // written over the saved section
         int selectedAfter;
     };
+    // clang-format off
     const Case cases[] = {
         {"Quick Launch went: user folder", 4, 5, 3, {}, 4},
         {"Quick Launch came: user folder", 3, 4, 4, {}, 5},
         {"a well-known folder", 4, 1, 3, {}, 1},
         {"the selected folder is no longer offered", 4, 3, 3, {}, 0},
         {"an older file: the index as before", 4, 4, 3, {{"SELECT_PATH", ""}}, 4},
-        {"the index tells two entries of one folder apart",
-         3,
-         4,
-         3,
-         {{MenuKey(1), "D:\\a"}, {"SELECT", "4"}, {"SELECT_PATH", "D:\\a"}},
-         4},
+        {"the index tells two entries of one folder apart", 3, 4, 3,
+         {{MenuKey(1), "D:\\a"}, {"SELECT", "4"}, {"SELECT_PATH", "4|D:\\a"}}, 4},
+        {"an index changed by an earlier version or by hand wins", 4, 4, 4, {{"SELECT", "5"}}, 5},
+        {"a path without its index is not used", 4, 4, 3, {{"SELECT_PATH", "D:\\a"}}, 4},
     };
+    // clang-format on
     for (const Case& c : cases) {
         MemoryProfileSection file;
         file.values = {{MenuKey(0), "D:\\a"}, {MenuKey(1), "D:\\b"}};

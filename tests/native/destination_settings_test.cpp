@@ -117,7 +117,7 @@ TEST_F(DestinationSettingsTest, SaveWritesTheFoldersTheSelectionAndTheOtherKeysI
 
     EXPECT_EQ(Written(settings.log),
               (std::vector<std::string>{"MENU_000=D:\\saved0", "MENU_001=D:\\saved1", "SELECT=4",
-                                        "SELECT_PATH=D:\\saved1", "OTHER=kept"}));
+                                        "SELECT_PATH=4|D:\\saved1", "OTHER=kept"}));
     // The section is read again before it is written, and written once.
     EXPECT_EQ(std::count(settings.log.begin(), settings.log.end(), "read section"), 1);
     EXPECT_LT(std::find(settings.log.begin(), settings.log.end(), "read MENU_000"),

@@ -103,7 +103,7 @@ TEST_F(SettingsFileTest, ASaveReplacesTheSectionAndKeepsEverythingElseInTheFile)
     EXPECT_EQ(ReadWholeFile(ini),
               "[EARLIER]\r\nA=1\r\n"
               "[COMBO_BOX]\r\nMENU_000=D:\\new\r\nMENU_001=D:\\old0\r\nMENU_002=D:\\old1\r\n"
-              "SELECT=4\r\nSELECT_PATH=D:\\new\r\nFOO=bar\r\n"
+              "SELECT=4\r\nSELECT_PATH=4|D:\\new\r\nFOO=bar\r\n"
               "[LATER]\r\nB=2\r\n");
 
     ProgramRun later(ini, 3);
