@@ -145,12 +145,6 @@ TEST_F(DestinationSettingsTest, SaveWithNothingSelectedWritesMinusOneAndNoPath) 
     EXPECT_EQ(Written(settings.log), (std::vector<std::string>{"SELECT=-1"}));
 }
 
-TEST_F(DestinationSettingsTest, SaveSaysWhenTheFileCannotBeWritten) {
-    list.Fill(WellKnown(3), settings);
-    settings.writable = false;
-    EXPECT_FALSE(list.Save(settings));
-}
-
 TEST_F(DestinationSettingsTest, WhatIsSavedComesBackAtTheNextStart) {
     SaveFolders(3);
     list.Fill(WellKnown(4), settings);

@@ -163,11 +163,4 @@ TEST(SettingsLocation, WhenNeitherPlaceCanBeWrittenTheSaveSaysSo) {
     }
 }
 
-TEST(SettingsLocation, AProgramFolderThatCannotBeSpeltExactlyHasNoSettingsFile) {
-    ScratchFolder appData;
-    const SettingsFiles files = LocateSettingsFiles(std::nullopt, appData.path() + "\\");
-    EXPECT_EQ(files.readPath, "");
-    EXPECT_EQ(files.savePath, "");
-}
-
 }  // namespace
