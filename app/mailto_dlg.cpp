@@ -101,8 +101,7 @@ bool CMailtoDlg::SaveSettings() {
     }
     settingsSaved = true;
     PrivateProfileSection settings(iniSavePath, kSettingsSectionName);
-    return PrepareSettingsSave({iniPath, iniSavePath, settingsFolderToCreate}) &&
-           destinations.Save(settings);
+    return CreateSettingsFolder(settingsFolderToCreate) && destinations.Save(settings);
 }
 
 void CMailtoDlg::LoadPreviewBitmaps(int dpi) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "destinations/destination_list.h"

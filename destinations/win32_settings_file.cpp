@@ -93,10 +93,7 @@ SettingsFiles LocateSettingsFiles(const std::optional<std::string>& programDirec
     return files;
 }
 
-bool PrepareSettingsSave(const SettingsFiles& files) {
-    if (files.folderToCreate.empty()) {
-        return true;
-    }
-    return CreateDirectoryA(files.folderToCreate.c_str(), nullptr) ||
+bool CreateSettingsFolder(const std::string& folderToCreate) {
+    return folderToCreate.empty() || CreateDirectoryA(folderToCreate.c_str(), nullptr) ||
            GetLastError() == ERROR_ALREADY_EXISTS;
 }

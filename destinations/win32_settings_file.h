@@ -30,5 +30,6 @@ std::optional<std::string> PerUserSettingsFolder(HWND owner);
 SettingsFiles LocateSettingsFiles(const std::optional<std::string>& programDirectory,
                                   const std::optional<std::string>& perUserFolder);
 
-// Creates the folder the save needs and writes nothing else. False when it cannot.
-bool PrepareSettingsSave(const SettingsFiles& files);
+// Creates the folder that the save needs (files.folderToCreate, when there is one) and
+// writes nothing else. False when it cannot.
+bool CreateSettingsFolder(const std::string& folderToCreate);

@@ -1,9 +1,8 @@
 // Names derived from the path of the running executable.
 #pragma once
 
-#include <string>
-
 #include <optional>
+#include <string>
 
 // Full path of the running executable.
 std::string ModuleFileName();

@@ -53,7 +53,7 @@ struct RunResult {
 };
 
 RunResult RunOnce(const std::string& programFolder, const std::string& perUserFolder,
-              const std::string& add = {}) {
+                  const std::string& add = {}) {
     RunResult result;
     result.files = LocateSettingsFiles(programFolder, perUserFolder);
     FakeDropDownList view;
@@ -67,7 +67,7 @@ RunResult RunOnce(const std::string& programFolder, const std::string& perUserFo
         list.Add(add);
     }
     PrivateProfileSection save(result.files.savePath, kSettingsSectionName);
-    result.saved = PrepareSettingsSave(result.files) && list.Save(save);
+    result.saved = CreateSettingsFolder(result.files.folderToCreate) && list.Save(save);
     // The next read comes from the disk.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, result.files.savePath.c_str());
     return result;
@@ -159,7 +159,7 @@ TEST(SettingsLocation, WhenNeitherPlaceCanBeWrittenTheSaveSaysSo) {
         list.Fill(WellKnown(3), read);
         list.Add("D:\\added");
         PrivateProfileSection save(files.savePath, kSettingsSectionName);
-        EXPECT_FALSE(PrepareSettingsSave(files) && list.Save(save)) << c.what;
+        EXPECT_FALSE(CreateSettingsFolder(files.folderToCreate) && list.Save(save)) << c.what;
     }
 }
 
