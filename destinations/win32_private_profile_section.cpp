@@ -15,6 +15,9 @@ static_assert(ProfileSection::kMaxValueBytes == kValueBufferSize - 2,
 }  // namespace
 
 std::optional<std::string> PrivateProfileSection::ReadString(const std::string& key) {
+    if (iniPath_.empty()) {
+        return std::string();
+    }
     char value[kValueBufferSize] = {};
     const DWORD reported = GetPrivateProfileStringA(section_.c_str(), key.c_str(), "", value,
                                                     kValueBufferSize, iniPath_.c_str());
@@ -28,11 +31,17 @@ std::optional<std::string> PrivateProfileSection::ReadString(const std::string& 
 }
 
 int PrivateProfileSection::ReadInt(const std::string& key, int defaultValue) {
+    if (iniPath_.empty()) {
+        return defaultValue;
+    }
     return static_cast<int>(
         GetPrivateProfileIntA(section_.c_str(), key.c_str(), defaultValue, iniPath_.c_str()));
 }
 
 std::vector<std::string> PrivateProfileSection::ReadLines() {
+    if (iniPath_.empty()) {
+        return {};
+    }
     // The section comes as "key=value" lines, each ended by a NUL, the last by two; a
     // buffer that was too small is reported as full (its size - 2), so it grows.
     std::string buffer(4096, '\0');
@@ -57,6 +66,9 @@ std::vector<std::string> PrivateProfileSection::ReadLines() {
 }
 
 bool PrivateProfileSection::ReplaceLines(const std::vector<std::string>& lines) {
+    if (iniPath_.empty()) {
+        return false;
+    }
     // One write for the whole section, so that an interrupted save cannot leave half a
     // list: the lines, each ended by a NUL, and one NUL more.
     std::string block;

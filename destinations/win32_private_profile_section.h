@@ -8,6 +8,7 @@
 
 class PrivateProfileSection : public ProfileSection {
 public:
+    // An empty iniPath is no file: nothing is read, and nothing can be written.
     PrivateProfileSection(std::string iniPath, std::string section)
         : iniPath_(std::move(iniPath)), section_(std::move(section)) {}
 

@@ -212,6 +212,18 @@ TEST_F(SettingsFileTest, ASettingsFileHeldOpenByAnotherProgramIsNotSavedAndTheSa
     EXPECT_EQ(ReadWholeFile(ini), kKeptSettings);
 }
 
+TEST(PrivateProfileSection, AnEmptyPathIsNoFileNotOneInTheWindowsFolder) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string winIni = std::string(windows) + "\\win.ini";
+    WritePrivateProfileStringA(kSettingsSection, "SELECT", "7", winIni.c_str());
+    PrivateProfileSection none("", kSettingsSection);
+    EXPECT_EQ(none.ReadInt("SELECT", 0), 0);
+    EXPECT_EQ(none.ReadLines(), std::vector<std::string>{});
+    EXPECT_FALSE(none.ReplaceLines({"SELECT=1"}));
+    WritePrivateProfileStringA(kSettingsSection, nullptr, nullptr, winIni.c_str());
+}
+
 TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKey) {
     ScratchFolder folder;
     const std::string ini = folder / "numbers.ini";
