@@ -3,15 +3,11 @@
 #include "app/file_error_report.h"
 #include "app/mailto_dlg.h"
 
-namespace {
-
-CMailtoApp theApp;
-
-}  // namespace
-
 bool CMailtoApp::InitInstance() {
     CMailtoDlg dialog;
-    dialog.DoModal();
+    if (dialog.DoModal() == -1) {
+        SetExitCode(1);
+    }
     // The program ends with its dialog.
     return false;
 }

@@ -8,7 +8,6 @@
 #include "framework/html_help.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
-#include "framework/resource_string.h"
 
 namespace {
 
@@ -39,7 +38,7 @@ int CWinApp::Run() {
     SetErrorMode(mode | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     const HelpKey helpKey;
     InitInstance();
-    return 0;
+    return exitCode_;
 }
 
 void CWinApp::OnHelp(const CDialog& dialog) {
@@ -54,8 +53,7 @@ void CWinApp::OnHelp(const CDialog& dialog) {
     }
     if (!modulePath ||
         !WinHelpA(dialog.GetSafeHwnd(), HelpFilePath(*modulePath).c_str(), HELP_CONTEXT, context)) {
-        ShowAppMessageBox(dialog.GetSafeHwnd(), LoadResourceString(IDS_HELP_FAILED),
-                          MB_ICONEXCLAMATION | MB_OK);
+        ShowAppMessageBox(dialog.GetSafeHwnd(), IDS_HELP_FAILED, MB_ICONEXCLAMATION | MB_OK);
     }
 }
 
