@@ -42,7 +42,7 @@ inline constexpr char kSettingsFileName[] = "ravlet.ini";
 // The user's own settings folder, below the application data folder.
 inline constexpr char kPerUserSettingsFolder[] = "ravlet";
 
-// folder must end in "\".
+// The settings file in a folder; programDirectory ends in "\".
 inline std::string IniPath(const std::string& programDirectory) {
     return programDirectory + kSettingsFileName;
 }

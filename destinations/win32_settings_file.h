@@ -30,6 +30,6 @@ std::optional<std::string> PerUserSettingsFolder(HWND owner);
 SettingsFiles LocateSettingsFiles(const std::optional<std::string>& programDirectory,
                                   const std::optional<std::string>& perUserFolder);
 
-// Creates the folder that the save needs (files.folderToCreate, when there is one) and
-// writes nothing else. False when it cannot.
+// Creates the folder that the save needs (SettingsFiles::folderToCreate; nothing to do
+// when it is empty) and writes nothing else. False when it cannot.
 bool CreateSettingsFolder(const std::string& folderToCreate);
