@@ -11,6 +11,7 @@
 
 // Strings
 #define IDS_ABOUTBOX 101
+#define IDS_NEEDS_JAPANESE_LOCALE 900
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.

@@ -21,8 +21,9 @@ fi
 wine() { "$WINELOADER" "$@"; }
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# LC_ALL, not LANG alone, gives the ANSI code page 932.
-export LC_ALL=ja_JP.UTF-8
+# LC_ALL, not LANG alone, gives the ANSI code page 932. RAVLET_WINE_LOCALE picks another
+# (C.UTF-8 gives 1252) for the tests of a non-Japanese system.
+export LC_ALL=${RAVLET_WINE_LOCALE:-ja_JP.UTF-8}
 export LANG=ja_JP.UTF-8
 # The prefix's shell folders link into HOME: keep them inside the build folder.
 export HOME="$RAVLET_BUILD_DIR/winehome"
@@ -55,6 +56,8 @@ wine_session_prefix() {
     (
         flock 9
         [ -f "$WINEPREFIX/.ravlet-ready-4" ] && exit 0
+        # The Japanese font names below are written right only under the Japanese locale.
+        export LC_ALL=ja_JP.UTF-8
         [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
         rm -rf "$WINEPREFIX"
         wine wineboot -u >/dev/null 2>&1
