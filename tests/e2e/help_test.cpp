@@ -127,6 +127,28 @@ TEST_F(Help, F1WithAHelpFileFromTheInternetExplainsTheBlockInsteadOfOpeningIt) {
     EXPECT_TRUE(program_->Running());
 }
 
+TEST_F(Help, F1WithTheProgramOnANetworkDriveExplainsInsteadOfOpeningIt) {
+    const std::string share = NetworkDrive() + "ravlet";
+    CreateDirectoryA(share.c_str(), nullptr);
+    ASSERT_EQ(GetDriveTypeA(NetworkDrive().c_str()), static_cast<UINT>(DRIVE_REMOTE))
+        << "the Wine session has no network drive " << NetworkDrive();
+    program_.reset();
+    exe_ = share + "\\ravlet.exe";
+    ASSERT_TRUE(CopyFileA(BuiltRavletExe().c_str(), exe_.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA("D:\\ravlet.chm", (share + "\\ravlet.chm").c_str(), FALSE));
+    StartRavlet();
+    PressF1In(Dialog());
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    ASSERT_TRUE(box.window) << "F1 on a network drive showed no box";
+    SaveScreenshot(box.window, "help-on-network");
+    EXPECT_EQ(box.caption, "ravlet");
+    for (const char* part : {"ravlet.chm", "ネットワーク", "コピー"}) {
+        EXPECT_NE(box.text.find(part), std::string::npos) << part << " missing in: " << box.text;
+    }
+    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+    AnswerMessageBox(box, IDOK);
+}
+
 TEST_F(Help, F1WithAHelpFileFromTheLocalIntranetOpensIt) {
     InstallHelpFile();
     MarkHelpFileWithZone(2);

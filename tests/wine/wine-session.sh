@@ -55,7 +55,7 @@ wine_session_prefix() {
     mkdir -p "$HOME"
     (
         flock 9
-        [ -f "$WINEPREFIX/.ravlet-ready-4" ] && exit 0
+        [ -f "$WINEPREFIX/.ravlet-ready-5" ] && exit 0
         # The Japanese font names below are written right only under the Japanese locale.
         export LC_ALL=ja_JP.UTF-8
         [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
@@ -81,7 +81,13 @@ wine_session_prefix() {
         fi
         rm -f "$WINEPREFIX/dosdevices/z:"
         ln -sfn "$RAVLET_BUILD_DIR" "$WINEPREFIX/dosdevices/d:"
-        touch "$WINEPREFIX/.ravlet-ready-4"
+        # Drive N: stands for a network share: a folder of the build whose drive has the
+        # type of a mapped network drive (read when the prefix's services start).
+        mkdir -p "$RAVLET_BUILD_DIR/netshare"
+        ln -sfn "$RAVLET_BUILD_DIR/netshare" "$WINEPREFIX/dosdevices/n:"
+        wine reg add 'HKLM\Software\Wine\Drives' /v n: /d network /f >/dev/null 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.ravlet-ready-5"
     ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
 }
 
