@@ -28,21 +28,27 @@ std::string ZoneStreamText(const std::string& file) {
     return text;
 }
 
-bool StartsWith(const std::string& text, const char* prefix) {
-    return text.compare(0, std::strlen(prefix), prefix) == 0;
+bool StartsWithIgnoringCase(const std::string& text, const char* prefix) {
+    const size_t length = std::strlen(prefix);
+    return text.size() >= length &&
+           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str(), static_cast<int>(length),
+                          prefix, static_cast<int>(length)) == CSTR_EQUAL;
 }
 
 bool IsOnNetwork(const std::string& path) {
-    // "\\?\C:\..." is a local path in the long form; "\\?\UNC\..." and "\\server\..."
-    // are shares.
-    if (StartsWith(path, "\\\\?\\")) {
-        return StartsWith(path, "\\\\?\\UNC\\") || StartsWith(path, "\\\\?\\unc\\");
-    }
-    if (StartsWith(path, "\\\\")) {
+    // "\\?\UNC\server\..." and "\\server\..." are shares; "\\?\C:\..." is a drive path
+    // in the long form.
+    std::string drivePath = path;
+    if (StartsWithIgnoringCase(path, "\\\\?\\")) {
+        if (StartsWithIgnoringCase(path, "\\\\?\\UNC\\")) {
+            return true;
+        }
+        drivePath = path.substr(4);
+    } else if (StartsWithIgnoringCase(path, "\\\\")) {
         return true;
     }
-    if (path.size() >= 2 && path[1] == ':') {
-        const std::string root = path.substr(0, 2) + "\\";
+    if (drivePath.size() >= 2 && drivePath[1] == ':') {
+        const std::string root = drivePath.substr(0, 2) + "\\";
         return GetDriveTypeA(root.c_str()) == DRIVE_REMOTE;
     }
     return false;
