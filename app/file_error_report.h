@@ -4,10 +4,6 @@
 #include <windows.h>
 
 #include <exception>
-#include <string>
-
-// The disk-full text with its "%1" filled in by the path.
-std::string DiskFullMessage(const std::string& path);
 
 // True when error is a file error: it is then reported in a stop box owned by owner,
 // captioned with the application name. Any other error is left alone.

@@ -7,8 +7,6 @@
 
 namespace {
 
-CMailtoApp theApp;
-
 // Shift-JIS: the code page of every text the program handles.
 constexpr UINT kJapaneseCodePage = 932;
 
@@ -21,7 +19,9 @@ bool CMailtoApp::InitInstance() {
         ShowAppMessageBox(nullptr, IDS_NEEDS_JAPANESE_LOCALE, MB_ICONWARNING | MB_OK);
     }
     CMailtoDlg dialog;
-    dialog.DoModal();
+    if (dialog.DoModal() == -1) {
+        SetExitCode(1);
+    }
     // The program ends with its dialog.
     return false;
 }

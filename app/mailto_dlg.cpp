@@ -59,12 +59,10 @@ BOOL CMailtoDlg::OnInitDialog() {
     iconFilePath = IconFilePath(programDirectory);
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
-    nameEditedByUser = 0;
 
     PrivateProfileSection settings(iniPath, kSettingsSection);
     destinations.Fill(FindWellKnownFolders(GetSafeHwnd()), settings);
 
-    iconIndex = 0;
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
     return TRUE;  // the focus goes to the first tab stop, the address field
@@ -143,19 +141,16 @@ void CMailtoDlg::OnNameChange() {
 
 void CMailtoDlg::OnAddDestination() {
     std::string folder;
-    switch (BrowseForFolder(GetSafeHwnd(), folder, "新しい保存先を指定")) {
+    const std::string title = LoadResourceString(IDS_BROWSE_TITLE);
+    switch (BrowseForFolder(GetSafeHwnd(), folder, title.c_str())) {
         case FolderChoice::Cancelled:
             break;
         case FolderChoice::NotRepresentable:
-            ShowMessage(
-                "選択されたフォルダの名前には、この環境で扱えない文字が含まれています。\n"
-                "保存先には指定できません",
-                "確認", message_box::kWarning);
+            ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
             break;
         case FolderChoice::Chosen:
             if (!destinations.Add(folder)) {
-                ShowMessage("選択されたフォルダはパスが長すぎるため、保存先には指定できません",
-                            "確認", message_box::kWarning);
+                ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
             }
             break;
     }
@@ -190,8 +185,8 @@ CDialogControl& CMailtoDlg::Control(FormControl control) {
     return destinationBox;
 }
 
-std::string CMailtoDlg::FieldText(FormControl field) {
-    return Control(field).GetText();
+std::optional<std::string> CMailtoDlg::FieldText(FormControl field) {
+    return Control(field).GetExactText();
 }
 
 void CMailtoDlg::SetFieldText(FormControl field, const std::string& text) {
@@ -206,8 +201,18 @@ bool CMailtoDlg::HasFocus(FormControl control) {
     return Control(control).HasFocus();
 }
 
-int CMailtoDlg::ShowMessage(const std::string& text, const std::string& caption, unsigned style) {
-    return ShowMessageBox(GetSafeHwnd(), text, caption, style);
+// The shortcut commands name box styles and answers in Windows' own numbers.
+static_assert(message_box::kWarning == (MB_ICONEXCLAMATION | MB_OK));
+static_assert(message_box::kQuestion == (MB_ICONQUESTION | MB_YESNO));
+static_assert(message_box::kInformation == (MB_ICONINFORMATION | MB_OK));
+static_assert(message_box::kErrorWithRetry == (MB_ICONSTOP | MB_RETRYCANCEL));
+static_assert(message_box::kOk == IDOK && message_box::kCancel == IDCANCEL &&
+              message_box::kRetry == IDRETRY && message_box::kYes == IDYES &&
+              message_box::kNo == IDNO);
+
+int CMailtoDlg::ShowMessage(unsigned textId, unsigned captionId, unsigned style,
+                            const std::string& value) {
+    return ShowMessageBox(GetSafeHwnd(), textId, captionId, style, value);
 }
 
 void CMailtoDlg::ClearIconPreview() {

@@ -16,11 +16,12 @@ public:
     CMailtoDlg();
 
     // ShortcutForm
-    std::string FieldText(FormControl field) override;
+    std::optional<std::string> FieldText(FormControl field) override;
     void SetFieldText(FormControl field, const std::string& text) override;
     void SetFocusTo(FormControl control) override;
     bool HasFocus(FormControl control) override;
-    int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override;
+    int ShowMessage(unsigned textId, unsigned captionId, unsigned style,
+                    const std::string& value = {}) override;
     void ClearIconPreview() override;
     bool NameEditedByUser() override { return nameEditedByUser != 0; }
     void SetNameEditedByUser(bool edited) override { nameEditedByUser = edited ? 1 : 0; }

@@ -6,6 +6,8 @@
 #include "destinations/win32_shell_owners.h"
 #include "framework/exact_ansi.h"
 #include "framework/file_find.h"
+#include "framework/resource_string.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -153,16 +155,19 @@ bool QuickLaunchHasFiles(const std::string& folder) {
 
 std::vector<WellKnownFolder> FindWellKnownFolders(HWND owner) {
     std::vector<WellKnownFolder> folders;
-    folders.push_back({"デスクトップ", SpecialFolderPath(owner, CSIDL_DESKTOPDIRECTORY)});
-    folders.push_back({"スタートメニュー", SpecialFolderPath(owner, CSIDL_STARTMENU)});
+    folders.push_back(
+        {LoadResourceString(IDS_LABEL_DESKTOP), SpecialFolderPath(owner, CSIDL_DESKTOPDIRECTORY)});
+    folders.push_back(
+        {LoadResourceString(IDS_LABEL_START_MENU), SpecialFolderPath(owner, CSIDL_STARTMENU)});
     // Without the application data folder there is no Quick Launch folder to probe.
     const std::string appData = SpecialFolderPath(owner, CSIDL_APPDATA);
     if (!appData.empty()) {
         const std::string quickLaunch = appData + kQuickLaunchBelowAppData;
         if (QuickLaunchHasFiles(quickLaunch)) {
-            folders.push_back({"クイック起動", quickLaunch});
+            folders.push_back({LoadResourceString(IDS_LABEL_QUICK_LAUNCH), quickLaunch});
         }
     }
-    folders.push_back({"ＩＥのお気に入りフォルダ", SpecialFolderPath(owner, CSIDL_FAVORITES)});
+    folders.push_back(
+        {LoadResourceString(IDS_LABEL_FAVORITES), SpecialFolderPath(owner, CSIDL_FAVORITES)});
     return folders;
 }

@@ -1,14 +1,16 @@
 #include "framework/dialog_controls.h"
 
-std::string CDialogControl::GetText() const {
-    const int length = GetWindowTextLengthA(hwnd_);
+#include "framework/exact_ansi.h"
+
+std::optional<std::string> CDialogControl::GetExactText() const {
+    const int length = GetWindowTextLengthW(hwnd_);
     if (length <= 0) {
-        return {};
+        return std::string();
     }
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    const int copied = ::GetWindowTextA(hwnd_, text.data(), length + 1);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = ::GetWindowTextW(hwnd_, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
+    return ExactAnsiText(text);
 }
 
 void CDialogControl::SetText(const std::string& text) {

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 class CDialogControl {
@@ -10,7 +11,10 @@ public:
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     HWND GetSafeHwnd() const { return hwnd_; }
 
-    std::string GetText() const;
+    // The text in the ANSI code page, or nullopt when it holds a character the code page
+    // cannot spell. Read as UTF-16: the ANSI read would swap such a character for a
+    // best-fit look-alike ("¥" for "\", "〜" for "?") without a word.
+    std::optional<std::string> GetExactText() const;
     void SetText(const std::string& text);
     void SetFocus();
     bool HasFocus() const { return hwnd_ != nullptr && ::GetFocus() == hwnd_; }

@@ -34,3 +34,17 @@ std::optional<std::string> ExactAnsiText(std::wstring_view wide) {
     }
     return ansi;
 }
+
+std::wstring WideFromAnsi(std::string_view ansi) {
+    if (ansi.empty() || ansi.size() > static_cast<size_t>(INT_MAX)) {
+        return {};
+    }
+    const int ansiLength = static_cast<int>(ansi.size());
+    const int size = MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, nullptr, 0);
+    if (size <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansi.data(), ansiLength, &wide[0], size);
+    return wide;
+}

@@ -1,5 +1,6 @@
 #include "framework/message_boxes.h"
 
+#include "framework/exact_ansi.h"
 #include "framework/win_app.h"
 
 namespace {
@@ -12,20 +13,6 @@ std::wstring WideResourceString(unsigned id) {
         LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
     return length > 0 && text != nullptr ? std::wstring(text, static_cast<size_t>(length))
                                          : std::wstring();
-}
-
-std::wstring WideFromAnsi(const std::string& text) {
-    if (text.empty()) {
-        return {};
-    }
-    const int size =
-        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    if (size <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
 }
 
 std::wstring AppNameWide() {
@@ -60,13 +47,4 @@ int ShowMessageBox(HWND owner, unsigned textId, unsigned captionId, UINT style,
 int ShowAppMessageBox(HWND owner, unsigned textId, UINT style, const std::string& value) {
     return MessageBoxW(owner, FormatResourceMessage(textId, value).c_str(), AppNameWide().c_str(),
                        style);
-}
-
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style) {
-    return MessageBoxA(owner, text.c_str(), caption.c_str(), style);
-}
-
-int ShowAppMessageBox(HWND owner, const std::string& text, UINT style) {
-    const CWinApp* app = CWinApp::Current();
-    return ShowMessageBox(owner, text, app != nullptr ? app->AppName() : std::string(), style);
 }

@@ -19,7 +19,3 @@ int ShowAppMessageBox(HWND owner, unsigned textId, UINT style, const std::string
 // The string table's text with each "%1" replaced by value (ANSI code page); empty
 // when the table has no such string.
 std::wstring FormatResourceMessage(unsigned textId, const std::string& value = {});
-
-// Older ANSI forms, for texts not yet in the string table.
-int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT style);
-int ShowAppMessageBox(HWND owner, const std::string& text, UINT style);

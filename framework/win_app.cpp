@@ -41,7 +41,7 @@ int CWinApp::Run() {
     SetErrorMode(mode | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
     const HelpKey helpKey;
     InitInstance();
-    return 0;
+    return exitCode_;
 }
 
 void CWinApp::OnHelp(const CDialog& dialog) {

@@ -18,7 +18,8 @@ public:
     // The one application object, or null when none exists.
     static CWinApp* Current();
 
-    // Prepares the process and runs InitInstance; returns the process exit code.
+    // Prepares the process and runs InitInstance; returns the process exit code: 0, or
+    // what the application set with SetExitCode.
     int Run();
 
     // The executable's file name without directory and extension: the caption of the
@@ -41,6 +42,11 @@ protected:
     // of its own, so a program's work happens in the modal dialogs run from here.
     virtual bool InitInstance() { return false; }
 
+    // A failure the user may not have seen (a dialog that could not be shown) ends the
+    // process with a status a caller can see.
+    void SetExitCode(int code) { exitCode_ = code; }
+
 private:
     std::string appName_;
+    int exitCode_ = 0;
 };

@@ -81,10 +81,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             store.existing.insert(*path);
         }
     }
-    const int kButtons[] = {message_box::kOk, message_box::kCancel, message_box::kRetry,
-                            message_box::kYes, message_box::kNo};
+    // 0: a box that could not be shown.
+    const int kButtons[] = {0,
+                            message_box::kOk,
+                            message_box::kCancel,
+                            message_box::kRetry,
+                            message_box::kYes,
+                            message_box::kNo};
     for (int answers = input.ConsumeIntegralInRange(0, 8); answers > 0; --answers) {
         form.answers.push_back(input.PickValueInArray(kButtons));
+    }
+    // Fields holding a character the code page cannot spell.
+    for (const FormControl field :
+         {FormControl::Address, FormControl::Name, FormControl::Subject}) {
+        if (input.ConsumeIntegralInRange(0, 7) == 0) {
+            form.unspellable.insert(field);
+        }
     }
     const int iconIndex = form.iconIndex;
 
@@ -100,9 +112,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CheckTouchedPath(event, folder, name);
     }
     FUZZ_CHECK(store.files.size() <= 1);
+    // A field the code page cannot spell is refused before the file system is asked.
+    if (!form.unspellable.empty()) {
+        FUZZ_CHECK(store.files.empty() && !failed);
+        for (const std::string& event : events) {
+            FUZZ_CHECK(event.rfind("exists ", 0) != 0 && event.rfind("open ", 0) != 0);
+        }
+    }
     bool announced = false;
+    std::string announcedAddress;
     for (const ShownMessage& message : form.messages) {
-        announced = announced || message.style == message_box::kInformation;
+        if (message.style == message_box::kInformation) {
+            announced = true;
+            announcedAddress = message.value;
+        }
     }
     if (store.files.empty()) {
         FUZZ_CHECK(!failed && !announced);
@@ -119,6 +142,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } else {
         FUZZ_CHECK(file.closed && !file.discarded && announced);
         CheckShortcutBody(body, iconIndex);
+        // The completion names the address the file holds.
+        FUZZ_CHECK(Lines(body)[1].rfind("URL=mailto:" + announcedAddress, 0) == 0);
         // The form is cleared for the next shortcut.
         FUZZ_CHECK(form.texts[FormControl::Address].empty() && form.iconIndex == 0);
     }

@@ -1,6 +1,7 @@
 // Name suggestion through sequences of typing, deleting, pasting, focus moves and the
 // reset after a Create, checked against a model of what the user should see.
 #include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,20 @@ namespace {
 
 // " さんへ" in Shift-JIS.
 const char kSuffix[] = " \x82\xB3\x82\xF1\x82\xD6";
+
+// The address the user meant: no control byte, and no leading "mailto:" in any case.
+std::string ReferenceAddress(const std::string& text) {
+    std::string address;
+    for (unsigned char byte : text) {
+        if (byte >= 0x20 && byte != 0x7F) {
+            address += static_cast<char>(byte);
+        }
+    }
+    std::string start = address.substr(0, 7);
+    std::transform(start.begin(), start.end(), start.begin(),
+                   [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+    return start == "mailto:" ? address.substr(7) : address;
+}
 
 std::string ReferenceSuggestion(const std::string& address) {
     std::string name;
@@ -43,8 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     bool edited = false;
     const auto addressChanged = [&](const std::string& address) {
         form.SetFieldText(FormControl::Address, address);
-        if (!edited && address.size() <= 64) {
-            expectedName = ReferenceSuggestion(address);
+        const std::string meant = ReferenceAddress(address);
+        if (!edited && meant.size() <= 64) {
+            expectedName = ReferenceSuggestion(meant);
         }
     };
 

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
 """Compiles the user guide into ravlet.chm with chmcmd.
 
-    build_chm.py DOCS_DIR STAGE_DIR OUTPUT_CHM [NAME=VALUE...]
+    build_chm.py DOCS_DIR RESOURCE_H STAGE_DIR OUTPUT_CHM [NAME=VALUE...]
+
+F1 asks for 0x20000 plus the number of the dialog's template. The project's [ALIAS]
+names the page of each dialog as IDH_NAME; the number comes from IDD_NAME in
+RESOURCE_H, so that a renumbered template keeps its page.
 
 The guide is written in UTF-8; the help viewer of Japanese Windows reads the table
 of contents and the title in the code page of the help file's language (932), so the
@@ -46,23 +50,33 @@ def entries(lines):
     return [l.strip() for l in lines if l.strip() and not l.strip().startswith(";")]
 
 
-def context_map(sections):
-    """[(context number, topic)] from [ALIAS] and [MAP]."""
-    aliases, numbers = {}, {}
+HELP_CONTEXT_BASE = 0x20000
+
+
+def template_numbers(header):
+    """{NAME: number} of the dialog templates (#define IDD_NAME number)."""
+    with open(header, encoding="utf-8") as f:
+        return {m.group(1): int(m.group(2), 0)
+                for m in re.finditer(r"^#define\s+IDD_(\w+)\s+(\w+)", f.read(), re.M)}
+
+
+def context_map(sections, templates):
+    """[(context number, topic)]: each [ALIAS] IDH_NAME with its dialog's number."""
+    contexts = []
     for name, lines in sections:
-        if name == "ALIAS":
-            for entry in entries(lines):
-                key, _, topic = entry.partition("=")
-                aliases[key.strip()] = topic.strip()
-        elif name == "MAP":
-            for entry in entries(lines):
-                parts = entry.split()
-                if len(parts) == 3 and parts[0].lower() == "#define":
-                    numbers[parts[1]] = int(parts[2], 0)
-    missing = sorted(set(numbers) - set(aliases))
-    if missing:
-        sys.exit(f"build_chm: no [ALIAS] topic for {', '.join(missing)}")
-    return [(numbers[key], aliases[key]) for key in numbers]
+        if name == "MAP":
+            sys.exit("build_chm: the context numbers come from the resource header; "
+                     "the project has no [MAP]")
+        if name != "ALIAS":
+            continue
+        for entry in entries(lines):
+            key, _, topic = entry.partition("=")
+            key = key.strip()
+            dialog = key[len("IDH_"):] if key.startswith("IDH_") else None
+            if dialog not in templates:
+                sys.exit(f"build_chm: {key} names no dialog template IDD_{dialog}")
+            contexts.append((HELP_CONTEXT_BASE + templates[dialog], topic.strip()))
+    return contexts
 
 
 def option(sections, key):
@@ -100,10 +114,10 @@ def stage_file(docs, stage, relative, values):
 
 
 def write_project(sections, path):
-    """The project without [ALIAS] and [MAP], with the context map among the files."""
+    """The project without [ALIAS], with the context map among the files."""
     out = []
     for name, lines in sections:
-        if name in ("ALIAS", "MAP"):
+        if name == "ALIAS":
             continue
         if name is not None:
             out.append(f"[{name}]")
@@ -185,14 +199,14 @@ def set_timestamps(chm, epoch):
 
 
 def main():
-    if len(sys.argv) < 4:
+    if len(sys.argv) < 5:
         sys.exit(__doc__)
-    docs, stage, output = sys.argv[1:4]
-    values = dict(pair.partition("=")[::2] for pair in sys.argv[4:])
+    docs, header, stage, output = sys.argv[1:5]
+    values = dict(pair.partition("=")[::2] for pair in sys.argv[5:])
     epoch = source_date_epoch(docs)
     project_name = "ravlet.hhp"
     sections = read_project(os.path.join(docs, project_name))
-    contexts = context_map(sections)
+    contexts = context_map(sections, template_numbers(header))
     compiled = option(sections, "Compiled file")
 
     shutil.rmtree(stage, ignore_errors=True)

@@ -9,9 +9,44 @@
 #define IDD_MAIN 102
 #define IDD_ICONPICK 135
 
-// Strings
+// Strings (texts in res/strings.rc). The system menu's About item:
 #define IDS_ABOUTBOX 101
-#define IDS_NEEDS_JAPANESE_LOCALE 900
+
+// Captions of the message boxes
+#define IDS_CAPTION_CHECK 300
+#define IDS_CAPTION_OVERWRITE 301
+#define IDS_CAPTION_ABORTED 302
+#define IDS_CAPTION_CANNOT_CREATE 303
+#define IDS_CAPTION_DONE 304
+
+// Messages of the Create command; %1 is the value the command puts in
+#define IDS_NO_ADDRESS 310
+#define IDS_ADDRESS_TOO_LONG 311
+#define IDS_NOT_AN_ADDRESS 312
+#define IDS_NO_DESTINATION 313
+#define IDS_NO_NAME 314
+#define IDS_ADDRESS_NOT_SPELLABLE 315
+#define IDS_NAME_NOT_SPELLABLE 316
+#define IDS_SUBJECT_NOT_SPELLABLE 317
+#define IDS_CONFIRM_OVERWRITE 318
+#define IDS_ABORTED 319
+#define IDS_CANNOT_CREATE_FILE 320
+#define IDS_SHORTCUT_CREATED 321
+
+// Destinations: the folder browser's title, its messages and the well-known folders
+#define IDS_BROWSE_TITLE 330
+#define IDS_FOLDER_NOT_REPRESENTABLE 331
+#define IDS_FOLDER_PATH_TOO_LONG 332
+#define IDS_LABEL_DESKTOP 333
+#define IDS_LABEL_START_MENU 334
+#define IDS_LABEL_QUICK_LAUNCH 335
+#define IDS_LABEL_FAVORITES 336
+
+// The application's report of a file error; %1 is the path
+#define IDS_FILE_ERROR_DISK_FULL 350
+
+// At start, on a system whose code page is not Japanese
+#define IDS_NEEDS_JAPANESE_LOCALE 360
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.

@@ -5,8 +5,9 @@ set -euo pipefail
 need_root() { if [ "$(id -u)" -ne 0 ]; then echo "sudo"; fi; }
 SUDO=$(need_root)
 
-packages=(cmake make g++ googletest clang libclang-rt-14-dev
-          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686
+packages=(cmake make g++ googletest libgtest-dev clang libclang-rt-14-dev
+          g++-mingw-w64-i686-win32 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+          binutils-mingw-w64-i686
           wine wine32:i386 wine64 fonts-wine xvfb x11-utils x11-apps xauth fonts-horai-umefont locales
           imagemagick python3 fp-utils zip unzip)
 

@@ -1,5 +1,7 @@
 #include "shortcut/create_command.h"
 
+#include "res/resource.h"
+#include "shortcut/mail_address.h"
 #include "shortcut/message_box.h"
 #include "shortcut/shortcut_file.h"
 #include "shortcut/shortcut_path.h"
@@ -8,54 +10,64 @@
 namespace {
 
 constexpr size_t kMaxAddressBytes = 200;
-const char kCheckCaption[] = "確認";
 
 struct Refusal {
-    const char* text;
+    unsigned textId;
     FormControl focus;
 };
 
-// The first check the request fails, in the order the user is told about them, or
-// nullptr when every check passes.
-const Refusal* FirstFailedCheck(const std::string& address,
-                                const std::optional<std::string>& folder, const std::string& name) {
-    static const Refusal kNoAddress = {"メールアドレスが入力されていません", FormControl::Address};
-    static const Refusal kAddressTooLong = {
-        "メールアドレスが長すぎます。\n一度に沢山指定している場合は少なくして下さい",
-        FormControl::Address};
-    static const Refusal kNotAnAddress = {"宛先が有効なメールアドレスでは無いように思えます",
-                                          FormControl::Address};
-    static const Refusal kNoDestination = {"保存先を指定して下さい", FormControl::Destinations};
-    static const Refusal kNoName = {"ショートカット名を指定して下さい", FormControl::Name};
+// The fields as the command reads them; nullopt for a field holding a character the
+// ANSI code page cannot spell.
+struct Fields {
+    std::optional<std::string> address;
+    std::optional<std::string> name;
+    std::optional<std::string> subject;
+};
 
+// The first check the request fails, in the order the user is told about them, or
+// nullopt when every check passes. A field the code page cannot spell is refused
+// before its other checks: its best-fit spelling could name another file.
+std::optional<Refusal> FirstFailedCheck(const Fields& fields,
+                                        const std::optional<std::string>& folder) {
+    if (!fields.address) {
+        return Refusal{IDS_ADDRESS_NOT_SPELLABLE, FormControl::Address};
+    }
+    const std::string& address = *fields.address;
     if (address.empty()) {
-        return &kNoAddress;
+        return Refusal{IDS_NO_ADDRESS, FormControl::Address};
     }
     if (address.size() > kMaxAddressBytes) {
-        return &kAddressTooLong;
+        return Refusal{IDS_ADDRESS_TOO_LONG, FormControl::Address};
     }
     // Whole characters: the ideographic space ends in the byte of "@".
     if (!mbtext::ContainsChar(address, '@') || !mbtext::ContainsChar(address, '.')) {
-        return &kNotAnAddress;
+        return Refusal{IDS_NOT_AN_ADDRESS, FormControl::Address};
     }
     // A slot with an empty path names no folder; the file would land in the current
     // directory of the moment.
     if (!folder || folder->empty()) {
-        return &kNoDestination;
+        return Refusal{IDS_NO_DESTINATION, FormControl::Destinations};
     }
-    if (name.empty()) {
-        return &kNoName;
+    if (!fields.name) {
+        return Refusal{IDS_NAME_NOT_SPELLABLE, FormControl::Name};
     }
-    return nullptr;
+    if (fields.name->empty()) {
+        return Refusal{IDS_NO_NAME, FormControl::Name};
+    }
+    if (!fields.subject) {
+        return Refusal{IDS_SUBJECT_NOT_SPELLABLE, FormControl::Subject};
+    }
+    return std::nullopt;
 }
 
 void ReportAborted(ShortcutForm& form) {
-    form.ShowMessage("処理は中断されました。", "中断されました", message_box::kWarning);
+    form.ShowMessage(IDS_ABORTED, IDS_CAPTION_ABORTED, message_box::kWarning);
 }
 
+// Only Yes replaces the file: No, and a box that could not be shown (0), do not.
 bool ConfirmOverwrite(ShortcutForm& form, const std::string& name) {
-    return form.ShowMessage(name + " を上書きします\nよろしいですか？", "上書きしますか？",
-                            message_box::kQuestion) == message_box::kYes;
+    return form.ShowMessage(IDS_CONFIRM_OVERWRITE, IDS_CAPTION_OVERWRITE, message_box::kQuestion,
+                            name) == message_box::kYes;
 }
 
 // Null when the user gives up after a failed open. Without a path to open every try
@@ -70,10 +82,9 @@ std::unique_ptr<ShortcutFile> OpenWithRetry(ShortcutForm& form, ShortcutStore& s
                 return file;
             }
         }
-        const int answer = form.ShowMessage(
-            "ファイルの作成が出来ませんでした。\n有効な名前で無いか共有違反が考えられます\n\n" +
-                shownPath,
-            "作成出来ません", message_box::kErrorWithRetry);
+        // Anything but Retry, also a box that could not be shown, ends the loop.
+        const int answer = form.ShowMessage(IDS_CANNOT_CREATE_FILE, IDS_CAPTION_CANNOT_CREATE,
+                                            message_box::kErrorWithRetry, shownPath);
         if (answer != message_box::kRetry) {
             return nullptr;
         }
@@ -107,17 +118,25 @@ void ResetForm(ShortcutForm& form) {
 
 void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
                       const std::optional<std::string>& folder, const std::string& iconFilePath) {
+    Fields fields;
+    if (const auto text = form.FieldText(FormControl::Address)) {
+        fields.address = AddressFromField(*text);
+    }
+    fields.name = form.FieldText(FormControl::Name);
     // Nobody can type a control byte into the one-line fields; another program can
     // put one there, and a line break would add lines to the file.
-    const std::string address = mbtext::WithoutControlBytes(form.FieldText(FormControl::Address));
-    const std::string name = form.FieldText(FormControl::Name);
+    if (const auto text = form.FieldText(FormControl::Subject)) {
+        fields.subject = mbtext::WithoutControlBytes(*text);
+    }
     const int iconIndex = form.IconIndex();
 
-    if (const Refusal* refusal = FirstFailedCheck(address, folder, name)) {
-        form.ShowMessage(refusal->text, kCheckCaption, message_box::kWarning);
+    if (const auto refusal = FirstFailedCheck(fields, folder)) {
+        form.ShowMessage(refusal->textId, IDS_CAPTION_CHECK, message_box::kWarning);
         form.SetFocusTo(refusal->focus);
         return;
     }
+    const std::string& address = *fields.address;
+    const std::string& name = *fields.name;
 
     // A name or folder that Windows would turn into a device, a hidden stream or
     // another file is never tried: the user gets the retry box, and nothing is touched.
@@ -126,7 +145,6 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
         path.reset();
     }
     const std::string shownPath = ShortcutPathText(*folder, name);
-    const std::string subject = mbtext::WithoutControlBytes(form.FieldText(FormControl::Subject));
 
     // The only guard against replacing a file; "?" and "*" in the name match as
     // wildcards here.
@@ -141,9 +159,8 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
         return;
     }
     // Success is reported only once the data is on disk.
-    WriteAndClose(*file, address, subject, iconIndex, iconFilePath);
+    WriteAndClose(*file, address, *fields.subject, iconIndex, iconFilePath);
 
-    form.ShowMessage(address + " さんへのショートカットが作成されました", "完了",
-                     message_box::kInformation);
+    form.ShowMessage(IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation, address);
     ResetForm(form);
 }

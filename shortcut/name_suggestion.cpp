@@ -1,5 +1,6 @@
 #include "shortcut/name_suggestion.h"
 
+#include "shortcut/mail_address.h"
 #include "text/multibyte.h"
 
 namespace {
@@ -10,18 +11,22 @@ constexpr size_t kMaxFollowedAddressBytes = 64;
 // Characters a file name cannot hold, plus the recipient separators "," and ";".
 constexpr char kReplacedChars[] = {'\\', '/', ':', ',', ';', '*', '?', '"', '<', '>', '|'};
 
+// " さんへ" in Shift-JIS: an ASCII space and three double-byte characters.
+constexpr char kSuffix[] = " \x82\xB3\x82\xF1\x82\xD6";
+
 }  // namespace
 
-std::optional<std::string> SuggestedName(const std::string& address) {
-    if (address.size() > kMaxFollowedAddressBytes) {
+std::optional<std::string> SuggestedName(const std::string& fieldText) {
+    // The address as the shortcut will hold it: no control byte, no scheme.
+    std::string name = AddressFromField(fieldText);
+    if (name.size() > kMaxFollowedAddressBytes) {
         return std::nullopt;
     }
-    std::string name = address;
     for (char replaced : kReplacedChars) {
         name = mbtext::ReplaceChar(std::move(name), replaced, ' ');
     }
     if (!name.empty()) {
-        name += " さんへ";
+        name += kSuffix;
     }
     return name;
 }
@@ -30,8 +35,13 @@ void SuggestShortcutName(ShortcutForm& form) {
     if (form.NameEditedByUser()) {
         return;
     }
-    // Past the limit the name keeps the last suggestion made.
-    if (const auto name = SuggestedName(form.FieldText(FormControl::Address))) {
+    // Past the limit, and while the address holds a character the code page cannot
+    // spell, the name keeps the last suggestion made.
+    const auto address = form.FieldText(FormControl::Address);
+    if (!address) {
+        return;
+    }
+    if (const auto name = SuggestedName(*address)) {
         form.SetFieldText(FormControl::Name, *name);
     }
 }

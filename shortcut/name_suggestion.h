@@ -6,8 +6,9 @@
 
 #include "shortcut/shortcut_form.h"
 
-// The name made from an address, or nullopt when the address is too long to follow.
-std::optional<std::string> SuggestedName(const std::string& address);
+// The name made from the address field's text, or nullopt when the address is too long
+// to follow.
+std::optional<std::string> SuggestedName(const std::string& fieldText);
 
 // On every change of the address field.
 void SuggestShortcutName(ShortcutForm& form);

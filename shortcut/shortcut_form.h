@@ -2,6 +2,7 @@
 // destination drop-down, the icon preview and the two pieces of state the dialog owns.
 #pragma once
 
+#include <optional>
 #include <string>
 
 enum class FormControl { Address, Subject, Name, Destinations };
@@ -10,14 +11,18 @@ class ShortcutForm {
 public:
     virtual ~ShortcutForm() = default;
 
-    virtual std::string FieldText(FormControl field) = 0;
+    // The field's text in the ANSI code page, or nullopt when it holds a character the
+    // code page cannot spell (it is never swapped for a look-alike).
+    virtual std::optional<std::string> FieldText(FormControl field) = 0;
     // Setting a text raises the field's change notification, as typing does.
     virtual void SetFieldText(FormControl field, const std::string& text) = 0;
     virtual void SetFocusTo(FormControl control) = 0;
     virtual bool HasFocus(FormControl control) = 0;
-    // Modal box owned by the dialog; returns the button pressed.
-    virtual int ShowMessage(const std::string& text, const std::string& caption,
-                            unsigned style) = 0;
+    // Modal box owned by the dialog: the string table's text textId, each "%1" in it
+    // replaced by value, and the caption captionId. Returns the button pressed, 0 when
+    // the box could not be shown.
+    virtual int ShowMessage(unsigned textId, unsigned captionId, unsigned style,
+                            const std::string& value = {}) = 0;
     virtual void ClearIconPreview() = 0;
 
     virtual bool NameEditedByUser() = 0;

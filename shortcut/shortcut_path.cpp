@@ -9,11 +9,13 @@ bool IsSeparator(char ch) {
     return ch == '\\' || ch == '/';
 }
 
-// Bytes below 0x20: Windows takes none of them in a file name, and a NUL would end the
-// path early. (0x7F is a legal file name character.)
-bool HasControlByte(std::string_view text) {
+// Control bytes that Windows takes in no file name; a NUL would also end the path
+// early. DEL (0x7F) is the one control byte a file or folder name may hold, and a
+// folder the user chose may well hold it.
+bool HasByteRefusedInFileNames(std::string_view text) {
     for (char ch : text) {
-        if (static_cast<unsigned char>(ch) < 0x20) {
+        const auto byte = static_cast<unsigned char>(ch);
+        if (mbtext::IsControlByte(byte) && byte != 0x7F) {
             return true;
         }
     }
@@ -76,13 +78,13 @@ std::optional<std::string> BuildShortcutPath(const std::string& folder, const st
 }
 
 bool IsUsableFolder(std::string_view folder) {
-    return !folder.empty() && !HasControlByte(folder) && !mbtext::EndsInLeadByte(folder) &&
-           !IsInDeviceNamespace(folder);
+    return !folder.empty() && !HasByteRefusedInFileNames(folder) &&
+           !mbtext::EndsInLeadByte(folder) && !IsInDeviceNamespace(folder);
 }
 
 bool IsRefusedName(std::string_view name) {
     // The colon byte by byte: it is never a trail byte, and a lead byte in front of
     // one need not hide it from the file system.
-    return HasControlByte(name) || name.find(':') != std::string_view::npos ||
+    return HasByteRefusedInFileNames(name) || name.find(':') != std::string_view::npos ||
            mbtext::EndsInLeadByte(name) || IsDeviceName(name.substr(mbtext::FileNameStart(name)));
 }

@@ -14,13 +14,13 @@ std::string ShortcutPathText(const std::string& folder, const std::string& name)
 // somewhere else or under another name.
 std::optional<std::string> BuildShortcutPath(const std::string& folder, const std::string& name);
 
-// True when a folder can hold shortcuts: not empty, no control byte, no unfinished last
-// character, and not in the device namespaces ("\\.\", "\\?\", "\??\"), where a path
-// names a device or skips the checks Windows makes on names.
+// True when a folder can hold shortcuts: not empty, no control byte other than DEL, no unfinished
+// last character, and not in the device namespaces ("\\.\", "\\?\", "\??\"), where a path names a
+// device or skips the checks Windows makes on names.
 bool IsUsableFolder(std::string_view folder);
 
 // True when Windows cannot keep a shortcut of this name as a file the user sees: a
-// control byte, a ":" (on NTFS the data would go into a hidden stream), an unfinished
-// last character, or a device name such as "NUL", "com1" or "LPT9.txt" (any case, any
+// control byte other than DEL, a ":" (on NTFS the data would go into a hidden stream), an
+// unfinished last character, or a device name such as "NUL", "com1" or "LPT9.txt" (any case, any
 // extension, trailing spaces).
 bool IsRefusedName(std::string_view name);

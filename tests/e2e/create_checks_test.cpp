@@ -1,9 +1,12 @@
 // The Create command refuses an incomplete form one fault at a time, in a fixed order
 // (address present, at most 200 bytes, with "@" and "."; a destination; a name), and
 // each refusal puts the focus where the fault is.
+#include "driver/button.h"
 #include "driver/keyboard.h"
 #include "driver/poll.h"
 #include "driver/ravlet_test.h"
+#include "driver/screenshot.h"
+#include "driver/test_environment.h"
 
 namespace e2e {
 namespace {
@@ -12,7 +15,8 @@ class CreateChecks : public RavletTest {
 protected:
     // Runs Create and expects exactly this warning, then the focus on control focusId.
     void ExpectRefusal(const std::string& text, int focusId) {
-        MessageBoxView box = CreateAndExpectBox();
+        MessageBoxView box;
+        ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(box));
         EXPECT_EQ(box.text, text);
         EXPECT_EQ(box.caption, "確認");
         EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
@@ -42,22 +46,22 @@ TEST_F(CreateChecks, EachFaultIsReportedInTurnWithTheFocusOnItsField) {
     SelectNoDestination();
     ClearName();
     // Every later check would fail too: the first one speaks.
-    ExpectRefusal(kNoAddress, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoAddress, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, std::string(201, 'x'));  // no "@", no "." either
-    ExpectRefusal(kTooLong, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, std::string(201, 'x')));  // no "@", no "." either
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kTooLong, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, "someone@example");
-    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
-    TypeInto(IDC_ADDRESS, "someone.example");
-    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNotAnAddress, IDC_ADDRESS));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone.example"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNotAnAddress, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, "someone@example.com");
-    ExpectRefusal(kNoDestination, IDC_FOLDER);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoDestination, IDC_FOLDER));
 
-    AddDestination(Outbox());
+    ASSERT_NO_FATAL_FAILURE(AddDestination(Outbox()));
     ClearName();
-    ExpectRefusal(kNoName, IDC_NAME);
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoName, IDC_NAME));
     EXPECT_EQ(Text(IDC_ADDRESS), "someone@example.com") << "a refusal must leave the form alone";
 }
 
@@ -68,25 +72,48 @@ TEST_F(CreateChecks, AddressLengthCountsBytesSoDoubleByteCharactersCountTwice) {
         twoHundred += "あ";
     }
     twoHundred += "@.";  // 99 * 2 + 2 = 200 bytes: long enough, but not too long
-    TypeInto(IDC_ADDRESS, twoHundred);
-    ExpectRefusal(kNoDestination, IDC_FOLDER);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, twoHundred));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoDestination, IDC_FOLDER));
 
-    TypeInto(IDC_ADDRESS, twoHundred + "x");
-    ExpectRefusal(kTooLong, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, twoHundred + "x"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kTooLong, IDC_ADDRESS));
 }
 
 TEST_F(CreateChecks, SearchForTheAtSignLooksAtWholeCharacters) {
     SelectNoDestination();
     // The ideographic space is 0x81 0x40: its second byte is "@" but the character is not.
-    TypeInto(IDC_ADDRESS, "someone.example　");
-    ExpectRefusal(kNotAnAddress, IDC_ADDRESS);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone.example　"));
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNotAnAddress, IDC_ADDRESS));
 
-    TypeInto(IDC_ADDRESS, ".@");  // both characters, in any order, pass this check
-    ExpectRefusal(kNoDestination, IDC_FOLDER);
+    ASSERT_NO_FATAL_FAILURE(
+        TypeInto(IDC_ADDRESS, ".@"));  // both characters, in any order, pass this check
+    ASSERT_NO_FATAL_FAILURE(ExpectRefusal(kNoDestination, IDC_FOLDER));
+}
+
+// Pasted web text often holds "¥" (U+00A5), which the ANSI code page would spell as
+// "\\": the name "sub¥x" must not become the file x.url in the subfolder sub.
+TEST_F(CreateChecks, ANameTheCodePageCannotSpellIsRefusedAndNothingIsWritten) {
+    const std::string outbox = Outbox();
+    AddDestination(outbox);
+    ASSERT_TRUE(CreateDirectoryA((outbox + "\\sub").c_str(), nullptr));
+    TypeInto(IDC_ADDRESS, "someone@example.com");
+    SendMessageW(Control(IDC_NAME), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"sub\u00A5x"));
+
+    PostClick(Control(IDOK));
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    SaveScreenshot(box.window, "unspellable-name");
+    EXPECT_EQ(box.text,
+              "ショートカットの名前に、この環境で扱えない文字が含まれています。\n"
+              "その文字を取り除いて下さい");
+    EXPECT_EQ(box.caption, "確認");
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    AnswerMessageBox(box, IDOK);
+    EXPECT_TRUE(FocusSettlesOn(IDC_NAME));
+    EXPECT_FALSE(PathExists(outbox + "\\sub\\x.url"));
 }
 
 TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {
-    TypeInto(IDC_SUBJECT, "hello");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_SUBJECT, "hello"));
     PressKey(VK_RETURN);
     MessageBoxView box = WaitForMessageBox(Dialog());
     EXPECT_EQ(box.text, kNoAddress);

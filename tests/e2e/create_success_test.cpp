@@ -18,9 +18,9 @@ const char kAborted[] = "処理は中断されました。";
 
 TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     const int destination = SelectedDestination();
-    FillIn("someone@example.com", "会議 & 予定? a b");
+    ASSERT_NO_FATAL_FAILURE(FillIn("someone@example.com", "会議 & 予定? a b"));
     ASSERT_EQ(Text(IDC_NAME), "someone@example.com さんへ");
 
     PostClick(Control(IDOK));
@@ -45,9 +45,9 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
     EXPECT_EQ(SelectedDestination(), destination) << "the destination stays selected";
 
     // Suggestions are on again, and without a subject line 2 has no "?".
-    TypeInto(IDC_ADDRESS, "a@b.c,d@e.f;g@h.i");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "a@b.c,d@e.f;g@h.i"));
     EXPECT_EQ(Text(IDC_NAME), "a@b.c d@e.f g@h.i さんへ");
-    CreateSuccessfully("a@b.c,d@e.f;g@h.i");
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("a@b.c,d@e.f;g@h.i"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\a@b.c d@e.f g@h.i さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:a@b.c,d@e.f;g@h.i\r\n");
 }
@@ -56,35 +56,49 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
 // still gets exactly one URL line and no icon lines of someone else's choosing.
 TEST_F(CreateSuccess, LineBreaksSetByAnotherProgramAddNoLinesToTheShortcut) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
-    TypeInto(IDC_ADDRESS, "someone@example.com");
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com"));
     const std::string injected = "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1";
     SendMessageA(Control(IDC_SUBJECT), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(injected.c_str()));
     ASSERT_EQ(Text(IDC_SUBJECT), injected) << "the field keeps what another program sets";
 
-    CreateSuccessfully("someone@example.com");
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("someone@example.com"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\someone@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\n"
               "URL=mailto:someone@example.com?Subject=helloIconFile=\\\\evil\\s\\i.ico"
               "IconIndex=1\r\n");
 }
 
-TEST_F(CreateSuccess, AfterAShortcutWithAnIconTheNextOneHasNoIconLines) {
+// "Copy link" on a web page gives the scheme, and a paste can bring a tab along: the
+// shortcut adds the scheme itself, and neither reaches the name.
+TEST_F(CreateSuccess, APastedLinkLosesItsSchemeAndTabInTheNameAndTheFile) {
     const std::string outbox = Outbox();
     AddDestination(outbox);
-    TypeInto(IDC_ADDRESS, "first@example.com");
+    const std::string pasted = "MailTo:taro@example.jp\t";
+    SendMessageA(Control(IDC_ADDRESS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(pasted.c_str()));
+    EXPECT_EQ(Text(IDC_NAME), "taro@example.jp さんへ");
+
+    CreateSuccessfully("taro@example.jp");
+    EXPECT_EQ(ReadFileBytes(outbox + "\\taro@example.jp さんへ.url").value_or("(missing)"),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
+}
+
+TEST_F(CreateSuccess, AfterAShortcutWithAnIconTheNextOneHasNoIconLines) {
+    const std::string outbox = Outbox();
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "first@example.com"));
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     ASSERT_TRUE(PickIcon(picker, 4));
-    CreateSuccessfully("first@example.com");
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("first@example.com"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\first@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:first@example.com\r\n"
               "IconFile=" +
                   folder_ + "\\ravlet.exe\r\nIconIndex=4\r\n");
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
 
-    TypeInto(IDC_ADDRESS, "second@example.com");
-    CreateSuccessfully("second@example.com");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "second@example.com"));
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("second@example.com"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\second@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:second@example.com\r\n");
 }
@@ -93,10 +107,12 @@ TEST_F(CreateSuccess, AnExistingFileIsReplacedOnlyAfterYes) {
     const std::string outbox = Outbox();
     const std::string path = outbox + "\\friend@example.com さんへ.url";
     std::ofstream(path, std::ios::binary) << "old contents";
-    AddDestination(outbox);
-    FillIn("friend@example.com", "hello");
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(FillIn("friend@example.com", "hello"));
 
-    MessageBoxView question = CreateAndExpectBox();
+    MessageBoxView question;
+
+    ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(question));
     SaveScreenshot(question.window, "overwrite-question");
     EXPECT_EQ(question.text, "friend@example.com さんへ を上書きします\nよろしいですか？");
     EXPECT_EQ(question.caption, "上書きしますか？");
@@ -111,7 +127,9 @@ TEST_F(CreateSuccess, AnExistingFileIsReplacedOnlyAfterYes) {
     EXPECT_EQ(Text(IDC_SUBJECT), "hello");
     EXPECT_EQ(Text(IDC_NAME), "friend@example.com さんへ");
 
-    AnswerMessageBox(CreateAndExpectBox(), IDYES);
+    MessageBoxView again;
+    ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(again));
+    AnswerMessageBox(again, IDYES);
     MessageBoxView done = WaitForMessageBox(Dialog());
     EXPECT_EQ(done.caption, "完了");
     AnswerMessageBox(done, IDOK);
@@ -123,9 +141,10 @@ TEST_F(CreateSuccess, AFolderInTheWayIsAskedAboutThenCannotBeOpened) {
     const std::string outbox = Outbox();
     const std::string path = outbox + "\\x@y.z さんへ.url";
     CreateDirectoryA(path.c_str(), nullptr);
-    AddDestination(outbox);
-    TypeInto(IDC_ADDRESS, "x@y.z");
-    MessageBoxView question = CreateAndExpectBox();
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "x@y.z"));
+    MessageBoxView question;
+    ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(question));
     EXPECT_EQ(question.caption, "上書きしますか？");
     AnswerMessageBox(question, IDYES);
     MessageBoxView retry = WaitForMessageBox(Dialog());

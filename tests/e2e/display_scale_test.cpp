@@ -127,7 +127,7 @@ TEST_P(DisplayScale, LabelsShowWholeAndThePickerGrowsWithTheDpi) {
     const Scale& scale = GetParam();
     const std::string mainWidest = ExpectLabelsWhole(Dialog(), scale.dpi);
 
-    TypeInto(IDC_ADDRESS, "taro@example.jp");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "taro@example.jp"));
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     RECT pick{}, main{};
@@ -211,12 +211,12 @@ using At150Percent = DisplayScale;
 
 TEST_P(At150Percent, CreateWritesTheSameBytes) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     ASSERT_TRUE(PickIcon(picker, 2));
-    FillIn("hanako@example.jp", "会議の件");
-    CreateSuccessfully("hanako@example.jp");
+    ASSERT_NO_FATAL_FAILURE(FillIn("hanako@example.jp", "会議の件"));
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("hanako@example.jp"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\hanako@example.jp さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:hanako@example.jp?Subject=会議の件\r\n"
               "IconFile=" +

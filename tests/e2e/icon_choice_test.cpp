@@ -34,7 +34,7 @@ TEST_F(IconChoice, PickerIsASmallCaptionlessColumnCentredOverTheDialog) {
 
 TEST_F(IconChoice, ChoiceShowsInThePreviewAndTheShortcutNamesTheExecutable) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     ASSERT_TRUE(PickIcon(picker, 3));
@@ -52,8 +52,8 @@ TEST_F(IconChoice, ChoiceShowsInThePreviewAndTheShortcutNamesTheExecutable) {
     ASSERT_TRUE(PollUntil([&] { return !IsWindow(picker); }));
     EXPECT_NE(PreviewPicture(Dialog()), nullptr);
 
-    TypeInto(IDC_ADDRESS, "blue@example.com");
-    CreateSuccessfully("blue@example.com");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "blue@example.com"));
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("blue@example.com"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\blue@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:blue@example.com\r\n"
               "IconFile=" +
@@ -62,7 +62,7 @@ TEST_F(IconChoice, ChoiceShowsInThePreviewAndTheShortcutNamesTheExecutable) {
 
 TEST_F(IconChoice, TheStandardIconEmptiesThePreviewAndWritesNoIconLines) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     ASSERT_TRUE(PickIcon(picker, 5));
@@ -72,8 +72,8 @@ TEST_F(IconChoice, TheStandardIconEmptiesThePreviewAndWritesNoIconLines) {
     ASSERT_TRUE(PickIcon(picker, 0));
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
 
-    TypeInto(IDC_ADDRESS, "plain@example.com");
-    CreateSuccessfully("plain@example.com");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "plain@example.com"));
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("plain@example.com"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\plain@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:plain@example.com\r\n");
 }

@@ -10,11 +10,12 @@ namespace {
 using NameSuggestion = RavletTest;
 
 TEST_F(NameSuggestion, FollowsTheAddressWithFileNameCharactersReplaced) {
-    TypeInto(IDC_ADDRESS, "a/b@c.d");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "a/b@c.d"));
     EXPECT_EQ(Text(IDC_NAME), "a b@c.d さんへ");
-    TypeInto(IDC_ADDRESS, "\\/:,;*?\"<>|");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "\\/:,;*?\"<>|"));
     EXPECT_EQ(Text(IDC_NAME), std::string(11, ' ') + " さんへ");
-    TypeInto(IDC_ADDRESS, "山田＠例.jp");  // double-byte characters stay as they are
+    ASSERT_NO_FATAL_FAILURE(
+        TypeInto(IDC_ADDRESS, "山田＠例.jp"));  // double-byte characters stay as they are
     EXPECT_EQ(Text(IDC_NAME), "山田＠例.jp さんへ");
 
     // Clearing the address clears the name, with no suffix on nothing.
@@ -26,21 +27,21 @@ TEST_F(NameSuggestion, FollowsTheAddressWithFileNameCharactersReplaced) {
 
 TEST_F(NameSuggestion, StopsFollowingAnAddressLongerThan64Bytes) {
     const std::string at64 = std::string(58, 'a') + "@b.com";  // 64 bytes
-    TypeInto(IDC_ADDRESS, at64);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, at64));
     EXPECT_EQ(Text(IDC_NAME), at64 + " さんへ");
-    TypeInto(IDC_ADDRESS, at64 + "x");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, at64 + "x"));
     EXPECT_EQ(Text(IDC_NAME), at64 + " さんへ") << "65 bytes: the last suggestion stays";
 }
 
 TEST_F(NameSuggestion, StopsWhenTheUserTypesANameAndResumesAfterCreate) {
-    AddDestination(Outbox());
-    TypeInto(IDC_ADDRESS, "first@example.com");
-    TypeInto(IDC_NAME, "my own name");
-    TypeInto(IDC_ADDRESS, "second@example.com");
+    ASSERT_NO_FATAL_FAILURE(AddDestination(Outbox()));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "first@example.com"));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_NAME, "my own name"));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "second@example.com"));
     EXPECT_EQ(Text(IDC_NAME), "my own name");
 
-    CreateSuccessfully("second@example.com");
-    TypeInto(IDC_ADDRESS, "third@example.com");
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("second@example.com"));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "third@example.com"));
     EXPECT_EQ(Text(IDC_NAME), "third@example.com さんへ");
 }
 

@@ -39,9 +39,9 @@ protected:
 
 TEST_F(OpenFailure, ANameThatCannotBeAFileIsRetriedUntilCancelled) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
-    TypeInto(IDC_ADDRESS, "someone@example.com");
-    TypeInto(IDC_NAME, "a|b");  // typed by the user, so suggestions stop
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com"));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_NAME, "a|b"));  // typed by the user, so suggestions stop
 
     PostClick(Control(IDOK));
     MessageBoxView retry = ExpectRetryBox(outbox + "\\a|b.url");
@@ -55,10 +55,10 @@ TEST_F(OpenFailure, ANameThatCannotBeAFileIsRetriedUntilCancelled) {
 
 TEST_F(OpenFailure, ALongPathIsShownWholeInTheRetryBox) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
-    TypeInto(IDC_ADDRESS, "someone@example.com");
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com"));
     const std::string name = "a|" + std::string(460, 'n');  // the path passes 511 bytes
-    TypeInto(IDC_NAME, name);
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_NAME, name));
     PostClick(Control(IDOK));
     AnswerMessageBox(ExpectRetryBox(outbox + "\\" + name + ".url"), IDCANCEL);
     ExpectAborted();
@@ -71,10 +71,12 @@ TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
     UniqueHandle held(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.Valid());
-    AddDestination(outbox);
-    TypeInto(IDC_ADDRESS, "held@example.com");
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "held@example.com"));
 
-    MessageBoxView question = CreateAndExpectBox();
+    MessageBoxView question;
+
+    ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(question));
     EXPECT_EQ(question.caption, "上書きしますか？");
     AnswerMessageBox(question, IDYES);
     AnswerMessageBox(ExpectRetryBox(path), IDRETRY);
@@ -93,10 +95,10 @@ TEST_F(OpenFailure, AFileHeldByAnotherProgramIsWrittenOnceItIsReleased) {
 // that name is already there.
 TEST_F(OpenFailure, ANameThatIsADeviceOrAStreamIsRefusedWithTheRetryBox) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
-    TypeInto(IDC_ADDRESS, "someone@example.com");
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com"));
     for (const std::string device : {"NUL", "COM1", "aux.txt", "a:b", "taro:x"}) {
-        TypeInto(IDC_NAME, device);
+        ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_NAME, device));
         PostClick(Control(IDOK));
         // A device is no file to replace: asking whether to overwrite it is wrong.
         MessageBoxView first = WaitForMessageBox(Dialog());
@@ -158,10 +160,12 @@ TEST_F(OpenFailure, AFullDiskIsReportedOnceAndLeavesNoFileAndTheFormAsTyped) {
     const std::string path = volume + "\\full@example.com さんへ.url";
     DeleteFileA(path.c_str());
     VolumeFiller filler(volume);
-    AddDestination(volume);
-    FillIn("full@example.com", "subject");
+    ASSERT_NO_FATAL_FAILURE(AddDestination(volume));
+    ASSERT_NO_FATAL_FAILURE(FillIn("full@example.com", "subject"));
 
-    MessageBoxView box = CreateAndExpectBox();
+    MessageBoxView box;
+
+    ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(box));
     SaveScreenshot(box.window, "disk-full-message");
     EXPECT_NE(box.caption, "完了") << "completion was announced before the data was safe";
     EXPECT_EQ(box.caption, "ravlet");

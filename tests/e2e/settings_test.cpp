@@ -49,13 +49,13 @@ TEST_F(Settings, AFreshStartOffersTheWellKnownFoldersAndFocusesTheAddress) {
 TEST_F(Settings, AnAddedFolderIsSavedAtCloseAndSelectedAtTheNextStart) {
     const int fixed = FixedCount();
     const std::string outbox = Outbox();
-    AddDestination(outbox);
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     EXPECT_EQ(Read("MENU_000"), outbox);
     EXPECT_EQ(Read("MENU_001"), "(none)");
     EXPECT_EQ(Read("SELECT"), std::to_string(fixed));
 
-    StartRavlet();
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
     ASSERT_EQ(Destinations().size(), static_cast<size_t>(fixed + 1));
     EXPECT_EQ(Destinations()[fixed], outbox);
     EXPECT_EQ(SelectedDestination(), fixed);
@@ -73,8 +73,9 @@ TEST_F(Settings, TheCloseBoxAlsoSavesAndCancellingTheBrowserChangesNothing) {
     EXPECT_EQ(SelectedDestination(), 0);
 
     const std::string outbox = Outbox();
-    AddDestination(outbox);
-    AddDestination(outbox);  // no duplicate check: a second, identical entry
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(
+        AddDestination(outbox));  // no duplicate check: a second, identical entry
     EXPECT_EQ(Destinations().size(), static_cast<size_t>(fixed + 2));
     PostMessageA(Dialog(), WM_SYSCOMMAND, SC_CLOSE, 0);
     ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs)) << "the close box did not end it";
@@ -85,18 +86,18 @@ TEST_F(Settings, TheCloseBoxAlsoSavesAndCancellingTheBrowserChangesNothing) {
 
 TEST_F(Settings, TheListHoldsTwentyEntriesAndTheOldestAddedFolderFallsOff) {
     const int fixed = FixedCount();
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     const int userSlots = 20 - fixed;
     for (int i = 0; i < userSlots; ++i) {
         Write(MenuKey(i), "C:\\saved\\folder" + std::to_string(i));
     }
     Write("SELECT", "5");
-    StartRavlet();
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
     ASSERT_EQ(Destinations().size(), 20u);
     EXPECT_EQ(SelectedDestination(), 5);
 
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     const auto items = Destinations();
     ASSERT_EQ(items.size(), 20u);
     EXPECT_EQ(items[fixed], outbox);
@@ -104,7 +105,7 @@ TEST_F(Settings, TheListHoldsTwentyEntriesAndTheOldestAddedFolderFallsOff) {
     EXPECT_EQ(items[19], "C:\\saved\\folder" + std::to_string(userSlots - 2));
     EXPECT_EQ(SelectedDestination(), fixed);
 
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     EXPECT_EQ(Read(MenuKey(0)), outbox);
     EXPECT_EQ(Read(MenuKey(1)), "C:\\saved\\folder0");
     EXPECT_EQ(Read(MenuKey(userSlots - 1)), "C:\\saved\\folder" + std::to_string(userSlots - 2));

@@ -27,18 +27,19 @@ protected:
         CoUninitialize();
     }
 
-    // Makes a shortcut through the dialog; returns its path.
-    std::string MakeShortcut(const std::string& address, const std::string& subject, int icon) {
+    // Makes a shortcut through the dialog; path is where it lies.
+    void MakeShortcut(const std::string& address, const std::string& subject, int icon,
+                      std::string& path) {
         const std::string outbox = Outbox();
-        AddDestination(outbox);
-        FillIn(address, subject);
+        ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+        ASSERT_NO_FATAL_FAILURE(FillIn(address, subject));
         if (icon) {
             HWND picker = OpenIconPicker(Dialog());
-            EXPECT_TRUE(picker && PickIcon(picker, icon));
+            ASSERT_TRUE(picker && PickIcon(picker, icon));
         }
         const std::string name = Text(IDC_NAME);
-        CreateSuccessfully(address);
-        return outbox + "\\" + name + ".url";
+        ASSERT_NO_FATAL_FAILURE(CreateSuccessfully(address));
+        path = outbox + "\\" + name + ".url";
     }
 };
 
@@ -65,7 +66,8 @@ std::vector<COLORREF> Pixels(HICON icon) {
 }
 
 TEST_F(ShortcutConsumers, TheShellReadsTheUrlAndTheIcon) {
-    const std::string path = MakeShortcut("reader@example.com", "予定 & 件名", 3);
+    std::string path;
+    ASSERT_NO_FATAL_FAILURE(MakeShortcut("reader@example.com", "予定 & 件名", 3, path));
     const auto view = LoadThroughShell(path);
     ASSERT_TRUE(view) << "the shell's Internet shortcut object cannot load " << path;
     EXPECT_EQ(view->url, "mailto:reader@example.com?Subject=予定 & 件名");
@@ -78,7 +80,8 @@ TEST_F(ShortcutConsumers, OpeningTheShortcutHandsTheUrlToTheMailProgram) {
     ASSERT_TRUE(CopyFileA((DriverFolder() + "\\rec.exe").c_str(), recorder.c_str(), FALSE));
     MailtoHandler handler(recorder);
     ASSERT_TRUE(handler.Registered());
-    const std::string path = MakeShortcut("opened@example.com", "hello", 0);
+    std::string path;
+    ASSERT_NO_FATAL_FAILURE(MakeShortcut("opened@example.com", "hello", 0, path));
 
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
@@ -91,7 +94,8 @@ TEST_F(ShortcutConsumers, OpeningTheShortcutHandsTheUrlToTheMailProgram) {
 }
 
 TEST_F(ShortcutConsumers, TheNamedIconIsTheBlueEnvelopeOfTheExecutable) {
-    const std::string path = MakeShortcut("icon@example.com", "", 3);
+    std::string path;
+    ASSERT_NO_FATAL_FAILURE(MakeShortcut("icon@example.com", "", 3, path));
     const auto view = LoadThroughShell(path);
     ASSERT_TRUE(view);
     HICON named = nullptr;

@@ -84,11 +84,13 @@ public:
     std::vector<std::string> log;
 };
 
-// n well-known folders, "既知0" at "C:\known0" and so on.
+// n well-known folders, "既知0" at "C:\known0" and so on. The label is written in
+// Shift-JIS bytes, so that every compiler gives the program's bytes.
 inline std::vector<WellKnownFolder> WellKnown(int n) {
     std::vector<WellKnownFolder> folders;
     for (int i = 0; i < n; ++i) {
-        folders.push_back({"既知" + std::to_string(i), "C:\\known" + std::to_string(i)});
+        folders.push_back(
+            {"\x8A\xF9\x92\x6D" + std::to_string(i), "C:\\known" + std::to_string(i)});
     }
     return folders;
 }

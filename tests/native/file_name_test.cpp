@@ -32,6 +32,17 @@ TEST(FileName, StartsAfterTheLastSeparatorOrDriveAndItsExtensionAtItsLastDot) {
         {"ｱ.ｲ", 0, 1},
         {"", 0, kNone},
         {"ab\x83", 0, kNone},  // a lone lead byte at the end
+        // The first and last lead bytes of both ranges take the "\" after them as their
+        // trail byte; the bytes just outside them do not.
+        {"\x81\\a.exe", 0, 3},
+        {"\x9F\\a.exe", 0, 3},
+        {"\xE0\\a.exe", 0, 3},
+        {"\xFC\\a.exe", 0, 3},
+        {"\x80\\a.exe", 2, 3},
+        {"\xA0\\a.exe", 2, 3},
+        {"\xDF\\a.exe", 2, 3},
+        {"\xFD\\a.exe", 2, 3},
+        {"C:\\d\\\xFA\\.exe", 5, 7},  // a character of the 0xFA row
     };
     for (const Case& c : cases) {
         EXPECT_EQ(mbtext::FileNameStart(c.path), c.nameStart) << c.path;

@@ -13,6 +13,7 @@ TEST(FittedLabelWidth, GrowsToItsTextWithinTheDialogAndBeforeItsNeighbours) {
     const PixelBox buttonRight{250, 128, 320, 150};
     const PixelBox buttonAbove{200, 100, 260, 132};  // ends where the label begins
     const PixelBox overlapping{150, 130, 170, 140};  // already inside the label
+    const PixelBox touching{189, 128, 250, 150};     // begins where the label ends
     struct Case {
         const char* what;
         int textWidth;
@@ -28,6 +29,7 @@ TEST(FittedLabelWidth, GrowsToItsTextWithinTheDialogAndBeforeItsNeighbours) {
         {"controls above and below do not limit", 300, 430, {editBelow, buttonAbove}, 300},
         {"a control on the same rows does", 300, 430, {buttonRight}, 241},
         {"one that overlaps already does not", 300, 430, {overlapping}, 300},
+        {"one that touches the label's right edge does", 300, 430, {touching}, 180},
         {"the dialog's edge does", 500, 430, {}, 421},
         {"the nearer of edge and control", 500, 240, {buttonRight}, 231},
         {"a limit inside the label never shrinks it", 300, 150, {}, 180},

@@ -40,6 +40,8 @@ TEST(SuggestedName, FollowsTheAddress) {
         {"trail byte 0x5C of ソ and 表 stays", "ソ表@x.jp", "ソ表@x.jp さんへ"},
         {"backslash after 表 is replaced", "表\\x", "表 x さんへ"},
         {"trail byte 0x7C of ポ stays", "ポ@x.jp", "ポ@x.jp さんへ"},
+        {"a pasted link loses its scheme", "MailTo:taro@example.jp", "taro@example.jp さんへ"},
+        {"the limit counts without the scheme", "mailto:" + bytes64, bytes64 + " さんへ"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SuggestedName(c.address), c.expected) << c.what;
@@ -81,11 +83,17 @@ TEST_F(NameSuggestion, ClearingTheAddressEmptiesTheName) {
     EXPECT_EQ(form.texts[FormControl::Name], "");
 }
 
-TEST_F(NameSuggestion, TooLongAnAddressKeepsTheLastSuggestion) {
+TEST_F(NameSuggestion, TooLongOrUnspellableAnAddressKeepsTheLastSuggestion) {
     const std::string address64(64, 'a');
     Type(FormControl::Address, address64);
     Type(FormControl::Address, address64 + "b");
     EXPECT_EQ(form.texts[FormControl::Name], address64 + " さんへ");
+
+    Type(FormControl::Address, "taro");
+    // "taro¥": the ANSI code page has no exact "¥".
+    form.unspellable.insert(FormControl::Address);
+    Type(FormControl::Address, "taro\\");
+    EXPECT_EQ(form.texts[FormControl::Name], "taro さんへ");
 }
 
 TEST_F(NameSuggestion, TypingInTheNameStopsSuggestions) {

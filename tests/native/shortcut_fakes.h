@@ -7,6 +7,8 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <vector>
@@ -33,17 +35,39 @@ inline const char* ControlName(FormControl control) {
     return "?";
 }
 
+// A box as the command asks for it: string table ids, style and the value for "%1".
 struct ShownMessage {
-    std::string text;
-    std::string caption;
+    unsigned textId;
+    unsigned captionId;
     unsigned style;
+    std::string value;
+
+    bool operator==(const ShownMessage& other) const {
+        return textId == other.textId && captionId == other.captionId && style == other.style &&
+               value == other.value;
+    }
 };
+
+inline std::ostream& operator<<(std::ostream& out, const ShownMessage& message) {
+    return out << "{text " << message.textId << ", caption " << message.captionId << ", style 0x"
+               << std::hex << message.style << std::dec << ", value \"" << message.value << "\"}";
+}
+
+// The event of a box with the text textId.
+inline std::string MessageEvent(unsigned textId) {
+    return "message " + std::to_string(textId);
+}
 
 class FakeForm : public ShortcutForm {
 public:
     explicit FakeForm(Events& events) : events_(events) {}
 
-    std::string FieldText(FormControl field) override { return texts[field]; }
+    std::optional<std::string> FieldText(FormControl field) override {
+        if (unspellable.count(field) != 0) {
+            return std::nullopt;
+        }
+        return texts[field];
+    }
     void SetFieldText(FormControl field, const std::string& text) override {
         events_.push_back(std::string("set ") + ControlName(field) + "=" + text);
         texts[field] = text;
@@ -56,9 +80,10 @@ public:
         focus = control;
     }
     bool HasFocus(FormControl control) override { return focus == control; }
-    int ShowMessage(const std::string& text, const std::string& caption, unsigned style) override {
-        events_.push_back("message " + caption);
-        messages.push_back({text, caption, style});
+    int ShowMessage(unsigned textId, unsigned captionId, unsigned style,
+                    const std::string& value = {}) override {
+        events_.push_back(MessageEvent(textId));
+        messages.push_back({textId, captionId, style, value});
         if (answers.empty()) {
             return message_box::kOk;
         }
@@ -82,6 +107,8 @@ public:
     }
 
     std::map<FormControl, std::string> texts;
+    // Fields holding a character the ANSI code page cannot spell.
+    std::set<FormControl> unspellable;
     FormControl focus = FormControl::Address;
     bool nameEdited = false;
     int iconIndex = 0;

@@ -144,6 +144,16 @@ TEST(ShortcutPath, AddsOneBackslashBetweenFolderAndName) {
          "D:\\Mail\\taro\x83\x5C.url"},
         {"a lead byte pair at the end of the folder is whole", "D:\\\x83\x83", "x",
          "D:\\\x83\x83\\x.url"},
+        // The first and last lead bytes of both ranges, and the bytes just outside them.
+        {"0x81 is a lead byte", "D:\\\x81", "x", std::nullopt},
+        {"0x9F is a lead byte", "D:\\\x9F", "x", std::nullopt},
+        {"0xE0 is a lead byte", "D:\\\xE0", "x", std::nullopt},
+        {"0xFC is a lead byte", "D:\\\xFC", "x", std::nullopt},
+        {"0x80 is a whole character", "D:\\\x80", "x", "D:\\\x80\\x.url"},
+        {"0xA0 is a whole character", "D:\\\xA0", "x", "D:\\\xA0\\x.url"},
+        {"0xDF is a whole character", "D:\\\xDF", "x", "D:\\\xDF\\x.url"},
+        {"0xFD is a whole character", "D:\\\xFD", "x", "D:\\\xFD\\x.url"},
+        {"a character of the 0xFA row ending in 0x5C", "D:\\\xFA\\", "x", "D:\\\xFA\\\\x.url"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(BuildShortcutPath(c.folder, c.name), c.expected) << c.what;
@@ -161,6 +171,7 @@ TEST(ShortcutPath, FoldersThatCanHoldShortcuts) {
         {"\\\\server\\share\\mail", true},
         {"D:\\ソフト\\表", true},      // trail bytes 0x5C
         {"\\\\.folder\\share", true},  // a server whose name starts with a dot
+        {"D:\\Mail\x7F", true},        // DEL is a legal name character
         {"", false},
         {"D:\\Mail\\\x83", false},  // unfinished last character
         {"D:\\Ma\til", false},
@@ -172,6 +183,8 @@ TEST(ShortcutPath, FoldersThatCanHoldShortcuts) {
         {"//./C:/Mail", false},
         {"\\\\?/UNC/server/share", false},
         {"\\??\\C:\\Mail", false},
+        {"\\?\?/C:/Mail", false},  // "\??/", written so as to be no trigraph
+        {"/?\?/C:/Mail", false},
         {"\\\\.", false},
     };
     for (const Case& c : cases) {

@@ -6,9 +6,11 @@
 #include <string>
 
 #include "app/file_error_report.h"
+#include "framework/message_boxes.h"
 #include "framework/win_app.h"
 #include "framework_box_watcher.h"
 #include "framework_throwing_dialog.h"
+#include "res/resource.h"
 #include "shortcut/file_error.h"
 
 namespace {
@@ -61,9 +63,10 @@ TEST(FileErrorReport, LeavesEveryOtherErrorToTheProgram) {
 }
 
 TEST(FileErrorReport, FillsInOnlyTheMessagesOwnPlaceholder) {
-    EXPECT_EQ(DiskFullMessage("C:\\100%1\\a.url"),
-              "C:\\100%1\\a.url へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
-    EXPECT_EQ(DiskFullMessage(""), " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+    EXPECT_EQ(FormatResourceMessage(IDS_FILE_ERROR_DISK_FULL, "C:\\100%1\\a.url"),
+              L"C:\\100%1\\a.url へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+    EXPECT_EQ(FormatResourceMessage(IDS_FILE_ERROR_DISK_FULL, ""),
+              L" へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ constexpr UINT kDefaultMessage = WM_APP + 2;
 
 class RoutingDialog : public ScriptedDialog {
 public:
+    using ScriptedDialog::ScriptedDialog;
     std::vector<std::string> heard;
 
 protected:
@@ -89,15 +90,20 @@ TEST(MessageMap, GivesTheSenderTheHandlersResult) {
     EXPECT_EQ(dialog.heard, (std::vector<std::string>{"custom", "left to default"}));
 }
 
-TEST(MessageMap, EnterRunsOnOKAndLeavesTheDialogOpen) {
-    RoutingDialog dialog;
-    bool openAfterOk = false;
+TEST(MessageMap, OkButtonRunsTheDialogsOnOKWhichNeedNotEndIt) {
+    // Ending a modal dialog gives its owner back the input: the owner shows it.
+    const HWND owner = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                       GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(owner, nullptr);
+    RoutingDialog dialog(owner);
+    bool runningAfterOk = false;
     dialog.script = [&](ScriptedDialog& self) {
         SendMessageA(self.Item(IDOK), BM_CLICK, 0, 0);
-        openAfterOk = IsWindowEnabled(self.GetSafeHwnd()) != FALSE;
+        runningAfterOk = IsWindowEnabled(owner) == FALSE;
     };
     EXPECT_EQ(dialog.DoModal(), ScriptedDialog::kScriptDone);
-    EXPECT_TRUE(openAfterOk);
+    DestroyWindow(owner);
+    EXPECT_TRUE(runningAfterOk);
     EXPECT_EQ(dialog.heard, std::vector<std::string>{"OnOK"});
 }
 

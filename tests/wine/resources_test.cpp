@@ -10,6 +10,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "iconpick/icon_choices.h"
@@ -563,6 +564,23 @@ TEST_F(ProgramResources, StringsLoadAsShiftJisByteForByte) {
         const int length = LoadStringA(module_, c.id, loaded, sizeof loaded);
         EXPECT_EQ(length, static_cast<int>(std::strlen(c.text))) << c.id;
         EXPECT_STREQ(loaded, c.text) << c.id;
+    }
+}
+
+// The code names its texts by id only: each must be in the built program. The ids of
+// each block in res/resource.h run without gaps.
+TEST_F(ProgramResources, EveryTextTheProgramNamesIsInItsStringTable) {
+    const std::pair<UINT, UINT> blocks[] = {{IDS_CAPTION_CHECK, IDS_CAPTION_DONE},
+                                            {IDS_NO_ADDRESS, IDS_SHORTCUT_CREATED},
+                                            {IDS_BROWSE_TITLE, IDS_LABEL_FAVORITES},
+                                            {IDS_FILE_ERROR_DISK_FULL, IDS_FILE_ERROR_DISK_FULL},
+                                            {IDS_NEEDS_JAPANESE_LOCALE, IDS_NEEDS_JAPANESE_LOCALE},
+                                            {IDS_HELP_FAILED, IDS_HELP_BLOCKED_NETWORK}};
+    for (const auto& [first, last] : blocks) {
+        for (UINT id = first; id <= last; ++id) {
+            const wchar_t* text = nullptr;
+            EXPECT_GT(LoadStringW(module_, id, reinterpret_cast<LPWSTR>(&text), 0), 0) << id;
+        }
     }
 }
 

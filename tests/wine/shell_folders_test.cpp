@@ -5,20 +5,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <atomic>
 #include <functional>
 #include <optional>
-#include <thread>
 
 #include "destinations/win32_shell_owners.h"
 #include "framework/exact_ansi.h"
+#include "tests/shared/folder_browser_ids.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {
 
-constexpr int kBrowserTreeId = 0x3741;
-constexpr int kBrowserTitleId = 0x3742;
-constexpr int kBrowserStatusId = 0x3743;
 constexpr char kBrowserTitle[] = "新しい保存先を指定";
 
 bool IsFolder(const std::string& path) {
@@ -340,67 +336,109 @@ struct WindowDestroyer {
 };
 using Window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
-// The browser: a dialog owned by the given window, once it shows.
-HWND WaitForBrowser(HWND owner, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
-        for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
-             window = FindWindowExA(nullptr, window, "#32770", nullptr)) {
-            if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) {
-                return window;
-            }
+// The browser: a visible dialog owned by the given window, or null.
+HWND FindBrowser(HWND owner) {
+    for (HWND window = FindWindowExA(nullptr, nullptr, "#32770", nullptr); window;
+         window = FindWindowExA(nullptr, window, "#32770", nullptr)) {
+        if (GetWindow(window, GW_OWNER) == owner && IsWindowVisible(window)) {
+            return window;
         }
-        Sleep(50);
     }
     return nullptr;
 }
 
-// Plays the user of the browser on a thread of its own while the test's thread runs
-// the browser's modal loop.
-class BrowserUser {
+// Plays the user of the browser from inside the browser's own modal loop: a timer of
+// the test's thread, which only that loop dispatches once the browser has started,
+// calls the step on every tick until it names the button to press. No other thread
+// waits on the browser, and a browser that never reaches the wanted state is
+// cancelled, so a test ends.
+class BrowserScript {
 public:
-    // act gets the browser window and says which button to press.
-    BrowserUser(HWND owner, std::function<int(HWND)> act)
-        : thread_([this, owner, act] {
-              const HWND browser = WaitForBrowser(owner, 15000);
-              if (!browser) {
-                  return;
-              }
-              seen_ = true;
-              title_ = WindowText(GetDlgItem(browser, kBrowserTitleId));
-              const int button = act(browser);
-              PostMessageA(GetDlgItem(browser, button), BM_CLICK, 0, 0);
-          }) {}
-    BrowserUser(const BrowserUser&) = delete;
-    BrowserUser& operator=(const BrowserUser&) = delete;
-    ~BrowserUser() {
-        if (thread_.joinable()) {
-            thread_.join();
-        }
+    using Step = std::function<std::optional<int>(HWND browser)>;
+
+    BrowserScript(HWND owner, Step step)
+        : owner_(owner), step_(std::move(step)), start_(GetTickCount()) {
+        current_ = this;
+        timer_ = SetTimer(nullptr, 0, kTickMs, &BrowserScript::Tick);
+    }
+    BrowserScript(const BrowserScript&) = delete;
+    BrowserScript& operator=(const BrowserScript&) = delete;
+    ~BrowserScript() {
+        KillTimer(nullptr, timer_);
+        current_ = nullptr;
     }
 
-    void Finish() { thread_.join(); }
     bool seen() const { return seen_; }
+    bool timedOut() const { return timedOut_; }
     const std::string& title() const { return title_; }
 
 private:
-    std::atomic<bool> seen_{false};
+    static constexpr UINT kTickMs = 50;
+    static constexpr DWORD kTimeoutMs = 20000;
+
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        BrowserScript* self = current_;
+        // The step may send messages that run a nested loop: one tick at a time.
+        if (self == nullptr || self->done_ || self->busy_) {
+            return;
+        }
+        const HWND browser = FindBrowser(self->owner_);
+        if (browser == nullptr) {
+            return;
+        }
+        self->busy_ = true;
+        if (!self->seen_) {
+            self->seen_ = true;
+            self->title_ = WindowText(GetDlgItem(browser, kBrowserTitleId));
+        }
+        std::optional<int> button = self->step_(browser);
+        if (!button && GetTickCount() - self->start_ > kTimeoutMs) {
+            self->timedOut_ = true;
+            button = IDCANCEL;
+        }
+        if (button) {
+            self->done_ = true;
+            PostMessageA(GetDlgItem(browser, *button), BM_CLICK, 0, 0);
+        }
+        self->busy_ = false;
+    }
+
+    static inline BrowserScript* current_ = nullptr;
+    HWND owner_;
+    Step step_;
+    DWORD start_;
+    UINT_PTR timer_ = 0;
+    bool seen_ = false;
+    bool timedOut_ = false;
+    bool done_ = false;
+    bool busy_ = false;
     std::string title_;
-    std::thread thread_;
 };
+
+// A step that asks the browser to highlight path until its status line shows it.
+// Wine's browser sometimes ignores the first request for a folder made just before.
+BrowserScript::Step UntilHighlighted(const std::string& path, std::string& status) {
+    return [&path, &status](HWND browser) -> std::optional<int> {
+        status = WindowText(GetDlgItem(browser, kBrowserStatusId));
+        if (status == path) {
+            return IDOK;
+        }
+        SendMessageA(browser, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>(path.c_str()));
+        return std::nullopt;
+    };
+}
 
 Window MakeOwner() {
     return Window(CreateWindowExA(0, "STATIC", "ravlet test owner", WS_OVERLAPPEDWINDOW, 0, 0, 400,
                                   300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr));
 }
 
-TEST(BrowseForFolder, CancelledBrowseReturnsFalseAndLeavesThePathAlone) {
+TEST(BrowseForFolder, CancelReportsCancelledAndLeavesThePathAlone) {
     const Window owner = MakeOwner();
-    BrowserUser user(owner.get(), [](HWND) { return IDCANCEL; });
+    const BrowserScript user(owner.get(), [](HWND) { return IDCANCEL; });
 
     std::string path = "unchanged";
     const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
-    user.Finish();
 
     ASSERT_TRUE(user.seen());
     EXPECT_EQ(user.title(), kBrowserTitle);
@@ -412,15 +450,12 @@ TEST(BrowseForFolder, OpensAtTheDesktopWithNothingHighlightedAndOkThereTakesTheD
     std::string desktop;
     ASSERT_TRUE(GetSpecialFolderPath(nullptr, CSIDL_DESKTOPDIRECTORY, desktop));
     const Window owner = MakeOwner();
-    bool filled = false;
     bool highlighted = true;
     std::string status;
-    BrowserUser user(owner.get(), [&](HWND browser) {
+    const BrowserScript user(owner.get(), [&](HWND browser) -> std::optional<int> {
         const HWND tree = GetDlgItem(browser, kBrowserTreeId);
-        const DWORD start = GetTickCount();
-        while (!filled && GetTickCount() - start < 5000) {
-            filled = SendMessageW(tree, TVM_GETCOUNT, 0, 0) > 0;
-            Sleep(50);
+        if (SendMessageW(tree, TVM_GETCOUNT, 0, 0) == 0) {
+            return std::nullopt;  // not filled yet
         }
         highlighted = SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CARET, 0) != 0;
         status = WindowText(GetDlgItem(browser, kBrowserStatusId));
@@ -429,10 +464,9 @@ TEST(BrowseForFolder, OpensAtTheDesktopWithNothingHighlightedAndOkThereTakesTheD
 
     std::string path;
     const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
-    user.Finish();
 
     ASSERT_TRUE(user.seen());
-    ASSERT_TRUE(filled);
+    ASSERT_FALSE(user.timedOut()) << "the browser's tree stayed empty";
     EXPECT_FALSE(highlighted);
     EXPECT_EQ(status, "");
     EXPECT_EQ(choice, FolderChoice::Chosen);
@@ -445,20 +479,10 @@ TEST(BrowseForFolder, ShowsThePathOfTheFolderTheUserHighlightsAndReturnsIt) {
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     const Window owner = MakeOwner();
     std::string status;
-    BrowserUser user(owner.get(), [&](HWND browser) {
-        const DWORD start = GetTickCount();
-        while (status != folder && GetTickCount() - start < 10000) {
-            SendMessageA(browser, BFFM_SETSELECTIONA, TRUE,
-                         reinterpret_cast<LPARAM>(folder.c_str()));
-            Sleep(200);
-            status = WindowText(GetDlgItem(browser, kBrowserStatusId));
-        }
-        return IDOK;
-    });
+    const BrowserScript user(owner.get(), UntilHighlighted(folder, status));
 
     std::string path = "unchanged";
     const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
-    user.Finish();
 
     ASSERT_TRUE(user.seen());
     EXPECT_EQ(status, folder);
@@ -512,32 +536,27 @@ private:
     HTREEITEM reached_ = nullptr;
 };
 
-// The user highlights the scratch folder, then another folder (highlight may be called
-// again until the status line shows expectedStatus) and presses OK.
+// The user highlights the scratch folder, then another folder (highlight is called on
+// every tick until the status line shows expectedStatus) and presses OK.
 FolderChoice ChooseInBrowser(const ScratchFolder& scratch,
                              const std::function<void(HWND)>& highlight,
                              const std::string& expectedStatus, std::string& path,
                              std::string& status) {
     const Window owner = MakeOwner();
-    BrowserUser user(owner.get(), [&](HWND browser) {
-        const auto waitFor = [&](const std::string& wanted, const std::function<void(HWND)>& act) {
-            const DWORD start = GetTickCount();
-            do {
-                act(browser);
-                Sleep(100);
-                status = WindowText(GetDlgItem(browser, kBrowserStatusId));
-            } while (status != wanted && GetTickCount() - start < 10000);
-        };
-        waitFor(scratch.path(), [&scratch](HWND window) {
-            SendMessageA(window, BFFM_SETSELECTIONA, TRUE,
-                         reinterpret_cast<LPARAM>(scratch.path().c_str()));
-        });
-        waitFor(expectedStatus, highlight);
-        return IDOK;
+    const BrowserScript::Step toScratch = UntilHighlighted(scratch.path(), status);
+    bool atScratch = false;
+    const BrowserScript user(owner.get(), [&](HWND browser) -> std::optional<int> {
+        if (!atScratch) {
+            atScratch = toScratch(browser).has_value();
+            return std::nullopt;
+        }
+        highlight(browser);
+        status = WindowText(GetDlgItem(browser, kBrowserStatusId));
+        return status == expectedStatus ? std::optional<int>(IDOK) : std::nullopt;
     });
     const FolderChoice choice = BrowseForFolder(owner.get(), path, kBrowserTitle);
-    user.Finish();
     EXPECT_TRUE(user.seen());
+    EXPECT_FALSE(user.timedOut()) << "the status line stayed \"" << status << "\"";
     return choice;
 }
 

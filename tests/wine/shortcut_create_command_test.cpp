@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "shortcut/win32_shortcut_store.h"
 #include "tests/native/shortcut_fakes.h"
@@ -14,9 +15,11 @@
 
 namespace {
 
-const char kCannotCreate[] = "作成出来ません";
-const char kOverwrite[] = "上書きしますか？";
-const char kAborted[] = "中断されました";
+using TextIds = std::vector<unsigned>;
+const unsigned kCannotCreate = IDS_CANNOT_CREATE_FILE;
+const unsigned kOverwrite = IDS_CONFIRM_OVERWRITE;
+const unsigned kAborted = IDS_ABORTED;
+const unsigned kCreated = IDS_SHORTCUT_CREATED;
 
 class CreateCommandOnDisk : public ::testing::Test {
 protected:
@@ -26,12 +29,12 @@ protected:
         form.texts[FormControl::Name] = "taro";
     }
     void Run() { RunCreateCommand(form, store, folder.path(), "C:\\ravlet\\ravlet.exe"); }
-    std::vector<std::string> Captions() const {
-        std::vector<std::string> captions;
+    TextIds Messages() const {
+        TextIds ids;
         for (const ShownMessage& message : form.messages) {
-            captions.push_back(message.caption);
+            ids.push_back(message.textId);
         }
-        return captions;
+        return ids;
     }
 
     ScratchFolder folder{"D:\\", "create-command-test"};
@@ -42,7 +45,7 @@ protected:
 
 TEST_F(CreateCommandOnDisk, WritesTheShortcutAndReportsIt) {
     Run();
-    EXPECT_EQ(Captions(), (std::vector<std::string>{"完了"}));
+    EXPECT_EQ(Messages(), TextIds{kCreated});
     EXPECT_EQ(ReadWholeFile(folder / "taro.url"),
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
 }
@@ -51,7 +54,7 @@ TEST_F(CreateCommandOnDisk, DeviceNamesAndBadCharactersBringUpTheRetryBox) {
     struct Case {
         const char* name;
         std::deque<int> answers;
-        std::vector<std::string> captions;
+        TextIds messages;
     };
     const int retry = message_box::kRetry, cancel = message_box::kCancel;
     // A search finds a device under any folder, but there is no file to replace: no
@@ -69,11 +72,11 @@ TEST_F(CreateCommandOnDisk, DeviceNamesAndBadCharactersBringUpTheRetryBox) {
         form.texts[FormControl::Name] = c.name;
         form.answers = c.answers;
         Run();
-        EXPECT_EQ(Captions(), c.captions) << c.name;
+        EXPECT_EQ(Messages(), c.messages) << c.name;
         const std::string fullPath = folder / c.name + ".url";
         for (const ShownMessage& message : form.messages) {
-            if (message.caption == kCannotCreate) {
-                EXPECT_NE(message.text.find("\n\n" + fullPath), std::string::npos) << c.name;
+            if (message.textId == kCannotCreate) {
+                EXPECT_EQ(message.value, fullPath) << c.name;
             }
         }
     }
@@ -87,14 +90,14 @@ TEST_F(CreateCommandOnDisk, WildcardNameMatchingAFileAsksBeforeOpening) {
     form.texts[FormControl::Name] = "t?ro";
     form.answers = {message_box::kYes, message_box::kCancel};
     Run();
-    EXPECT_EQ(Captions(), (std::vector<std::string>{kOverwrite, kCannotCreate, kAborted}));
+    EXPECT_EQ(Messages(), (TextIds{kOverwrite, kCannotCreate, kAborted}));
 }
 
 TEST_F(CreateCommandOnDisk, FolderOfTheSameNameIsAskedAboutAndThenCannotBeOpened) {
     ASSERT_TRUE(CreateDirectoryA((folder / "taro.url").c_str(), nullptr));
     form.answers = {message_box::kYes, message_box::kCancel};
     Run();
-    EXPECT_EQ(Captions(), (std::vector<std::string>{kOverwrite, kCannotCreate, kAborted}));
+    EXPECT_EQ(Messages(), (TextIds{kOverwrite, kCannotCreate, kAborted}));
 }
 
 TEST_F(CreateCommandOnDisk, ExistingShortcutIsReplacedAfterYes) {
@@ -105,7 +108,7 @@ TEST_F(CreateCommandOnDisk, ExistingShortcutIsReplacedAfterYes) {
     form.texts[FormControl::Name] = "taro";
     form.answers = {message_box::kYes};
     Run();
-    EXPECT_EQ(Captions(), (std::vector<std::string>{kOverwrite, "完了"}));
+    EXPECT_EQ(Messages(), (TextIds{kOverwrite, kCreated}));
     EXPECT_EQ(ReadWholeFile(folder / "taro.url"),
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
 }

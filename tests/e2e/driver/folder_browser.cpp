@@ -6,17 +6,14 @@
 #include "driver/poll.h"
 #include "driver/unique_handle.h"
 #include "driver/window_lookup.h"
+#include "tests/shared/folder_browser_ids.h"
 
 namespace e2e {
 namespace {
 
-constexpr int kTreeId = 0x3741;
-constexpr int kTitleId = 0x3742;
-constexpr int kStatusId = 0x3743;
-
 HWND FindFolderBrowser(HWND owner) {
     for (HWND dialog : DialogsOwnedBy(owner)) {
-        if (ChildWithClass(dialog, kTreeId, "SysTreeView32")) {
+        if (ChildWithClass(dialog, kBrowserTreeId, "SysTreeView32")) {
             return dialog;
         }
     }
@@ -88,11 +85,11 @@ bool HighlightFolder(HWND browser, const std::string& path) {
 }
 
 std::string BrowserTitle(HWND browser) {
-    return WindowText(GetDlgItem(browser, kTitleId));
+    return WindowText(GetDlgItem(browser, kBrowserTitleId));
 }
 
 std::string BrowserStatusText(HWND browser) {
-    return WindowText(GetDlgItem(browser, kStatusId));
+    return WindowText(GetDlgItem(browser, kBrowserStatusId));
 }
 
 bool AcceptFolder(HWND browser) {

@@ -81,15 +81,15 @@ void RavletTest::FillIn(const std::string& address, const std::string& subject) 
     }
 }
 
-MessageBoxView RavletTest::CreateAndExpectBox() {
+void RavletTest::CreateAndExpectBox(MessageBoxView& box) {
     PostClick(Control(IDOK));
-    MessageBoxView box = WaitForMessageBox(dialog_);
-    EXPECT_TRUE(box.window) << "作成 brought up no message box";
-    return box;
+    box = WaitForMessageBox(dialog_);
+    ASSERT_TRUE(box.window) << "作成 brought up no message box";
 }
 
 void RavletTest::CreateSuccessfully(const std::string& address) {
-    MessageBoxView box = CreateAndExpectBox();
+    MessageBoxView box;
+    ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(box));
     ASSERT_EQ(box.text, address + " さんへのショートカットが作成されました");
     ASSERT_EQ(box.caption, "完了");
     AnswerMessageBox(box, IDOK);

@@ -41,8 +41,9 @@ protected:
     // The three fields of a shortcut; an empty text is skipped (left empty).
     void FillIn(const std::string& address, const std::string& subject);
 
-    // Clicks 作成 and waits for the message box that answers it.
-    MessageBoxView CreateAndExpectBox();
+    // Clicks 作成 and waits for the message box that answers it; fails the test if none
+    // shows.
+    void CreateAndExpectBox(MessageBoxView& box);
     // Runs Create, expects the completion box for address and dismisses it.
     void CreateSuccessfully(const std::string& address);
 
