@@ -49,6 +49,8 @@
 // the code page cannot spell
 #define IDS_SETTINGS_NOT_SAVED 360
 #define IDS_SETTINGS_UNAVAILABLE 361
+// At start, on a system whose code page is not Japanese
+#define IDS_NEEDS_JAPANESE_LOCALE 362
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.

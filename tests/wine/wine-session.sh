@@ -21,8 +21,9 @@ fi
 wine() { "$WINELOADER" "$@"; }
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# LC_ALL, not LANG alone, gives the ANSI code page 932.
-export LC_ALL=ja_JP.UTF-8
+# LC_ALL, not LANG alone, gives the ANSI code page 932. RAVLET_WINE_LOCALE picks another
+# (C.UTF-8 gives 1252) for the tests of a non-Japanese system.
+export LC_ALL=${RAVLET_WINE_LOCALE:-ja_JP.UTF-8}
 export LANG=ja_JP.UTF-8
 # The prefix's shell folders link into HOME: keep them inside the build folder.
 export HOME="$RAVLET_BUILD_DIR/winehome"
@@ -54,7 +55,9 @@ wine_session_prefix() {
     mkdir -p "$HOME"
     (
         flock 9
-        [ -f "$WINEPREFIX/.ravlet-ready-4" ] && exit 0
+        [ -f "$WINEPREFIX/.ravlet-ready-5" ] && exit 0
+        # The Japanese font names below are written right only under the Japanese locale.
+        export LC_ALL=ja_JP.UTF-8
         [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
         rm -rf "$WINEPREFIX"
         wine wineboot -u >/dev/null 2>&1
@@ -78,7 +81,13 @@ wine_session_prefix() {
         fi
         rm -f "$WINEPREFIX/dosdevices/z:"
         ln -sfn "$RAVLET_BUILD_DIR" "$WINEPREFIX/dosdevices/d:"
-        touch "$WINEPREFIX/.ravlet-ready-4"
+        # Drive N: stands for a network share: a folder of the build whose drive has the
+        # type of a mapped network drive (read when the prefix's services start).
+        mkdir -p "$RAVLET_BUILD_DIR/netshare"
+        ln -sfn "$RAVLET_BUILD_DIR/netshare" "$WINEPREFIX/dosdevices/n:"
+        wine reg add 'HKLM\Software\Wine\Drives' /v n: /d network /f >/dev/null 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.ravlet-ready-5"
     ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
 }
 
