@@ -1,10 +1,13 @@
 #include "app/mailto_dlg.h"
 
 #include "app/about_dlg.h"
-#include "destinations/program_directory.h"
+#include "destinations/settings_file_choice.h"
+#include "destinations/settings_section.h"
 #include "destinations/win32_private_profile_section.h"
+#include "destinations/win32_settings_file.h"
 #include "destinations/win32_shell_folders.h"
 #include "framework/message_boxes.h"
+#include "framework/module_path.h"
 #include "framework/paint_dc.h"
 #include "framework/resource_string.h"
 #include "framework/window_dpi.h"
@@ -18,7 +21,8 @@
 
 namespace {
 
-const char kSettingsSection[] = "COMBO_BOX";
+// Posted at start so that the box shows over the dialog, not before it.
+constexpr UINT kShowSettingsUnavailable = WM_APP + 0x3D1;
 
 }  // namespace
 
@@ -31,6 +35,8 @@ const MessageMapEntry<CMailtoDlg> CMailtoDlg::kMessageMap[] = {
     OnCommand(BN_CLICKED, IDC_NEW_FOLDER, &CMailtoDlg::OnAddDestination),
     OnCommand(BN_CLICKED, IDC_CHANGE_ICON, &CMailtoDlg::OnChangeIcon),
     OnMessage(WM_DESTROY, &CMailtoDlg::OnDestroy),
+    OnMessage(WM_ENDSESSION, &CMailtoDlg::OnEndSession),
+    OnMessage(kShowSettingsUnavailable, &CMailtoDlg::OnShowSettingsUnavailable),
     OnMessage(kDpiLayoutChanged, &CMailtoDlg::OnDpiLayoutChanged),
 };
 
@@ -54,18 +60,46 @@ BOOL CMailtoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     AddAboutItemToSystemMenu();
 
-    const std::string programDirectory = ProgramDirectory(GetCommandLineA());
-    iniPath = IniPath(programDirectory);
-    iconFilePath = IconFilePath(programDirectory);
+    LocateSettings();
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
 
-    PrivateProfileSection settings(iniPath, kSettingsSection);
+    // An empty path reads as no file at all.
+    PrivateProfileSection settings(iniPath, kSettingsSectionName);
     destinations.Fill(FindWellKnownFolders(GetSafeHwnd()), settings);
 
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
     return TRUE;  // the focus goes to the first tab stop, the address field
+}
+
+void CMailtoDlg::LocateSettings() {
+    // The folder of the running module, whatever the command line says.
+    const std::optional<std::string> programDirectory = ProgramDirectory();
+    if (!programDirectory) {
+        PostMessageA(GetSafeHwnd(), kShowSettingsUnavailable, 0, 0);
+        return;
+    }
+    iconFilePath = IconFilePath(*programDirectory);
+    const SettingsFiles files =
+        LocateSettingsFiles(programDirectory, PerUserSettingsFolder(GetSafeHwnd()));
+    iniPath = files.readPath;
+    iniSavePath = files.savePath;
+    settingsFolderToCreate = files.folderToCreate;
+}
+
+MessageResult CMailtoDlg::OnShowSettingsUnavailable(WPARAM, LPARAM) {
+    ShowAppMessageBox(GetSafeHwnd(), IDS_SETTINGS_UNAVAILABLE, MB_ICONWARNING | MB_OK);
+    return 0;
+}
+
+bool CMailtoDlg::SaveSettings() {
+    if (settingsSaved || iniSavePath.empty()) {
+        return true;
+    }
+    settingsSaved = true;
+    PrivateProfileSection settings(iniSavePath, kSettingsSectionName);
+    return CreateSettingsFolder(settingsFolderToCreate) && destinations.Save(settings);
 }
 
 void CMailtoDlg::LoadPreviewBitmaps(int dpi) {
@@ -126,9 +160,20 @@ MessageResult CMailtoDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 }
 
 MessageResult CMailtoDlg::OnDestroy(WPARAM, LPARAM) {
-    PrivateProfileSection settings(iniPath, kSettingsSection);
-    destinations.Save(settings);
+    if (!SaveSettings()) {
+        // The dialog is going: the box stands on its own.
+        ShowAppMessageBox(nullptr, IDS_SETTINGS_NOT_SAVED, MB_ICONWARNING | MB_OK, iniSavePath);
+    }
     return std::nullopt;
+}
+
+MessageResult CMailtoDlg::OnEndSession(WPARAM ending, LPARAM) {
+    // Windows ends the process after this without destroying the dialog. A box now
+    // would only hold up the shutdown, and nobody would answer it.
+    if (ending) {
+        SaveSettings();
+    }
+    return 0;
 }
 
 void CMailtoDlg::OnAddressChange() {
@@ -142,14 +187,16 @@ void CMailtoDlg::OnNameChange() {
 void CMailtoDlg::OnAddDestination() {
     std::string folder;
     const std::string title = LoadResourceString(IDS_BROWSE_TITLE);
-    switch (BrowseForFolder(GetSafeHwnd(), folder, title.c_str())) {
+    const FolderChoice choice = BrowseForFolder(GetSafeHwnd(), folder, title.c_str());
+    switch (choice) {
         case FolderChoice::Cancelled:
             break;
         case FolderChoice::NotRepresentable:
             ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
             break;
+        case FolderChoice::TooLong:
         case FolderChoice::Chosen:
-            if (!destinations.Add(folder)) {
+            if (choice == FolderChoice::TooLong || !destinations.Add(folder)) {
                 ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
             }
             break;

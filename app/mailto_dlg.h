@@ -42,6 +42,8 @@ private:
     MessageResult OnPaint(WPARAM, LPARAM);
     MessageResult OnQueryDragIcon(WPARAM, LPARAM);
     MessageResult OnDestroy(WPARAM, LPARAM);
+    MessageResult OnEndSession(WPARAM ending, LPARAM);
+    MessageResult OnShowSettingsUnavailable(WPARAM, LPARAM);
     MessageResult OnDpiLayoutChanged(WPARAM dpi, LPARAM);
     void OnAddressChange();
     void OnNameChange();
@@ -49,6 +51,10 @@ private:
     void OnChangeIcon();
 
     void AddAboutItemToSystemMenu();
+    void LocateSettings();
+    // Saves the destinations once, at the end of the session or at destruction,
+    // whichever comes first; false when the settings file could not be written.
+    bool SaveSettings();
     void LoadPreviewBitmaps(int dpi);
     void ShowIconPreview();
     CDialogControl& Control(FormControl control);
@@ -57,7 +63,12 @@ private:
     // controls are bound.
     ComboBoxDestinationView destinationView{destinationBox};
     DestinationList destinations{destinationView};
+    // Where this run reads and saves its settings (empty: nowhere).
     std::string iniPath;
+    std::string iniSavePath;
+    std::string settingsFolderToCreate;
+    bool settingsSaved = false;
+    // Empty when the program's folder cannot be spelt exactly: no icon lines then.
     std::string iconFilePath;
     int nameEditedByUser = 0;
     int iconIndex = 0;

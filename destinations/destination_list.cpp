@@ -1,17 +1,9 @@
 #include "destinations/destination_list.h"
 
+#include "destinations/settings_section.h"
 #include "shortcut/shortcut_path.h"
 
 namespace {
-
-constexpr int kSavedFolderKeys = DestinationList::kMaxCount;
-
-// "MENU_%03d" of index (0 to 19); built by hand, as a formatted print would bring the
-// whole of the runtime's printf into the program.
-std::string MenuKey(int index) {
-    const std::string digits = std::to_string(index);
-    return "MENU_" + std::string(digits.size() < 3 ? 3 - digits.size() : 0, '0') + digits;
-}
 
 // A user folder that can hold shortcuts and comes back whole from the settings file.
 bool CanKeep(const std::string& path) {
@@ -28,7 +20,6 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
     }
     paths_.fill(std::string());
     count_ = 0;
-    keysRead_ = 0;
 
     for (const WellKnownFolder& folder : wellKnown) {
         if (count_ == kMaxCount) {
@@ -39,28 +30,40 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
     }
     fixedCount_ = count_;
 
-    // The saved folders end at the first empty key; a gap hides everything after it.
-    // A value that was cut or cannot hold shortcuts is passed over, and the folders
-    // behind it still come.
-    for (int key = 0; key < kSavedFolderKeys && count_ < kMaxCount; ++key) {
-        std::optional<std::string> path = settings.ReadString(MenuKey(key));
-        if (path && path->empty()) {
-            break;
-        }
-        keysRead_ = key + 1;
-        if (!path || !CanKeep(*path)) {
-            continue;
-        }
-        view_.AddItem(*path);
-        paths_[count_++] = std::move(*path);
+    loaded_ = ReadSavedFolders(settings, kMaxCount - count_);
+    for (const std::string& path : loaded_) {
+        view_.AddItem(path);
+        paths_[count_++] = path;
     }
 
-    const int saved = settings.ReadInt("SELECT", 0);
-    view_.Select(saved < view_.ItemCount() ? saved : 0);
+    const int savedIndex = settings.ReadInt(kSelectionKey, 0);
+    const std::optional<std::string> savedPath = settings.ReadString(kSelectedPathKey);
+    view_.Select(SavedSelection(
+        savedIndex, savedPath ? SelectedPathFor(*savedPath, savedIndex) : std::nullopt));
     // A negative saved value selects nothing.
     if (view_.Selection() < 0) {
         view_.Select(0);
     }
+}
+
+int DestinationList::SavedSelection(int savedIndex,
+                                    const std::optional<std::string>& savedPath) const {
+    // Files of earlier versions have the index only.
+    if (!savedPath) {
+        return savedIndex < view_.ItemCount() ? savedIndex : 0;
+    }
+    // The index tells apart two entries of one folder; the path finds the folder when
+    // the well-known folders ahead of it have changed.
+    if (savedIndex >= 0 && savedIndex < count_ && paths_[savedIndex] == *savedPath) {
+        return savedIndex;
+    }
+    for (int slot = 0; slot < count_; ++slot) {
+        if (paths_[slot] == *savedPath) {
+            return slot;
+        }
+    }
+    // The folder is no longer offered.
+    return 0;
 }
 
 bool DestinationList::Add(const std::string& path) {
@@ -92,19 +95,14 @@ std::optional<std::string> DestinationList::SelectedFolder() {
     return paths_[selected];
 }
 
-void DestinationList::Save(ProfileSection& settings) {
-    int key = 0;
-    for (; key < kSavedFolderKeys; ++key) {
-        const int slot = fixedCount_ + key;
-        if (slot >= kMaxCount || paths_[slot].empty()) {
-            break;
-        }
-        settings.WriteString(MenuKey(key), paths_[slot]);
-    }
-    // Values passed over at the start moved the folders behind them up; the keys they
-    // leave behind would bring those folders back twice. An empty value ends the list.
-    if (key < keysRead_) {
-        settings.WriteString(MenuKey(key), "");
-    }
-    settings.WriteString("SELECT", std::to_string(view_.Selection()));
+bool DestinationList::Save(ProfileSection& settings) {
+    const std::vector<std::string> own(paths_.begin() + fixedCount_, paths_.begin() + count_);
+    const int room = kMaxCount - fixedCount_;
+    const std::vector<std::string> folders =
+        MergeSavedFolders(own, loaded_, ReadSavedFolders(settings, kSavedFolderKeys), room);
+    const int selection = view_.Selection();
+    const std::string selectedPath =
+        selection >= 0 && selection < count_ ? paths_[selection] : std::string();
+    return settings.ReplaceLines(
+        SettingsSectionLines(folders, selection, selectedPath, settings.ReadLines()));
 }

@@ -27,8 +27,10 @@ public:
     bool Add(const std::string& path);
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();
-    // Writes the user folders and the selection.
-    void Save(ProfileSection& settings);
+    // Writes the user folders and the selection as the whole settings section. The
+    // section is read again first: folders that another run saved meanwhile are kept
+    // behind this run's own. False when the file could not be written.
+    bool Save(ProfileSection& settings);
 
     int count() const { return count_; }
     int fixedCount() const { return fixedCount_; }
@@ -39,6 +41,9 @@ private:
     std::array<std::string, kMaxCount> paths_;
     int count_ = 0;
     int fixedCount_ = 0;
-    // Settings keys that Fill went through, unusable ones included.
-    int keysRead_ = 0;
+    // The user folders as Fill read them, to tell another run's additions at the save.
+    std::vector<std::string> loaded_;
+
+    // The item to select for a saved index and path.
+    int SavedSelection(int savedIndex, const std::optional<std::string>& savedPath) const;
 };

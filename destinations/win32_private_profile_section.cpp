@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -14,6 +15,9 @@ static_assert(ProfileSection::kMaxValueBytes == kValueBufferSize - 2,
 }  // namespace
 
 std::optional<std::string> PrivateProfileSection::ReadString(const std::string& key) {
+    if (iniPath_.empty()) {
+        return std::string();
+    }
     char value[kValueBufferSize] = {};
     const DWORD reported = GetPrivateProfileStringA(section_.c_str(), key.c_str(), "", value,
                                                     kValueBufferSize, iniPath_.c_str());
@@ -27,10 +31,51 @@ std::optional<std::string> PrivateProfileSection::ReadString(const std::string& 
 }
 
 int PrivateProfileSection::ReadInt(const std::string& key, int defaultValue) {
+    if (iniPath_.empty()) {
+        return defaultValue;
+    }
     return static_cast<int>(
         GetPrivateProfileIntA(section_.c_str(), key.c_str(), defaultValue, iniPath_.c_str()));
 }
 
-void PrivateProfileSection::WriteString(const std::string& key, const std::string& value) {
-    WritePrivateProfileStringA(section_.c_str(), key.c_str(), value.c_str(), iniPath_.c_str());
+std::vector<std::string> PrivateProfileSection::ReadLines() {
+    if (iniPath_.empty()) {
+        return {};
+    }
+    // The section comes as "key=value" lines, each ended by a NUL, the last by two; a
+    // buffer that was too small is reported as full (its size - 2), so it grows.
+    std::string buffer(4096, '\0');
+    for (;;) {
+        const DWORD length = GetPrivateProfileSectionA(
+            section_.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()), iniPath_.c_str());
+        if (length < buffer.size() - 2 || buffer.size() >= 1u << 24) {
+            buffer.resize(std::min<size_t>(length, buffer.size()));
+            break;
+        }
+        buffer.assign(buffer.size() * 2, '\0');
+    }
+    std::vector<std::string> lines;
+    for (size_t start = 0; start < buffer.size();) {
+        const size_t end = std::min(buffer.find('\0', start), buffer.size());
+        if (end > start) {
+            lines.push_back(buffer.substr(start, end - start));
+        }
+        start = end + 1;
+    }
+    return lines;
+}
+
+bool PrivateProfileSection::ReplaceLines(const std::vector<std::string>& lines) {
+    if (iniPath_.empty()) {
+        return false;
+    }
+    // One write for the whole section, so that an interrupted save cannot leave half a
+    // list: the lines, each ended by a NUL, and one NUL more.
+    std::string block;
+    for (const std::string& line : lines) {
+        block += line;
+        block += '\0';
+    }
+    block += '\0';
+    return WritePrivateProfileSectionA(section_.c_str(), block.c_str(), iniPath_.c_str()) != FALSE;
 }

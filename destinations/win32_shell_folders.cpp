@@ -1,5 +1,8 @@
 #include "destinations/win32_shell_folders.h"
 
+#include <shellapi.h>
+#include <shlwapi.h>
+
 #include <cwchar>
 #include <optional>
 
@@ -30,35 +33,73 @@ private:
     bool initialized_;
 };
 
-// The file-system path of a shell item, as the shell spells it: nullopt for an item
-// that is no file-system folder. The ANSI form of a path can need up to twice as many
-// bytes as the shell's path limit, so the path is taken in UTF-16.
-std::optional<std::wstring> WidePath(LPCITEMIDLIST item) {
-    // One unit more than the shell writes, so that the text always ends.
-    WCHAR buffer[MAX_PATH + 1] = {};
-    if (!item || !SHGetPathFromIDListW(item, buffer)) {
-        return std::nullopt;
+// True when the shell item is a file-system folder or file.
+bool IsFileSystemItem(LPCITEMIDLIST item) {
+    SHFILEINFOW info = {};
+    return SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item), 0, &info, sizeof info,
+                          SHGFI_PIDL | SHGFI_ATTRIBUTES) &&
+           (info.dwAttributes & SFGAO_FILESYSTEM);
+}
+
+// The item's parsing name, which for a file-system item is its full path at any length.
+std::wstring ParsingName(LPCITEMIDLIST item) {
+    ComReference<IShellFolder> desktop;
+    STRRET name = {};
+    if (FAILED(SHGetDesktopFolder(desktop.out())) ||
+        FAILED(desktop->GetDisplayNameOf(item, SHGDN_FORPARSING, &name))) {
+        return {};
     }
-    const size_t length = wcsnlen(buffer, MAX_PATH + 1);
-    // A path that fills the limit may have been cut.
-    if (length == 0 || length >= MAX_PATH) {
-        return std::nullopt;
+    LPWSTR text = nullptr;
+    if (FAILED(StrRetToStrW(&name, item, &text))) {
+        return {};
     }
-    return std::wstring(buffer, length);
+    std::wstring result(text);
+    CoTaskMemFree(text);
+    return result;
+}
+
+// True when path names the item itself, not an ancestor or another folder.
+bool LeadsBackTo(const WCHAR* path, LPCITEMIDLIST item) {
+    LPITEMIDLIST parsed = nullptr;
+    if (FAILED(SHParseDisplayName(path, nullptr, &parsed, 0, nullptr))) {
+        return false;
+    }
+    const bool same = ILIsEqual(parsed, item);
+    CoTaskMemFree(parsed);
+    return same;
 }
 
 // What a shell item's path is to this program.
 struct ItemPath {
     bool isFolder = false;            // the item has a file-system path
+    bool tooLong = false;             // ... of MAX_PATH (260) characters or more
     std::optional<std::string> ansi;  // that path, when the ANSI code page spells it exactly
 };
 
 ItemPath PathOfItem(LPCITEMIDLIST item) {
-    const std::optional<std::wstring> wide = WidePath(item);
-    if (!wide) {
+    if (!item) {
         return {};
     }
-    return {true, ExactAnsiText(*wide)};
+    // The ANSI form of a path can need up to twice as many bytes as the shell's path
+    // limit, so the path is taken in UTF-16; one unit more than the shell writes, so
+    // that the text always ends.
+    WCHAR buffer[MAX_PATH + 1] = {};
+    const bool found = SHGetPathFromIDListW(item, buffer);
+    const size_t length = found ? wcsnlen(buffer, MAX_PATH + 1) : 0;
+    // A longer path fails on Windows and comes back cut to MAX_PATH - 1 characters under
+    // Wine (its parsing name too): a path of that length is believed only when it leads
+    // back to the item. A folder too long for the shell is told apart from an item with
+    // no path at all.
+    const bool cut = length == MAX_PATH - 1 && !LeadsBackTo(buffer, item);
+    if (length == 0 || cut) {
+        const bool tooLong =
+            IsFileSystemItem(item) && (cut || ParsingName(item).size() >= MAX_PATH);
+        return {tooLong, tooLong, std::nullopt};
+    }
+    if (length < MAX_PATH) {
+        return {true, false, ExactAnsiText(std::wstring(buffer, length))};
+    }
+    return {};
 }
 
 // The folder's path, or empty when the shell cannot say (never a stale buffer).
@@ -127,10 +168,17 @@ FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* title
     if (!chosen) {
         return FolderChoice::Cancelled;
     }
+    return ChoiceOfItem(chosen.get(), outPath);
+}
+
+FolderChoice ChoiceOfItem(LPCITEMIDLIST item, std::string& outPath) {
     // A choice without a file-system path is no folder a shortcut can go into.
-    const ItemPath found = PathOfItem(chosen.get());
+    const ItemPath found = PathOfItem(item);
     if (!found.isFolder) {
         return FolderChoice::Cancelled;
+    }
+    if (found.tooLong) {
+        return FolderChoice::TooLong;
     }
     if (!found.ansi) {
         return FolderChoice::NotRepresentable;

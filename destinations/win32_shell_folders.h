@@ -15,11 +15,16 @@ enum class FolderChoice {
     Chosen,
     // The user chose a folder whose path the ANSI code page cannot spell exactly.
     NotRepresentable,
+    // The user chose a folder whose path has MAX_PATH (260) characters or more.
+    TooLong,
 };
 
 // 1 on success, 0 on failure; path is empty unless the folder's path was found and
 // spelt exactly in the ANSI code page.
 int GetSpecialFolderPath(HWND owner, int folderId, std::string& path);
+
+// How the folder browser takes the item it hands over: exposed for its tests.
+FolderChoice ChoiceOfItem(LPCITEMIDLIST item, std::string& outPath);
 
 // Runs the modal folder browser, open at the desktop with nothing selected. outPath
 // holds the chosen folder's path when the result is Chosen, and is left alone otherwise.

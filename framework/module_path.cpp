@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "framework/exact_ansi.h"
 #include "text/file_name.h"
 
 std::string ModuleFileName() {
@@ -18,6 +19,30 @@ std::string ModuleFileName() {
         }
         path.resize(path.size() * 2);  // truncated
     }
+}
+
+std::optional<std::string> ExactModuleFileName() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return std::nullopt;
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return ExactAnsiText(path);
+        }
+        path.resize(path.size() * 2);  // truncated
+    }
+}
+
+std::optional<std::string> ProgramDirectory() {
+    const std::optional<std::string> path = ExactModuleFileName();
+    if (!path) {
+        return std::nullopt;
+    }
+    return path->substr(0, mbtext::FileNameStart(*path));
 }
 
 std::string FileTitle(const std::string& path) {

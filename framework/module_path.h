@@ -1,10 +1,20 @@
 // Names derived from the path of the running executable.
 #pragma once
 
+#include <optional>
 #include <string>
 
 // Full path of the running executable.
 std::string ModuleFileName();
+
+// Full path of the running executable as the ANSI code page spells it exactly, or
+// nullopt when it cannot: a best-fit spelling names another file ("C:\a¥b" would
+// become "C:\a\b").
+std::optional<std::string> ExactModuleFileName();
+
+// The folder of the running executable, ending in "\", spelt exactly; nullopt as above.
+// It does not depend on how the program was started (bare name, relative path, "/").
+std::optional<std::string> ProgramDirectory();
 
 // "C:\dir\ravlet.exe" -> "ravlet": no directory, no extension.
 std::string FileTitle(const std::string& path);

@@ -4,10 +4,13 @@
 
 #include "framework/dialog.h"
 #include "framework/framework_ids.h"
+#include "framework/help_file_origin.h"
 #include "framework/help_key.h"
 #include "framework/html_help.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
+#include "framework/windows_help.h"
+#include "text/file_name.h"
 
 namespace {
 
@@ -42,17 +45,34 @@ int CWinApp::Run() {
 }
 
 void CWinApp::OnHelp(const CDialog& dialog) {
-    const std::string modulePath = ModuleFileName();
+    // A path spelt with best-fit stand-ins would open another folder's help file.
+    const std::optional<std::string> modulePath = ExactModuleFileName();
     const DWORD context = kDialogHelpContextBase + static_cast<DWORD>(dialog.TemplateId());
-    // The viewer belongs to the top dialog, so that it stays open when the picker or
-    // the About box that asked for it closes.
-    const HWND viewerOwner = GetAncestor(dialog.GetSafeHwnd(), GA_ROOTOWNER);
-    if (ShowHtmlHelpTopic(viewerOwner, HtmlHelpFilePath(modulePath), context)) {
+    const HWND asking = dialog.GetSafeHwnd();
+    if (!modulePath) {
+        ShowAppMessageBox(asking, IDS_HELP_FAILED, MB_ICONEXCLAMATION | MB_OK);
         return;
     }
-    const std::string helpFile = HelpFilePath(modulePath);
-    if (!WinHelpA(dialog.GetSafeHwnd(), helpFile.c_str(), HELP_CONTEXT, context)) {
-        ShowAppMessageBox(dialog.GetSafeHwnd(), IDS_HELP_FAILED, MB_ICONEXCLAMATION | MB_OK);
+    const std::string htmlHelpFile = HtmlHelpFilePath(*modulePath);
+    // The viewer would show its contents with every page blank: say why instead.
+    const HelpFileOrigin origin = OriginOfHelpFile(htmlHelpFile);
+    if (origin != HelpFileOrigin::Local) {
+        const std::string fileName = htmlHelpFile.substr(mbtext::FileNameStart(htmlHelpFile));
+        ShowAppMessageBox(asking,
+                          origin == HelpFileOrigin::Downloaded ? IDS_HELP_BLOCKED_DOWNLOADED
+                                                               : IDS_HELP_BLOCKED_NETWORK,
+                          MB_ICONEXCLAMATION | MB_OK, fileName);
+        return;
+    }
+    // The viewer belongs to the top dialog, so that it stays open when the picker or
+    // the About box that asked for it closes.
+    const HWND viewerOwner = GetAncestor(asking, GA_ROOTOWNER);
+    if (ShowHtmlHelpTopic(viewerOwner, htmlHelpFile, context)) {
+        return;
+    }
+    const std::string programFolder = modulePath->substr(0, mbtext::FileNameStart(*modulePath));
+    if (!ShowWindowsHelpTopic(asking, programFolder, HelpFilePath(*modulePath), context)) {
+        ShowAppMessageBox(asking, IDS_HELP_FAILED, MB_ICONEXCLAMATION | MB_OK);
     }
 }
 

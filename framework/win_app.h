@@ -27,7 +27,9 @@ public:
     const std::string& AppName() const { return appName_; }
 
     // The help command: the topic of the dialog's template in the HTML Help file named
-    // after the executable; without that file (or topic), Windows Help as before.
+    // after the executable; without that file (or topic), Windows Help as before. A help
+    // file that the viewer would show blank (downloaded, or on a network path) gets a
+    // box that says why and how to fix it.
     void OnHelp(const CDialog& dialog);
 
     // A handler of one of our dialogs raised error while the dialog window handled a

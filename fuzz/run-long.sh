@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The longer fuzzing run, with random seeds: every target for SECONDS (default 120,
-# twelve minutes in all). The corpus it grows stays in build/fuzz/corpus and seeds the
+# ten minutes in all). The corpus it grows stays in build/fuzz/corpus and seeds the
 # next long run; the test command runs the committed seeds only. To keep what a long
 # run found for good, merge it into the committed seeds (libFuzzer keeps only inputs
 # that add coverage):

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Compiles the user guide into ravlet.chm with chmcmd.
 
-    build_chm.py DOCS_DIR RESOURCE_H STAGE_DIR OUTPUT_CHM
+    build_chm.py DOCS_DIR RESOURCE_H STAGE_DIR OUTPUT_CHM [NAME=VALUE...]
 
 F1 asks for 0x20000 plus the number of the dialog's template. The project's [ALIAS]
 names the page of each dialog as IDH_NAME; the number comes from IDD_NAME in
@@ -9,7 +9,8 @@ RESOURCE_H, so that a renumbered template keeps its page.
 
 The guide is written in UTF-8; the help viewer of Japanese Windows reads the table
 of contents and the title in the code page of the help file's language (932), so the
-pages are staged as Shift-JIS with their charset declaration changed to match.
+pages are staged as Shift-JIS with their charset declaration changed to match. Each
+@NAME@ in a page is replaced by its VALUE (the version, say) on the way.
 
 Two things of chmcmd are worked around here:
 - it stores each [ALIAS] topic in the string table with the project's absolute folder
@@ -88,7 +89,7 @@ def option(sections, key):
     return None
 
 
-def stage_file(docs, stage, relative):
+def stage_file(docs, stage, relative, values):
     source = os.path.join(docs, relative)
     target = os.path.join(stage, relative)
     os.makedirs(os.path.dirname(target), exist_ok=True)
@@ -98,6 +99,11 @@ def stage_file(docs, stage, relative):
     with open(source, encoding="utf-8") as f:
         text = f.read()
     text = re.sub(r"charset=utf-8", "charset=Shift_JIS", text, flags=re.IGNORECASE)
+    for name, value in values.items():
+        text = text.replace(f"@{name}@", value)
+    left = re.search(r"@[A-Z_]+@", text)
+    if left:
+        sys.exit(f"build_chm: {relative}: no value for {left.group(0)}")
     try:
         data = text.encode("cp932")
     except UnicodeEncodeError as error:
@@ -193,9 +199,10 @@ def set_timestamps(chm, epoch):
 
 
 def main():
-    if len(sys.argv) != 5:
+    if len(sys.argv) < 5:
         sys.exit(__doc__)
-    docs, header, stage, output = sys.argv[1:]
+    docs, header, stage, output = sys.argv[1:5]
+    values = dict(pair.partition("=")[::2] for pair in sys.argv[5:])
     epoch = source_date_epoch(docs)
     project_name = "ravlet.hhp"
     sections = read_project(os.path.join(docs, project_name))
@@ -209,7 +216,7 @@ def main():
         if option(sections, extra):
             files.append(option(sections, extra))
     for relative in files:
-        stage_file(docs, stage, relative)
+        stage_file(docs, stage, relative, values)
     write_project(sections, os.path.join(stage, project_name))
 
     # First pass places the strings; the second carries the map that points at them.

@@ -45,6 +45,13 @@
 // The application's report of a file error; %1 is the path
 #define IDS_FILE_ERROR_DISK_FULL 350
 
+// The settings file: a save that failed (%1 is the path tried), and a program folder
+// the code page cannot spell
+#define IDS_SETTINGS_NOT_SAVED 360
+#define IDS_SETTINGS_UNAVAILABLE 361
+// At start, on a system whose code page is not Japanese
+#define IDS_NEEDS_JAPANESE_LOCALE 362
+
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.
 #define IDR_MAINFRAME 128

@@ -15,8 +15,9 @@ void WriteMailtoShortcut(TextStream& stream, const std::string& address, const s
         stream.WriteString(subjectText);
     }
     stream.WriteString("\n");
-    // Index 0 is the mail program's own icon: no icon lines at all.
-    if (iconIndex != 0) {
+    // Index 0 is the mail program's own icon: no icon lines at all. Nor without an icon
+    // file: a bare "ravlet.exe" would be looked for beside each shortcut.
+    if (iconIndex != 0 && !iconFilePath.empty()) {
         stream.WriteString("IconFile=" + iconFilePath);
         stream.WriteString("\n");
         stream.WriteString("IconIndex=" + std::to_string(iconIndex) + "\n");

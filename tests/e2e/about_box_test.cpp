@@ -5,6 +5,7 @@
 #include "driver/ravlet_test.h"
 #include "driver/screenshot.h"
 #include "driver/window_lookup.h"
+#include "ravlet_version.h"
 
 namespace e2e {
 namespace {
@@ -48,7 +49,7 @@ TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
     SaveScreenshot(about, "about-box");
     bool versionShown = false;
     for (HWND child = GetWindow(about, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        versionShown |= WindowText(child) == "ravlet Version 1.0";
+        versionShown |= WindowText(child) == "ravlet Version " RAVLET_VERSION_SHORT_TEXT;
     }
     EXPECT_TRUE(versionShown);
     EXPECT_FALSE(IsWindowEnabled(Dialog())) << "the About box is modal";

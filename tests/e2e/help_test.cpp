@@ -1,6 +1,6 @@
 // F1 opens the page of the dialog in ravlet.chm beside the program; without that file
-// it goes the old way, to Windows Help. (Wine's Windows Help always starts, so the box
-// that says it could not is not reached here.)
+// it goes the old way, to Windows Help. A help file marked as downloaded is explained
+// instead of shown blank, and a winhlp32.exe beside the program is never started.
 #include "driver/button.h"
 #include "driver/icon_picker.h"
 #include "driver/keyboard.h"
@@ -12,6 +12,7 @@
 #include "driver/window_lookup.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace e2e {
@@ -19,6 +20,7 @@ namespace {
 
 const char kViewerClass[] = "HH Parent";
 const char kHelpTitle[] = "ravlet ヘルプ";
+const char kHelpFailed[] = "ﾍﾙﾌﾟの起動に失敗しました。";
 
 // The visible HTML Help viewer of a process, or null.
 HWND ViewerOf(DWORD processId) {
@@ -31,6 +33,21 @@ protected:
         const std::string chm = folder_ + "\\ravlet.chm";
         ASSERT_TRUE(CopyFileA("D:\\ravlet.chm", chm.c_str(), FALSE))
             << "no ravlet.chm in the build folder to copy to " << chm;
+    }
+
+    // Marks the help file as Explorer marks what a browser downloaded (under Wine the
+    // stream is a file of that name beside it).
+    void MarkHelpFileWithZone(int zoneId) {
+        const std::string stream = folder_ + "\\ravlet.chm:Zone.Identifier";
+        const std::string text = "[ZoneTransfer]\r\nZoneId=" + std::to_string(zoneId) +
+                                 "\r\nReferrerUrl=https://example.jp/\r\n";
+        HANDLE file = CreateFileA(stream.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE) << "cannot write " << stream;
+        DWORD written = 0;
+        EXPECT_TRUE(
+            WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr));
+        CloseHandle(file);
     }
 
     // Brings window to the front and presses F1 there.
@@ -90,6 +107,65 @@ TEST_F(Help, TheViewerOutlivesThePickerThatAskedForIt) {
     ASSERT_TRUE(PickIcon(picker, 2));
     EXPECT_TRUE(IsWindow(viewer));
     EXPECT_TRUE(program_->Running());
+}
+
+TEST_F(Help, F1WithAHelpFileFromTheInternetExplainsTheBlockInsteadOfOpeningIt) {
+    InstallHelpFile();
+    MarkHelpFileWithZone(3);
+    PressF1In(Dialog());
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    ASSERT_TRUE(box.window) << "F1 on a blocked help file showed no box";
+    SaveScreenshot(box.window, "help-blocked");
+    EXPECT_EQ(box.caption, "ravlet");
+    for (const char* part : {"ravlet.chm", "許可する", "ブロックの解除"}) {
+        EXPECT_NE(box.text.find(part), std::string::npos) << part << " missing in: " << box.text;
+    }
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+    AnswerMessageBox(box, IDOK);
+    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+    EXPECT_TRUE(program_->Running());
+}
+
+TEST_F(Help, F1WithTheProgramOnANetworkDriveExplainsInsteadOfOpeningIt) {
+    const std::string share = NetworkDrive() + "ravlet";
+    CreateDirectoryA(share.c_str(), nullptr);
+    ASSERT_EQ(GetDriveTypeA(NetworkDrive().c_str()), static_cast<UINT>(DRIVE_REMOTE))
+        << "the Wine session has no network drive " << NetworkDrive();
+    program_.reset();
+    exe_ = share + "\\ravlet.exe";
+    ASSERT_TRUE(CopyFileA(BuiltRavletExe().c_str(), exe_.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA("D:\\ravlet.chm", (share + "\\ravlet.chm").c_str(), FALSE));
+    StartRavlet();
+    PressF1In(Dialog());
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    ASSERT_TRUE(box.window) << "F1 on a network drive showed no box";
+    SaveScreenshot(box.window, "help-on-network");
+    EXPECT_EQ(box.caption, "ravlet");
+    for (const char* part : {"ravlet.chm", "ネットワーク", "コピー"}) {
+        EXPECT_NE(box.text.find(part), std::string::npos) << part << " missing in: " << box.text;
+    }
+    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+    AnswerMessageBox(box, IDOK);
+}
+
+TEST_F(Help, F1WithAHelpFileFromTheLocalIntranetOpensIt) {
+    InstallHelpFile();
+    MarkHelpFileWithZone(2);
+    ExpectViewerOnF1(Dialog(), "help-viewer-intranet");
+}
+
+TEST_F(Help, AWindowsHelpViewerBesideTheProgramIsNeverStarted) {
+    // The recorder writes received-url.txt beside itself whenever it runs.
+    const std::string planted = folder_ + "\\winhlp32.exe";
+    ASSERT_TRUE(CopyFileA((DriverFolder() + "\\rec.exe").c_str(), planted.c_str(), FALSE));
+    PressF1In(Dialog());
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    ASSERT_TRUE(box.window) << "F1 without a help file showed no box";
+    EXPECT_EQ(box.caption, "ravlet");
+    EXPECT_EQ(box.text, kHelpFailed);
+    EXPECT_FALSE(PathExists(folder_ + "\\received-url.txt")) << "the planted viewer ran";
+    AnswerMessageBox(box, IDOK);
 }
 
 struct OthersSearch {

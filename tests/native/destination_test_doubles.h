@@ -75,9 +75,24 @@ public:
         const auto found = values.find(key);
         return found == values.end() ? defaultValue : std::atoi(found->second.c_str());
     }
-    void WriteString(const std::string& key, const std::string& value) override {
-        log.push_back("write " + key + "=" + value);
-        values[key] = value;
+    std::vector<std::string> ReadLines() override {
+        log.push_back("read section");
+        std::vector<std::string> lines;
+        for (const auto& [key, value] : values) {
+            lines.push_back(key + "=" + value);
+        }
+        return lines;
+    }
+    // Each line is logged as "write key=value".
+    bool ReplaceLines(const std::vector<std::string>& lines) override {
+        values.clear();
+        for (const std::string& line : lines) {
+            log.push_back("write " + line);
+            const size_t equals = line.find('=');
+            values[line.substr(0, equals)] =
+                equals == std::string::npos ? std::string() : line.substr(equals + 1);
+        }
+        return true;
     }
 
     std::map<std::string, std::string> values;

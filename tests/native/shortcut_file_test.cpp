@@ -58,6 +58,12 @@ TEST(MailtoShortcut, FileBodies) {
     }
 }
 
+TEST(MailtoShortcut, WithoutAnIconFileThereAreNoIconLines) {
+    RecordingStream stream;
+    WriteMailtoShortcut(stream, "a@b.c", "", 3, "");
+    EXPECT_EQ(stream.Text(), "[InternetShortcut]\nURL=mailto:a@b.c\n");
+}
+
 TEST(MailtoShortcut, JapaneseSubjectIsWrittenAsShiftJisBytes) {
     RecordingStream stream;
     WriteMailtoShortcut(stream, "a@b.c", "表", 0, kIconFile);

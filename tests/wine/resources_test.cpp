@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "iconpick/icon_choices.h"
+#include "ravlet_version.h"
 #include "res/resource.h"
 #include "tests/wine/built_program.h"
 
@@ -487,7 +488,8 @@ TEST_F(DialogTemplates, AboutBoxShowsTheAppIconNameAndNoticeAndIsHiddenUntilCent
     const std::wstring notice = dialog.items[2].text.name;
     ExpectItems(dialog, {
                             {-1, L"STATIC", nullptr, 11, 17, 20, 20, 0x50000003, IDR_MAINFRAME},
-                            {-1, L"STATIC", L"ravlet Version 1.0", 40, 10, 119, 8, 0x50020080},
+                            {-1, L"STATIC", L"ravlet Version " RAVLET_VERSION_SHORT_TEXT, 40, 10,
+                             119, 8, 0x50020080},
                             {-1, L"STATIC", notice.c_str(), 40, 25, 164, 8, 0x50020000},
                             {IDOK, L"BUTTON", L"OK", 178, 7, 50, 14, 0x50030001},
                         });
@@ -537,6 +539,7 @@ TEST_F(ProgramResources, ManifestAsksForCommonControls6PerMonitorDpiAndTheCaller
         "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
         "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
         "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+        "name=\"ravlet\" version=\"" RAVLET_VERSION_TEXT "\"",
     };
     for (const char* part : expected) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
@@ -570,7 +573,9 @@ TEST_F(ProgramResources, EveryTextTheProgramNamesIsInItsStringTable) {
     const std::pair<UINT, UINT> blocks[] = {{IDS_CAPTION_CHECK, IDS_CAPTION_DONE},
                                             {IDS_NO_ADDRESS, IDS_SHORTCUT_CREATED},
                                             {IDS_BROWSE_TITLE, IDS_LABEL_FAVORITES},
-                                            {IDS_FILE_ERROR_DISK_FULL, IDS_FILE_ERROR_DISK_FULL}};
+                                            {IDS_FILE_ERROR_DISK_FULL, IDS_FILE_ERROR_DISK_FULL},
+                                            {IDS_SETTINGS_NOT_SAVED, IDS_NEEDS_JAPANESE_LOCALE},
+                                            {IDS_HELP_FAILED, IDS_HELP_BLOCKED_NETWORK}};
     for (const auto& [first, last] : blocks) {
         for (UINT id = first; id <= last; ++id) {
             const wchar_t* text = nullptr;
@@ -579,7 +584,8 @@ TEST_F(ProgramResources, EveryTextTheProgramNamesIsInItsStringTable) {
     }
 }
 
-TEST_F(ProgramResources, VersionRecordNamesRavlet1_0_0_1628InJapanese) {
+TEST_F(ProgramResources, VersionRecordNamesRavletAndTheBuildsVersionInJapanese) {
+    constexpr DWORD kVersion[] = {RAVLET_VERSION_COMMAS};
     DWORD ignored = 0;
     const DWORD size = GetFileVersionInfoSizeA(programPath_->c_str(), &ignored);
     ASSERT_GT(size, 0u);
@@ -589,10 +595,10 @@ TEST_F(ProgramResources, VersionRecordNamesRavlet1_0_0_1628InJapanese) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(record.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 1628u);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 1628u);
+    EXPECT_EQ(fixed->dwFileVersionMS, kVersion[0] << 16 | kVersion[1]);
+    EXPECT_EQ(fixed->dwFileVersionLS, kVersion[2] << 16 | kVersion[3]);
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(fixed->dwProductVersionLS, fixed->dwFileVersionLS);
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 
     WORD* translation = nullptr;
@@ -607,9 +613,12 @@ TEST_F(ProgramResources, VersionRecordNamesRavlet1_0_0_1628InJapanese) {
         const char* value;
     };
     const Case cases[] = {
-        {"FileDescription", "ravlet"}, {"InternalName", "ravlet"},
-        {"ProductName", "ravlet"},     {"OriginalFilename", "ravlet.EXE"},
-        {"FileVersion", "1.0.0.1628"}, {"ProductVersion", "1.0.0.1628"},
+        {"FileDescription", "ravlet"},
+        {"InternalName", "ravlet"},
+        {"ProductName", "ravlet"},
+        {"OriginalFilename", "ravlet.EXE"},
+        {"FileVersion", RAVLET_VERSION_TEXT},
+        {"ProductVersion", RAVLET_VERSION_TEXT},
     };
     for (const Case& c : cases) {
         const std::string key = std::string("\\StringFileInfo\\041103a4\\") + c.key;

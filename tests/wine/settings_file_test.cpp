@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -29,7 +28,7 @@ public:
     }
     DestinationList& list() { return list_; }
     ComboBoxDestinationView& view() { return view_; }
-    void Save() { list_.Save(settings_); }
+    bool Save() { return list_.Save(settings_); }
     std::string ItemText(int index) const { return combo_.ItemText(index); }
 
 private:
@@ -89,30 +88,27 @@ TEST_F(SettingsFileTest, AnEmptyFirstKeyHidesTheFoldersBehindIt) {
     EXPECT_EQ(run.list().count(), 3);
 }
 
-TEST_F(SettingsFileTest, AKeyLeftBehindByAFullListComesBackWithFewerWellKnownFolders) {
-    // An earlier run with 3 well-known folders saved 17 user folders.
-    for (int i = 0; i < 17; ++i) {
-        Store(MenuKey(i), "D:\\old" + std::to_string(i));
-    }
+TEST_F(SettingsFileTest, ASaveReplacesTheSectionAndKeepsEverythingElseInTheFile) {
+    ASSERT_TRUE(WriteFileBytes(ini,
+                               "[EARLIER]\r\nA=1\r\n"
+                               "[COMBO_BOX]\r\nMENU_000=D:\\old0\r\nFOO=bar\r\n"
+                               "MENU_001=D:\\old1\r\nMENU_017=D:\\stale\r\nSELECT=4\r\n"
+                               "[LATER]\r\nB=2\r\n"));
     {
         ProgramRun run(ini, 4);
-        ASSERT_EQ(run.list().count(), 20);
         run.list().Add("D:\\new");
-        run.Save();
+        ASSERT_TRUE(run.Save());
     }
     FlushProfileCache();
-    EXPECT_EQ(Stored("MENU_000"), "D:\\new");
-    EXPECT_EQ(Stored("MENU_015"), "D:\\old14");
-    EXPECT_EQ(Stored("MENU_016"), "D:\\old16");
-    EXPECT_EQ(Stored("SELECT"), "4");
+    EXPECT_EQ(ReadWholeFile(ini),
+              "[EARLIER]\r\nA=1\r\n"
+              "[COMBO_BOX]\r\nMENU_000=D:\\new\r\nMENU_001=D:\\old0\r\nMENU_002=D:\\old1\r\n"
+              "SELECT=4\r\nSELECT_PATH=4|D:\\new\r\nFOO=bar\r\n"
+              "[LATER]\r\nB=2\r\n");
 
     ProgramRun later(ini, 3);
-    EXPECT_EQ(later.list().count(), 20);
-    EXPECT_EQ(later.list().path(3), "D:\\new");
-    EXPECT_EQ(later.list().path(18), "D:\\old14");
-    EXPECT_EQ(later.list().path(19), "D:\\old16");
-    EXPECT_EQ(later.ItemText(19), "D:\\old16");
-    EXPECT_EQ(later.view().Selection(), 4);
+    EXPECT_EQ(later.list().count(), 6);
+    EXPECT_EQ(later.view().Selection(), 3);
 }
 
 TEST_F(SettingsFileTest, AJapanesePathSurvivesSaveAndLoadByteForByte) {
@@ -187,69 +183,45 @@ TEST(PrivateProfileSection, GivesOnlyValuesItCanReadBackWhole) {
         {japanese.substr(0, 512), false}, {japanese, false},
     };
     for (const Case& c : cases) {
-        section.WriteString("MENU_000", c.stored);
+        WritePrivateProfileStringA("COMBO_BOX", "MENU_000", c.stored.c_str(), ini.c_str());
         const std::optional<std::string> read = section.ReadString("MENU_000");
         EXPECT_EQ(read, c.whole ? std::optional<std::string>(c.stored) : std::nullopt)
             << c.stored.size();
     }
 }
 
-TEST_F(SettingsFileTest, ASettingsFileInAMissingFolderLosesTheChangesSilently) {
+TEST_F(SettingsFileTest, ASettingsFileInAMissingFolderIsNotSavedAndTheSaveSaysSo) {
     const std::string missing = folder / "missing\\ravlet.ini";
     {
         ProgramRun run(missing, 3);
         run.list().Add("D:\\new");
-        run.Save();
+        EXPECT_FALSE(run.Save());
     }
-    ProgramRun later(missing, 3);
-    EXPECT_EQ(later.list().count(), 3);
     EXPECT_EQ(GetFileAttributesA((folder / "missing").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-// Runs a program that adds a folder and saves while the settings file cannot be
-// written, then checks that the file and the next run are as before.
-void ExpectChangesLostSilently(const std::string& ini, const std::function<void()>& blockWrites,
-                               const std::function<void()>& unblockWrites) {
-    {
-        ProgramRun run(ini, 3);
-        ASSERT_EQ(run.list().path(3), "D:\\kept");
-        run.list().Add("D:\\new");
-        blockWrites();
-        run.Save();
-        unblockWrites();
-    }
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, ini.c_str());
+TEST_F(SettingsFileTest, ASettingsFileHeldOpenByAnotherProgramIsNotSavedAndTheSaveSaysSo) {
+    ASSERT_TRUE(WriteFileBytes(ini, kKeptSettings));
+    ProgramRun run(ini, 3);
+    run.list().Add("D:\\new");
+    const HANDLE held = CreateFileA(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(run.Save());
+    CloseHandle(held);
     EXPECT_EQ(ReadWholeFile(ini), kKeptSettings);
-    ProgramRun later(ini, 3);
-    EXPECT_EQ(later.list().count(), 4);
-    EXPECT_EQ(later.list().path(3), "D:\\kept");
-    EXPECT_EQ(later.view().Selection(), 3);
 }
 
-TEST_F(SettingsFileTest, ASettingsFileHeldOpenByAnotherProgramLosesTheChangesSilently) {
-    ASSERT_TRUE(WriteFileBytes(ini, kKeptSettings));
-    HANDLE held = INVALID_HANDLE_VALUE;
-    ExpectChangesLostSilently(
-        ini,
-        [&] {
-            held = CreateFileA(ini.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
-            ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        },
-        [&] { CloseHandle(held); });
-}
-
-TEST_F(SettingsFileTest, AReadOnlySettingsFileLosesTheChangesSilently) {
-    ASSERT_TRUE(WriteFileBytes(ini, kKeptSettings));
-    ASSERT_TRUE(SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_READONLY));
-    const HANDLE probe = CreateFileA(ini.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (probe != INVALID_HANDLE_VALUE) {
-        CloseHandle(probe);
-        GTEST_SKIP() << "read-only files are writable here (Wine run by root)";
-    }
-    ExpectChangesLostSilently(
-        ini, [] {}, [] {});
+TEST(PrivateProfileSection, AnEmptyPathIsNoFileNotOneInTheWindowsFolder) {
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string winIni = std::string(windows) + "\\win.ini";
+    WritePrivateProfileStringA(kSettingsSection, "SELECT", "7", winIni.c_str());
+    PrivateProfileSection none("", kSettingsSection);
+    EXPECT_EQ(none.ReadInt("SELECT", 0), 0);
+    EXPECT_EQ(none.ReadLines(), std::vector<std::string>{});
+    EXPECT_FALSE(none.ReplaceLines({"SELECT=1"}));
+    WritePrivateProfileStringA(kSettingsSection, nullptr, nullptr, winIni.c_str());
 }
 
 TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKey) {
@@ -258,9 +230,9 @@ TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKe
     PrivateProfileSection section(ini, kSettingsSection);
     EXPECT_EQ(section.ReadInt("SELECT", 0), 0);
     EXPECT_EQ(section.ReadString("SELECT"), "");
-    section.WriteString("SELECT", "-1");
+    section.ReplaceLines({"SELECT=-1"});
     EXPECT_EQ(section.ReadInt("SELECT", 0), -1);
-    section.WriteString("SELECT", "12");
+    section.ReplaceLines({"SELECT=12"});
     EXPECT_EQ(section.ReadInt("SELECT", 0), 12);
     EXPECT_EQ(section.ReadString("SELECT"), "12");
 }

@@ -603,4 +603,66 @@ TEST(BrowseForFolder, AFolderTheCodePageCannotSpellIsNotChosen) {
     }
 }
 
+// The item id list of a folder whose path the shell will not parse whole (260
+// characters or more), as the browser builds one: the parent's list, then that of its
+// only child.
+LPITEMIDLIST LongItemIdListOf(const std::wstring& parent) {
+    ComReference<IShellFolder> desktop;
+    ComReference<IShellFolder> folder;
+    ShellAllocator allocator;
+    const ItemIdList parentList(ItemIdListOf(parent), allocator.get());
+    if (!parentList || FAILED(SHGetDesktopFolder(desktop.out())) ||
+        FAILED(desktop->BindToObject(parentList.get(), nullptr, IID_IShellFolder,
+                                     reinterpret_cast<void**>(folder.out())))) {
+        return nullptr;
+    }
+    // Listing the parent, as the browser's tree does, gives the child without parsing
+    // its path.
+    ComReference<IEnumIDList> children;
+    LPITEMIDLIST child = nullptr;
+    if (folder->EnumObjects(nullptr, SHCONTF_FOLDERS, children.out()) != S_OK ||
+        children->Next(1, &child, nullptr) != S_OK) {
+        return nullptr;
+    }
+    const ItemIdList childList(child, allocator.get());
+    return ILCombine(parentList.get(), childList.get());
+}
+
+// The shell's path functions stop at MAX_PATH (260) characters with the terminator: a
+// folder with a path of 259 characters can be a destination; a longer one is told
+// apart from an item without a path, so that the user hears why it was not taken.
+TEST(ChoiceOfItem, AFolderOf260CharactersOrMoreIsTooLong) {
+    struct Case {
+        size_t length;
+        FolderChoice choice;
+    };
+    for (const Case& c : {Case{259, FolderChoice::Chosen}, Case{260, FolderChoice::TooLong},
+                          Case{300, FolderChoice::TooLong}}) {
+        ScratchFolder scratch;
+        const size_t base = Wide(scratch.path()).size();
+        ASSERT_LT(base + 10, c.length);
+        // Components of at most 100 characters, each behind a backslash.
+        std::wstring below;
+        size_t total = base;
+        while (total < c.length) {
+            const size_t part = std::min<size_t>(100, c.length - total - 1);
+            const wchar_t letter = static_cast<wchar_t>(L'a' + below.size() % 26);
+            below += (below.empty() ? L"" : L"\\") + std::wstring(part, letter);
+            total += part + 1;
+        }
+        const WideFolders folders(scratch, below);
+        ASSERT_EQ(folders.path().size(), c.length);
+        ShellAllocator allocator;
+        const size_t last = folders.path().find_last_of(L'\\');
+        const ItemIdList item(LongItemIdListOf(folders.path().substr(0, last)), allocator.get());
+        ASSERT_TRUE(item) << c.length;
+
+        std::string path;
+        EXPECT_EQ(ChoiceOfItem(item.get(), path), c.choice) << c.length;
+        if (c.choice == FolderChoice::Chosen) {
+            EXPECT_EQ(path, *ExactAnsiText(folders.path()));
+        }
+    }
+}
+
 }  // namespace

@@ -21,8 +21,9 @@ fi
 wine() { "$WINELOADER" "$@"; }
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-# LC_ALL, not LANG alone, gives the ANSI code page 932.
-export LC_ALL=ja_JP.UTF-8
+# LC_ALL, not LANG alone, gives the ANSI code page 932. RAVLET_WINE_LOCALE picks another
+# (C.UTF-8 gives 1252) for the tests of a non-Japanese system.
+export LC_ALL=${RAVLET_WINE_LOCALE:-ja_JP.UTF-8}
 export LANG=ja_JP.UTF-8
 # The prefix's shell folders link into HOME: keep them inside the build folder.
 export HOME="$RAVLET_BUILD_DIR/winehome"
@@ -54,7 +55,9 @@ wine_session_prefix() {
     mkdir -p "$HOME"
     (
         flock 9
-        [ -f "$WINEPREFIX/.ravlet-ready-4" ] && exit 0
+        [ -f "$WINEPREFIX/.ravlet-ready-5" ] && exit 0
+        # The Japanese font names below are written right only under the Japanese locale.
+        export LC_ALL=ja_JP.UTF-8
         [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
         rm -rf "$WINEPREFIX"
         wine wineboot -u >/dev/null 2>&1
@@ -78,7 +81,13 @@ wine_session_prefix() {
         fi
         rm -f "$WINEPREFIX/dosdevices/z:"
         ln -sfn "$RAVLET_BUILD_DIR" "$WINEPREFIX/dosdevices/d:"
-        touch "$WINEPREFIX/.ravlet-ready-4"
+        # Drive N: stands for a network share: a folder of the build whose drive has the
+        # type of a mapped network drive (read when the prefix's services start).
+        mkdir -p "$RAVLET_BUILD_DIR/netshare"
+        ln -sfn "$RAVLET_BUILD_DIR/netshare" "$WINEPREFIX/dosdevices/n:"
+        wine reg add 'HKLM\Software\Wine\Drives' /v n: /d network /f >/dev/null 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.ravlet-ready-5"
     ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
 }
 
@@ -102,10 +111,38 @@ wine_session_fullvol() {
     return 0
 }
 
+# A read-only volume at D:\readonly for tests of a program folder the user cannot
+# write: even root cannot write a read-only mount. It holds a copy of the program alone
+# (bare), one with a settings file an administrator put beside it (with-ini), and an
+# empty folder (empty). Refilled at every start, so it holds the current build.
+wine_session_readonly() {
+    local dir="$RAVLET_BUILD_DIR/readonly"
+    [ "$(id -u)" = 0 ] || return 0
+    if mountpoint -q "$dir"; then
+        mount -o remount,rw "$dir" || return 0
+    else
+        mkdir -p "$dir"
+        if ! mount -t tmpfs -o size=8m tmpfs "$dir"; then
+            echo "wine-session: no read-only volume at $dir; its tests will skip" >&2
+            return 0
+        fi
+    fi
+    rm -rf "${dir:?}"/*
+    mkdir -p "$dir/bare" "$dir/with-ini" "$dir/empty"
+    if [ -f "$RAVLET_BUILD_DIR/ravlet.exe" ]; then
+        cp "$RAVLET_BUILD_DIR/ravlet.exe" "$dir/bare/"
+        cp "$RAVLET_BUILD_DIR/ravlet.exe" "$dir/with-ini/"
+    fi
+    printf '[COMBO_BOX]\r\nMENU_000=C:\\shared\r\nSELECT=3\r\n' >"$dir/with-ini/ravlet.ini"
+    mount -o remount,ro "$dir"
+    return 0
+}
+
 wine_session_start() {
     wine_session_display || return 1
     wine_session_prefix || return 1
     wine_session_fullvol
+    wine_session_readonly
     wineserver -p >/dev/null 2>&1 || true
     # Start the prefix's services now, detached from the caller's output.
     wine wineboot >/dev/null 2>&1 </dev/null || true
@@ -115,6 +152,9 @@ wine_session_stop() {
     wineserver -k >/dev/null 2>&1 || true
     if mountpoint -q "$RAVLET_BUILD_DIR/fullvol"; then
         umount "$RAVLET_BUILD_DIR/fullvol" 2>/dev/null || umount -l "$RAVLET_BUILD_DIR/fullvol" || true
+    fi
+    if mountpoint -q "$RAVLET_BUILD_DIR/readonly"; then
+        umount "$RAVLET_BUILD_DIR/readonly" 2>/dev/null || umount -l "$RAVLET_BUILD_DIR/readonly" || true
     fi
     if [ -n "${RAVLET_XVFB_PID:-}" ]; then
         kill "$RAVLET_XVFB_PID" 2>/dev/null || true

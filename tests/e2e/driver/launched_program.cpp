@@ -6,9 +6,12 @@
 
 namespace e2e {
 
-LaunchedProgram::LaunchedProgram(const std::string& exePath) {
-    std::string commandLine = "\"" + exePath + "\"";
-    const std::string folder = exePath.substr(0, exePath.find_last_of('\\'));
+LaunchedProgram::LaunchedProgram(const std::string& exePath)
+    : LaunchedProgram(exePath, "\"" + exePath + "\"",
+                      exePath.substr(0, exePath.find_last_of('\\'))) {}
+
+LaunchedProgram::LaunchedProgram(const std::string& exePath, std::string commandLine,
+                                 const std::string& folder) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
@@ -17,6 +20,25 @@ LaunchedProgram::LaunchedProgram(const std::string& exePath) {
         ADD_FAILURE() << "cannot start " << exePath << " (error " << GetLastError() << ")";
         return;
     }
+    Adopt(info);
+}
+
+LaunchedProgram::LaunchedProgram(const std::wstring& exePath) {
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    const std::wstring folder = exePath.substr(0, exePath.find_last_of(L'\\'));
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info)) {
+        ADD_FAILURE() << "cannot start a program by its UTF-16 path (error " << GetLastError()
+                      << ")";
+        return;
+    }
+    Adopt(info);
+}
+
+void LaunchedProgram::Adopt(const PROCESS_INFORMATION& info) {
     CloseHandle(info.hThread);
     process_.Reset(info.hProcess);
     processId_ = info.dwProcessId;

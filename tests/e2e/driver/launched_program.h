@@ -15,6 +15,12 @@ public:
     // Starts exePath (quoted on the command line, as Explorer does) in its own folder
     // and waits until it is idle for input. Fails the calling test when it cannot start.
     explicit LaunchedProgram(const std::string& exePath);
+    // Starts exePath with the given command line, in workingFolder: as a console or a
+    // launcher may start it (by bare name, by a relative path, with "/").
+    LaunchedProgram(const std::string& exePath, std::string commandLine,
+                    const std::string& workingFolder);
+    // Starts a program whose path the ANSI code page may not spell, quoted, in its folder.
+    explicit LaunchedProgram(const std::wstring& exePath);
     LaunchedProgram(const LaunchedProgram&) = delete;
     LaunchedProgram& operator=(const LaunchedProgram&) = delete;
     ~LaunchedProgram();
@@ -26,6 +32,8 @@ public:
     bool Running() const;
 
 private:
+    void Adopt(const PROCESS_INFORMATION& info);
+
     UniqueHandle process_;
     DWORD processId_ = 0;
 };

@@ -32,7 +32,11 @@ void RavletTest::TearDown() {
 }
 
 void RavletTest::StartRavlet() {
-    program_ = std::make_unique<LaunchedProgram>(exe_);
+    StartRavletAs("\"" + exe_ + "\"", exe_.substr(0, exe_.find_last_of('\\')));
+}
+
+void RavletTest::StartRavletAs(const std::string& commandLine, const std::string& workingFolder) {
+    program_ = std::make_unique<LaunchedProgram>(exe_, commandLine, workingFolder);
     ASSERT_TRUE(program_->Started());
     const DWORD pid = program_->ProcessId();
     dialog_ = PollUntil([&] { return FindDialog(pid, kMainCaption); });

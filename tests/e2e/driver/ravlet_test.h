@@ -25,6 +25,8 @@ protected:
 
     // Starts the copy and waits for its main dialog; fails the test if it never shows.
     void StartRavlet();
+    // The same with a command line of the test's choosing, in workingFolder.
+    void StartRavletAs(const std::string& commandLine, const std::string& workingFolder);
     // Escape, then waits for the process to end (the settings are written on the way).
     void QuitWithEscape();
 

@@ -44,6 +44,10 @@ std::string FullVolumeFolder() {
     return "D:\\fullvol";
 }
 
+std::string NetworkDrive() {
+    return "N:\\";
+}
+
 std::string DriverFolder() {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, path, MAX_PATH);

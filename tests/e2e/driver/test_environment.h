@@ -10,6 +10,7 @@ namespace e2e {
 std::string BuiltRavletExe();    // D:\ravlet.exe
 std::string ScreenshotFolder();  // D:\e2e-screenshots
 std::string FullVolumeFolder();  // D:\fullvol, a tiny volume when the session has one
+std::string NetworkDrive();      // N:\, a drive of the network type
 std::string DriverFolder();      // the folder of e2e_tests.exe (and of rec.exe)
 
 // An empty folder C:\e2e\NAME, emptied first if an earlier run left it behind.

@@ -1,0 +1,99 @@
+#include "destinations/win32_settings_file.h"
+
+#include "destinations/settings_file_choice.h"
+#include "destinations/win32_shell_folders.h"
+
+namespace {
+
+bool IsFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool CanOpenForWriting(const std::string& path) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        // Another program holding the file for a moment says nothing about the folder.
+        return GetLastError() == ERROR_SHARING_VIOLATION;
+    }
+    CloseHandle(file);
+    return true;
+}
+
+bool CanCreateFileIn(const std::string& folder) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const std::string probe = folder + "ravlet-" + std::to_string(GetCurrentProcessId()) + "-" +
+                                  std::to_string(GetTickCount() + attempt) + ".tmp";
+        const HANDLE file = CreateFileA(
+            probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file != INVALID_HANDLE_VALUE) {
+            CloseHandle(file);
+            return true;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) {
+            return false;
+        }
+    }
+    return false;
+}
+
+std::string PlacePath(SettingsPlace place, const std::string& programDirectory,
+                      const std::string& perUserFolder) {
+    switch (place) {
+        case SettingsPlace::BesideProgram:
+            return IniPath(programDirectory);
+        case SettingsPlace::PerUser:
+            return perUserFolder + kSettingsFileName;
+        case SettingsPlace::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace
+
+bool CanWriteSettingsFile(const std::string& folder) {
+    const std::string ini = IniPath(folder);
+    return IsFile(ini) ? CanOpenForWriting(ini) : CanCreateFileIn(folder);
+}
+
+std::optional<std::string> PerUserSettingsFolder(HWND owner) {
+    std::string appData;
+    if (!GetSpecialFolderPath(owner, CSIDL_APPDATA, appData) || appData.empty()) {
+        return std::nullopt;
+    }
+    return appData + "\\" + kPerUserSettingsFolder + "\\";
+}
+
+SettingsFiles LocateSettingsFiles(const std::optional<std::string>& programDirectory,
+                                  const std::optional<std::string>& perUserFolder) {
+    SettingsPlaces places;
+    places.programFolderKnown = programDirectory.has_value();
+    places.perUserFolderKnown = perUserFolder.has_value();
+    if (programDirectory) {
+        places.fileBesideProgram = IsFile(IniPath(*programDirectory));
+        places.programFolderWritable = CanWriteSettingsFile(*programDirectory);
+    }
+    if (perUserFolder) {
+        places.perUserFile = IsFile(*perUserFolder + kSettingsFileName);
+    }
+    const SettingsFileChoice choice = ChooseSettingsFile(places);
+
+    const std::string program = programDirectory.value_or(std::string());
+    const std::string perUser = perUserFolder.value_or(std::string());
+    SettingsFiles files;
+    files.readPath = PlacePath(choice.readFrom, program, perUser);
+    files.savePath = PlacePath(choice.saveTo, program, perUser);
+    if (choice.saveTo == SettingsPlace::PerUser) {
+        files.folderToCreate = perUser;
+    }
+    return files;
+}
+
+bool CreateSettingsFolder(const std::string& folderToCreate) {
+    return folderToCreate.empty() || CreateDirectoryA(folderToCreate.c_str(), nullptr) ||
+           GetLastError() == ERROR_ALREADY_EXISTS;
+}

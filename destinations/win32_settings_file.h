@@ -1,0 +1,35 @@
+// Finding the settings file: beside the program when the user can write there, else in
+// the user's own application data folder.
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// The files of one run; an empty path means none.
+struct SettingsFiles {
+    std::string readPath;
+    std::string savePath;
+    // Created before the save when it is missing (the user's own settings folder).
+    std::string folderToCreate;
+};
+
+// True when the current user can write the settings file in folder (ending in "\"):
+// open the existing file for writing, or create a new file there. Nothing is written,
+// and nothing is left behind: a new file is a uniquely named one that the system
+// deletes when it is closed.
+bool CanWriteSettingsFile(const std::string& folder);
+
+// %APPDATA%\ravlet\ (ending in "\"), or nullopt when the shell cannot name the
+// application data folder exactly in the ANSI code page.
+std::optional<std::string> PerUserSettingsFolder(HWND owner);
+
+// Probes both places and chooses. A program folder that is not spelt exactly gives no
+// files at all.
+SettingsFiles LocateSettingsFiles(const std::optional<std::string>& programDirectory,
+                                  const std::optional<std::string>& perUserFolder);
+
+// Creates the folder that the save needs (SettingsFiles::folderToCreate; nothing to do
+// when it is empty) and writes nothing else. False when it cannot.
+bool CreateSettingsFolder(const std::string& folderToCreate);

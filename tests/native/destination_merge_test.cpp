@@ -1,0 +1,100 @@
+// Two runs at once: the one that saves last keeps what the other one saved before it.
+#include <gtest/gtest.h>
+
+#include "destinations/destination_list.h"
+#include "destinations/settings_section.h"
+#include "tests/native/destination_test_doubles.h"
+#include "tests/shared/settings_keys.h"
+
+namespace {
+
+using Folders = std::vector<std::string>;
+
+TEST(SavedFolderMerge, KeepsAnotherRunsAdditionsBehindThisRunsOwnOnceAndWithinTheRoom) {
+    struct Case {
+        const char* what;
+        Folders own, loaded, onDisk;
+        int room;
+        Folders saved;
+    };
+    const Case cases[] = {
+        {"nobody else saved", {"n", "a", "b"}, {"a", "b"}, {"a", "b"}, 16, {"n", "a", "b"}},
+        {"the other run added x", {"a", "b"}, {"a", "b"}, {"x", "a", "b"}, 16, {"a", "b", "x"}},
+        {"both added the same folder", {"x", "a"}, {"a"}, {"x", "a"}, 16, {"x", "a"}},
+        {"the other run added two", {"n", "a"}, {"a"}, {"y", "x", "a"}, 16, {"n", "a", "y", "x"}},
+        {"the room runs out",
+         {"n", "a", "b"},
+         {"a", "b"},
+         {"x", "y", "a", "b"},
+         4,
+         {"n", "a", "b", "x"}},
+        {"own list full", {"n", "a"}, {"a"}, {"x", "a"}, 2, {"n", "a"}},
+        {"one folder twice on disk", {"a"}, {"a"}, {"x", "x", "a"}, 16, {"a", "x"}},
+        {"own duplicates stay as the user sees them", {"a", "a"}, {}, {"a"}, 16, {"a", "a"}},
+        {"a file that was empty", {"n"}, {}, {}, 16, {"n"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MergeSavedFolders(c.own, c.loaded, c.onDisk, c.room), c.saved) << c.what;
+    }
+}
+
+// The measured loss: run 1 adds a folder and ends, then run 2 ends.
+TEST(SavedFolderMerge, TheFolderAddedByTheRunThatEndedFirstSurvivesTheOther) {
+    MemoryProfileSection file;
+    file.values = {{MenuKey(0), "D:\\a"}, {MenuKey(1), "D:\\b"}, {"SELECT", "3"}};
+    FakeDropDownList view1, view2;
+    DestinationList run1{view1}, run2{view2};
+    run1.Fill(WellKnown(3), file);
+    run2.Fill(WellKnown(3), file);
+
+    run1.Add("D:\\new");
+    ASSERT_TRUE(run1.Save(file));
+    ASSERT_TRUE(run2.Save(file));
+
+    EXPECT_EQ(file.values[MenuKey(0)], "D:\\a");
+    EXPECT_EQ(file.values[MenuKey(1)], "D:\\b");
+    EXPECT_EQ(file.values[MenuKey(2)], "D:\\new");
+    EXPECT_EQ(file.values.count(MenuKey(3)), 0u);
+}
+
+TEST(SavedSelection, FollowsTheFolderWhenTheWellKnownFoldersChange) {
+    struct Case {
+        const char* what;
+        int wellKnownBefore, selectedBefore, wellKnownAfter;
+        std::map<std::string, std::string> extra;  // written over the saved section
+        int selectedAfter;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {"Quick Launch went: user folder", 4, 5, 3, {}, 4},
+        {"Quick Launch came: user folder", 3, 4, 4, {}, 5},
+        {"a well-known folder", 4, 1, 3, {}, 1},
+        {"the selected folder is no longer offered", 4, 3, 3, {}, 0},
+        {"an older file: the index as before", 4, 4, 3, {{"SELECT_PATH", ""}}, 4},
+        {"the index tells two entries of one folder apart", 3, 4, 3,
+         {{MenuKey(1), "D:\\a"}, {"SELECT", "4"}, {"SELECT_PATH", "4|D:\\a"}}, 4},
+        {"an index changed by an earlier version or by hand wins", 4, 4, 4, {{"SELECT", "5"}}, 5},
+        {"a path without its index is not used", 4, 4, 3, {{"SELECT_PATH", "D:\\a"}}, 4},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        MemoryProfileSection file;
+        file.values = {{MenuKey(0), "D:\\a"}, {MenuKey(1), "D:\\b"}};
+        {
+            FakeDropDownList view;
+            DestinationList list{view};
+            list.Fill(WellKnown(c.wellKnownBefore), file);
+            view.Select(c.selectedBefore);
+            ASSERT_TRUE(list.Save(file));
+        }
+        for (const auto& [key, value] : c.extra) {
+            file.values[key] = value;
+        }
+        FakeDropDownList view;
+        DestinationList list{view};
+        list.Fill(WellKnown(c.wellKnownAfter), file);
+        EXPECT_EQ(view.selected, c.selectedAfter) << c.what;
+    }
+}
+
+}  // namespace

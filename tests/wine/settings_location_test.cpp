@@ -1,0 +1,166 @@
+// Where the settings live: the probe of the program's folder, the choice between it and
+// the user's own folder, and a save into each, against a read-only volume that the Wine
+// session mounts at D:\readonly (bare: the program alone; with-ini: the program and a
+// settings file; empty: an empty folder).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "destinations/destination_list.h"
+#include "destinations/settings_section.h"
+#include "destinations/win32_private_profile_section.h"
+#include "destinations/win32_settings_file.h"
+#include "framework/module_path.h"
+#include "tests/native/destination_test_doubles.h"
+#include "tests/wine/scratch_folder.h"
+
+namespace {
+
+const std::string kBare = "D:\\readonly\\bare\\";
+const std::string kWithIni = "D:\\readonly\\with-ini\\";
+const std::string kEmpty = "D:\\readonly\\empty\\";
+
+// True when D:\readonly is there and refuses writes, as a read-only mount does.
+bool ReadOnlyVolumeReady() {
+    if (!FileExists(kWithIni + "ravlet.ini")) {
+        return false;
+    }
+    const std::string probe = kEmpty + "probe";
+    if (CreateDirectoryA(probe.c_str(), nullptr)) {
+        RemoveDirectoryA(probe.c_str());
+        return false;
+    }
+    return true;
+}
+
+#define SKIP_WITHOUT_READ_ONLY_VOLUME()                                                       \
+    if (!ReadOnlyVolumeReady()) {                                                             \
+        GTEST_SKIP() << "D:\\readonly is not a read-only volume (wine-session.sh mounts one " \
+                        "when run as root)";                                                  \
+    }
+
+FILETIME LastWrite(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data = {};
+    GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data);
+    return data.ftLastWriteTime;
+}
+
+// One run as far as settings go: locate, fill, maybe add a folder, save.
+struct RunResult {
+    SettingsFiles files;
+    std::vector<std::string> folders;  // the user folders the run showed
+    bool saved = false;
+};
+
+RunResult RunOnce(const std::string& programFolder, const std::string& perUserFolder,
+                  const std::string& add = {}) {
+    RunResult result;
+    result.files = LocateSettingsFiles(programFolder, perUserFolder);
+    FakeDropDownList view;
+    DestinationList list{view};
+    PrivateProfileSection read(result.files.readPath, kSettingsSectionName);
+    list.Fill(WellKnown(3), read);
+    for (int slot = list.fixedCount(); slot < list.count(); ++slot) {
+        result.folders.push_back(list.path(slot));
+    }
+    if (!add.empty()) {
+        list.Add(add);
+    }
+    PrivateProfileSection save(result.files.savePath, kSettingsSectionName);
+    result.saved = CreateSettingsFolder(result.files.folderToCreate) && list.Save(save);
+    // The next read comes from the disk.
+    WritePrivateProfileStringA(nullptr, nullptr, nullptr, result.files.savePath.c_str());
+    return result;
+}
+
+TEST(ProgramDirectory, IsTheFolderOfTheRunningModule) {
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    const std::string module = path;
+    EXPECT_EQ(ProgramDirectory(), module.substr(0, module.find_last_of('\\') + 1));
+}
+
+TEST(SettingsProbe, AWritableFolderIsSeenSoAndKeepsItsEntriesAndTheFileItsBytes) {
+    ScratchFolder folder;
+    const std::string dir = folder.path() + "\\";
+    EXPECT_TRUE(CanWriteSettingsFile(dir));
+    EXPECT_EQ(EntriesIn(folder.path()), 0);
+
+    ASSERT_TRUE(WriteFileBytes(dir + "ravlet.ini", "[COMBO_BOX]\r\nSELECT=1\r\n"));
+    const FILETIME before = LastWrite(dir + "ravlet.ini");
+    Sleep(20);
+    EXPECT_TRUE(CanWriteSettingsFile(dir));
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+    EXPECT_EQ(ReadWholeFile(dir + "ravlet.ini"), "[COMBO_BOX]\r\nSELECT=1\r\n");
+    const FILETIME after = LastWrite(dir + "ravlet.ini");
+    EXPECT_EQ(CompareFileTime(&before, &after), 0);
+}
+
+TEST(SettingsProbe, AReadOnlyVolumeIsSeenSoWithOrWithoutASettingsFile) {
+    SKIP_WITHOUT_READ_ONLY_VOLUME();
+    EXPECT_FALSE(CanWriteSettingsFile(kBare));
+    EXPECT_FALSE(CanWriteSettingsFile(kWithIni));
+}
+
+TEST(SettingsLocation, AProgramOnAReadOnlyVolumeKeepsItsSettingsInTheUsersFolder) {
+    SKIP_WITHOUT_READ_ONLY_VOLUME();
+    ScratchFolder appData;
+    const std::string perUser = appData / "ravlet\\";
+
+    const RunResult first = RunOnce(kBare, perUser, "D:\\added");
+    EXPECT_EQ(first.files.readPath, "");
+    EXPECT_EQ(first.files.savePath, perUser + "ravlet.ini");
+    EXPECT_TRUE(first.saved);
+
+    const RunResult next = RunOnce(kBare, perUser);
+    EXPECT_EQ(next.files.readPath, perUser + "ravlet.ini");
+    EXPECT_EQ(next.folders, std::vector<std::string>{"D:\\added"});
+    EXPECT_EQ(EntriesIn("D:\\readonly\\bare"), 1) << "only ravlet.exe beside the program";
+}
+
+TEST(SettingsLocation, AnAdministratorsFileIsReadUntilTheUsersOwnExists) {
+    SKIP_WITHOUT_READ_ONLY_VOLUME();
+    ScratchFolder appData;
+    const std::string perUser = appData / "ravlet\\";
+
+    const RunResult first = RunOnce(kWithIni, perUser, "D:\\added");
+    EXPECT_EQ(first.files.readPath, kWithIni + "ravlet.ini");
+    EXPECT_EQ(first.folders, std::vector<std::string>{"C:\\shared"});
+    EXPECT_TRUE(first.saved);
+
+    const RunResult next = RunOnce(kWithIni, perUser);
+    EXPECT_EQ(next.files.readPath, perUser + "ravlet.ini");
+    EXPECT_EQ(next.folders, (std::vector<std::string>{"D:\\added", "C:\\shared"}));
+    EXPECT_EQ(ReadWholeFile(kWithIni + "ravlet.ini"),
+              "[COMBO_BOX]\r\nMENU_000=C:\\shared\r\nSELECT=3\r\n");
+}
+
+TEST(SettingsLocation, WhenNeitherPlaceCanBeWrittenTheSaveSaysSo) {
+    SKIP_WITHOUT_READ_ONLY_VOLUME();
+    struct Case {
+        const char* what;
+        std::string programFolder;
+        std::optional<std::string> perUser;
+        std::string tried;
+    };
+    const Case cases[] = {
+        {"the user's folder cannot be created", kBare, kEmpty + "ravlet\\",
+         kEmpty + "ravlet\\ravlet.ini"},
+        {"the user's folder is read-only", kBare, kEmpty, kEmpty + "ravlet.ini"},
+        {"no folder of the user's: the file beside the program", kWithIni, std::nullopt,
+         kWithIni + "ravlet.ini"},
+    };
+    for (const Case& c : cases) {
+        const SettingsFiles files = LocateSettingsFiles(c.programFolder, c.perUser);
+        EXPECT_EQ(files.savePath, c.tried) << c.what;
+        FakeDropDownList view;
+        DestinationList list{view};
+        PrivateProfileSection read(files.readPath, kSettingsSectionName);
+        list.Fill(WellKnown(3), read);
+        list.Add("D:\\added");
+        PrivateProfileSection save(files.savePath, kSettingsSectionName);
+        EXPECT_FALSE(CreateSettingsFolder(files.folderToCreate) && list.Save(save)) << c.what;
+    }
+}
+
+}  // namespace
