@@ -136,7 +136,7 @@ TEST_F(Help, F1WithTheProgramOnANetworkDriveExplainsInsteadOfOpeningIt) {
     exe_ = share + "\\ravlet.exe";
     ASSERT_TRUE(CopyFileA(BuiltRavletExe().c_str(), exe_.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA("D:\\ravlet.chm", (share + "\\ravlet.chm").c_str(), FALSE));
-    StartRavlet();
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
     PressF1In(Dialog());
     const MessageBoxView box = WaitForMessageBox(Dialog());
     ASSERT_TRUE(box.window) << "F1 on a network drive showed no box";

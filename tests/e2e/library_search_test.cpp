@@ -37,7 +37,7 @@ TEST_F(LibrarySearch, AVisualStylesLibraryBesideTheProgramIsNotLoaded) {
     ASSERT_GT(GetSystemDirectoryA(system, MAX_PATH), 0u);
     const std::string systemCopy = std::string(system) + "\\uxtheme.dll";
     ASSERT_TRUE(CopyFileA(systemCopy.c_str(), (folder_ + "\\uxtheme.dll").c_str(), FALSE));
-    StartRavlet();
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
     const std::string loaded = ModulePathIn(program_->ProcessId(), "uxtheme.dll");
     ASSERT_FALSE(loaded.empty()) << "the dialog runs without the visual styles library";
     EXPECT_EQ(lstrcmpiA(loaded.c_str(), systemCopy.c_str()), 0) << loaded;

@@ -102,7 +102,7 @@ TEST_F(Settings, AFreshStartOffersTheWellKnownFoldersAndFocusesTheAddress) {
     EXPECT_FALSE(PathExists(Ini())) << "nothing is written at start";
     EXPECT_TRUE(FocusSettlesOn(IDC_ADDRESS));
     EXPECT_EQ(PreviewPicture(Dialog()), nullptr);
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     EXPECT_EQ(EntriesOf(folder_), (std::vector<std::string>{"ravlet.exe", "ravlet.ini"}));
 }
 
@@ -173,19 +173,19 @@ TEST_F(Settings, TheListHoldsTwentyEntriesAndTheOldestAddedFolderFallsOff) {
 
 TEST_F(Settings, TheEndOfTheSessionSavesAndTheDialogsEndDoesNotSaveAgain) {
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     // As Windows ends a session: the process is ended after these, without WM_DESTROY.
     EXPECT_TRUE(SendMessageA(Dialog(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF));
     SendMessageA(Dialog(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     EXPECT_EQ(Read("MENU_000"), outbox);
 
     ASSERT_TRUE(DeleteFileA(Ini().c_str()));
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     EXPECT_FALSE(PathExists(Ini())) << "saved a second time";
 }
 
 TEST_F(Settings, HoweverTheProgramIsStartedItsSettingsAndIconFileAreBesideIt) {
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     ASSERT_TRUE(DeleteFileA(Ini().c_str()));
     std::string slashed = exe_;
     std::replace(slashed.begin(), slashed.end(), '\\', '/');
@@ -204,14 +204,14 @@ TEST_F(Settings, HoweverTheProgramIsStartedItsSettingsAndIconFileAreBesideIt) {
     const std::string elsewhere = FreshFolder("Settings_started_elsewhere");
     const std::string outbox = Outbox();
     for (const Case& c : cases) {
-        StartRavletAs(c.commandLine, elsewhere);
-        AddDestination(outbox);
+        ASSERT_NO_FATAL_FAILURE(StartRavletAs(c.commandLine, elsewhere));
+        ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
         HWND picker = OpenIconPicker(Dialog());
         ASSERT_TRUE(picker) << c.what;
         ASSERT_TRUE(PickIcon(picker, 1)) << c.what;
-        TypeInto(IDC_ADDRESS, "a@example.jp");
-        CreateSuccessfully("a@example.jp");
-        QuitWithEscape();
+        ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "a@example.jp"));
+        ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("a@example.jp"));
+        ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
 
         const std::string shortcut = outbox + "\\a@example.jp さんへ.url";
         EXPECT_NE(ReadFileBytes(shortcut).value_or("").find("IconFile=" + exe_ + "\r\n"),
@@ -235,7 +235,7 @@ protected:
             GTEST_SKIP() << kReadOnlyProgram << " is not on a read-only volume (wine-session.sh "
                          << "mounts one when run as root)";
         }
-        QuitWithEscape();
+        ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
         RemovePerUserSettings();
         exe_ = kReadOnlyProgram;
     }
@@ -246,16 +246,16 @@ protected:
 };
 
 TEST_F(ReadOnlyProgramFolder, AnAddedFolderIsKeptInTheUsersOwnSettingsFile) {
-    StartRavlet();
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
     const int fixed = FixedCount();
     const std::string outbox = Outbox();
-    AddDestination(outbox);
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     EXPECT_EQ(ExitCode(), 0u);
     EXPECT_EQ(Read("MENU_000", PerUserFolder() + "\\ravlet.ini"), outbox);
     EXPECT_EQ(EntriesOf("D:\\readonly\\bare"), std::vector<std::string>{"ravlet.exe"});
 
-    StartRavlet();
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
     ASSERT_EQ(Destinations().size(), static_cast<size_t>(fixed + 1));
     EXPECT_EQ(Destinations()[fixed], outbox);
     EXPECT_EQ(SelectedDestination(), fixed);
@@ -265,8 +265,8 @@ TEST_F(ReadOnlyProgramFolder, WhenNeitherPlaceCanBeWrittenOneBoxSaysWhatWasNotSa
     // A file where the user's settings folder would go.
     ASSERT_TRUE(CloseHandle(CreateFileA(PerUserFolder().c_str(), GENERIC_WRITE, 0, nullptr,
                                         CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
-    StartRavlet();
-    AddDestination(Outbox());
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
+    ASSERT_NO_FATAL_FAILURE(AddDestination(Outbox()));
     SetForegroundWindow(Dialog());
     ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == Dialog(); }));
     PressKey(VK_ESCAPE);
@@ -285,7 +285,7 @@ TEST_F(ReadOnlyProgramFolder, WhenNeitherPlaceCanBeWrittenOneBoxSaysWhatWasNotSa
 
 // "é" has no counterpart in code page 932: a best-fit "e" would name another folder.
 TEST_F(Settings, AProgramFolderTheCodePageCannotSpellKeepsNoSettingsAndSaysSoOnce) {
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     ASSERT_TRUE(DeleteFileA(Ini().c_str()));
     const std::wstring folder = L"C:\\e2e\\caf\u00E9";
     const std::string lookalike = "C:\\e2e\\cafe";
@@ -307,15 +307,15 @@ TEST_F(Settings, AProgramFolderTheCodePageCannotSpellKeepsNoSettingsAndSaysSoOnc
 
     // Shortcuts name no icon file: "ravlet.exe" alone would be looked for beside them.
     const std::string outbox = Outbox();
-    AddDestination(outbox);
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     HWND picker = OpenIconPicker(Dialog());
     ASSERT_TRUE(picker);
     ASSERT_TRUE(PickIcon(picker, 2));
-    TypeInto(IDC_ADDRESS, "a@example.jp");
-    CreateSuccessfully("a@example.jp");
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "a@example.jp"));
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("a@example.jp"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\a@example.jp さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\nURL=mailto:a@example.jp\r\n");
-    QuitWithEscape();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
 
     EXPECT_EQ(GetFileAttributesW((folder + L"\\ravlet.ini").c_str()), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(EntriesOf(lookalike), std::vector<std::string>{});
