@@ -1,13 +1,6 @@
 # Cross build for 32-bit Windows with mingw-w64: the product. The win32 thread variant
 # links no winpthread into ravlet.exe; GoogleTest needs the posix variant, so the
 # Windows tests of a 32-bit build use cmake/mingw-i686-posix.cmake.
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(CMAKE_C_COMPILER i686-w64-mingw32-gcc-win32)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-win32)
-set(CMAKE_RC_COMPILER i686-w64-mingw32-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+set(mingw_processor i686)
+set(mingw_threads win32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-toolchain.cmake)
