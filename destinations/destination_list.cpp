@@ -1,16 +1,6 @@
 #include "destinations/destination_list.h"
 
 #include "destinations/settings_section.h"
-#include "shortcut/shortcut_path.h"
-
-namespace {
-
-// A user folder that can hold shortcuts and comes back whole from the settings file.
-bool CanKeep(const std::string& path) {
-    return IsUsableFolder(path) && path.size() <= ProfileSection::kMaxValueBytes;
-}
-
-}  // namespace
 
 void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
                            ProfileSection& settings) {
@@ -69,7 +59,7 @@ int DestinationList::SavedSelection(int savedIndex,
 bool DestinationList::Add(const std::string& path) {
     // An empty slot would end the saved list early and lose every older folder, and a
     // cut one would come back as another folder.
-    if (!CanKeep(path) || fixedCount_ >= kMaxCount) {
+    if (!CanKeepSavedFolder(path) || fixedCount_ >= kMaxCount) {
         return false;
     }
     // The new folder goes in front of the user folders; the last slot falls off.

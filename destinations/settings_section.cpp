@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "shortcut/shortcut_path.h"
+#include "text/ascii_text.h"
 
 namespace {
 
@@ -10,30 +11,21 @@ bool Contains(const std::vector<std::string>& folders, const std::string& folder
     return std::find(folders.begin(), folders.end(), folder) != folders.end();
 }
 
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+// The key of a "key=value" line, without the blanks around it.
+std::string_view LineKey(std::string_view line) {
+    return mbtext::TrimmedBlanks(line.substr(0, line.find('=')));
 }
 
-// The key of a "key=value" line as the profile functions match it: without the blanks
-// around it, in capitals (keys are matched without regard to case).
-std::string LineKey(const std::string& line) {
-    const size_t equals = line.find('=');
-    std::string key = line.substr(0, equals);
-    const size_t first = key.find_first_not_of(" \t");
-    const size_t last = key.find_last_not_of(" \t");
-    key = first == std::string::npos ? std::string() : key.substr(first, last - first + 1);
-    std::transform(key.begin(), key.end(), key.begin(), AsciiUpper);
-    return key;
-}
-
-// "MENU_" and three digits: a folder key of any version, in use or left behind.
-bool IsFolderKey(const std::string& key) {
-    return key.size() == 8 && key.compare(0, 5, "MENU_") == 0 &&
+// "MENU_" and three digits: a folder key of any version, in use or left behind. Keys
+// are matched without regard to case, as the profile functions match them.
+bool IsFolderKey(std::string_view key) {
+    return key.size() == 8 && mbtext::StartsWithIgnoringAsciiCase(key, "MENU_") &&
            std::all_of(key.begin() + 5, key.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-bool IsOwnKey(const std::string& key) {
-    return IsFolderKey(key) || key == kSelectionKey || key == kSelectedPathKey;
+bool IsOwnKey(std::string_view key) {
+    return IsFolderKey(key) || mbtext::EqualsIgnoringAsciiCase(key, kSelectionKey) ||
+           mbtext::EqualsIgnoringAsciiCase(key, kSelectedPathKey);
 }
 
 // "MENU_%03d" of index; built by hand, as a formatted print would bring the whole of
@@ -59,6 +51,11 @@ std::optional<std::string> SelectedPathFor(const std::string& value, int savedIn
     return value.substr(bar + 1);
 }
 
+bool CanKeepSavedFolder(const std::string& path) {
+    // A cut value would come back as another folder.
+    return IsUsableFolder(path) && path.size() <= ProfileSection::kMaxValueBytes;
+}
+
 std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room) {
     std::vector<std::string> folders;
     for (int key = 0; key < kSavedFolderKeys && static_cast<int>(folders.size()) < room; ++key) {
@@ -67,8 +64,7 @@ std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room) {
         if (path && path->empty()) {
             break;
         }
-        // A cut value would come back as another folder.
-        if (path && IsUsableFolder(*path) && path->size() <= ProfileSection::kMaxValueBytes) {
+        if (path && CanKeepSavedFolder(*path)) {
             folders.push_back(std::move(*path));
         }
     }

@@ -16,6 +16,9 @@ inline constexpr char kSelectionKey[] = "SELECT";
 inline constexpr char kSelectedPathKey[] = "SELECT_PATH";
 inline constexpr int kSavedFolderKeys = 20;
 
+// True for a folder that can hold shortcuts and comes back whole from the settings file.
+bool CanKeepSavedFolder(const std::string& path);
+
 // The saved folders in key order, up to the first empty key and at most room of them.
 // A value that was cut, or that names no folder a shortcut can go into, is passed over.
 std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room);

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <cstring>
-
+#include "text/ascii_text.h"
 #include "text/zone_identifier.h"
 
 namespace {
@@ -28,23 +27,16 @@ std::string ZoneStreamText(const std::string& file) {
     return text;
 }
 
-bool StartsWithIgnoringCase(const std::string& text, const char* prefix) {
-    const size_t length = std::strlen(prefix);
-    return text.size() >= length &&
-           CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, text.c_str(), static_cast<int>(length),
-                          prefix, static_cast<int>(length)) == CSTR_EQUAL;
-}
-
 bool IsOnNetwork(const std::string& path) {
     // "\\?\UNC\server\..." and "\\server\..." are shares; "\\?\C:\..." is a drive path
     // in the long form.
     std::string drivePath = path;
-    if (StartsWithIgnoringCase(path, "\\\\?\\")) {
-        if (StartsWithIgnoringCase(path, "\\\\?\\UNC\\")) {
+    if (mbtext::StartsWithIgnoringAsciiCase(path, "\\\\?\\")) {
+        if (mbtext::StartsWithIgnoringAsciiCase(path, "\\\\?\\UNC\\")) {
             return true;
         }
         drivePath = path.substr(4);
-    } else if (StartsWithIgnoringCase(path, "\\\\")) {
+    } else if (mbtext::StartsWithIgnoringAsciiCase(path, "\\\\")) {
         return true;
     }
     if (drivePath.size() >= 2 && drivePath[1] == ':') {

@@ -5,11 +5,15 @@
 #include "framework/exact_ansi.h"
 #include "text/file_name.h"
 
-std::string ModuleFileName() {
-    std::string path(MAX_PATH, '\0');
+namespace {
+
+// The path that getName (GetModuleFileNameA or W) gives for the running executable,
+// with a buffer grown until the path fits; empty when there is none.
+template <typename Char, typename GetName>
+std::basic_string<Char> WholeModuleFileName(GetName getName) {
+    std::basic_string<Char> path(MAX_PATH, Char());
     for (;;) {
-        const DWORD length =
-            GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = getName(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
             return {};
         }
@@ -21,20 +25,18 @@ std::string ModuleFileName() {
     }
 }
 
+}  // namespace
+
+std::string ModuleFileName() {
+    return WholeModuleFileName<char>(GetModuleFileNameA);
+}
+
 std::optional<std::string> ExactModuleFileName() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return std::nullopt;
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            return ExactAnsiText(path);
-        }
-        path.resize(path.size() * 2);  // truncated
+    const std::wstring path = WholeModuleFileName<wchar_t>(GetModuleFileNameW);
+    if (path.empty()) {
+        return std::nullopt;
     }
+    return ExactAnsiText(path);
 }
 
 std::optional<std::string> ProgramDirectory() {

@@ -70,8 +70,7 @@ void CWinApp::OnHelp(const CDialog& dialog) {
     if (ShowHtmlHelpTopic(viewerOwner, htmlHelpFile, context)) {
         return;
     }
-    const std::string programFolder = modulePath->substr(0, mbtext::FileNameStart(*modulePath));
-    if (!ShowWindowsHelpTopic(asking, programFolder, HelpFilePath(*modulePath), context)) {
+    if (!ShowWindowsHelpTopic(asking, HelpFilePath(*modulePath), context)) {
         ShowAppMessageBox(asking, IDS_HELP_FAILED, MB_ICONEXCLAMATION | MB_OK);
     }
 }

@@ -1,5 +1,7 @@
 #include "framework/windows_help.h"
 
+#include "text/file_name.h"
+
 namespace {
 
 constexpr char kViewerName[] = "winhlp32.exe";
@@ -48,9 +50,8 @@ bool PlantedViewerNearby(const std::string& programFolder) {
 
 }  // namespace
 
-bool ShowWindowsHelpTopic(HWND owner, const std::string& programFolder, const std::string& helpFile,
-                          DWORD context) {
-    if (PlantedViewerNearby(programFolder)) {
+bool ShowWindowsHelpTopic(HWND owner, const std::string& helpFile, DWORD context) {
+    if (PlantedViewerNearby(helpFile.substr(0, mbtext::FileNameStart(helpFile)))) {
         return false;
     }
     return WinHelpA(owner, helpFile.c_str(), HELP_CONTEXT, context) != FALSE;

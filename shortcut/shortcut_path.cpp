@@ -1,5 +1,6 @@
 #include "shortcut/shortcut_path.h"
 
+#include "text/ascii_text.h"
 #include "text/file_name.h"
 #include "text/multibyte.h"
 
@@ -22,26 +23,21 @@ bool HasByteRefusedInFileNames(std::string_view text) {
     return false;
 }
 
-char AsciiUpper(char ch) {
-    return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
-}
-
 // Windows takes a file name for a device when the part before the first "." (or the
 // whole name), without trailing spaces, is one of the names it keeps for devices.
 bool IsDeviceName(std::string_view fileName) {
-    std::string base(fileName.substr(0, mbtext::FindChar(fileName, '.')));
+    std::string_view base = fileName.substr(0, mbtext::FindChar(fileName, '.'));
     while (!base.empty() && base.back() == ' ') {
-        base.pop_back();
-    }
-    for (char& ch : base) {
-        ch = AsciiUpper(ch);
+        base.remove_suffix(1);
     }
     for (const char* device : {"CON", "PRN", "AUX", "NUL"}) {
-        if (base == device) {
+        if (mbtext::EqualsIgnoringAsciiCase(base, device)) {
             return true;
         }
     }
-    return base.size() == 4 && (base.compare(0, 3, "COM") == 0 || base.compare(0, 3, "LPT") == 0) &&
+    return base.size() == 4 &&
+           (mbtext::StartsWithIgnoringAsciiCase(base, "COM") ||
+            mbtext::StartsWithIgnoringAsciiCase(base, "LPT")) &&
            base[3] >= '1' && base[3] <= '9';
 }
 

@@ -2,33 +2,13 @@
 
 #include <string>
 
+#include "text/ascii_text.h"
+
 namespace zone {
 namespace {
 
 // Zone values are small; more digits than this are not a zone.
 constexpr size_t kMaxZoneDigits = 6;
-
-std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const size_t last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // The stream is plain text, but a tool may have written it in UTF-16: its ASCII keys
 // are then the low bytes, and anything else cannot be part of a key or a number.
@@ -70,18 +50,19 @@ std::optional<int> ZoneIdFromStream(std::string_view streamText) {
             lineEnd = text.size();
         }
         const std::string_view line =
-            Trimmed(std::string_view(text).substr(lineStart, lineEnd - lineStart));
+            mbtext::TrimmedBlanks(std::string_view(text).substr(lineStart, lineEnd - lineStart));
         lineStart = lineEnd + 1;
         if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-            inZoneTransfer =
-                EqualsIgnoringCase(Trimmed(line.substr(1, line.size() - 2)), "ZoneTransfer");
+            inZoneTransfer = mbtext::EqualsIgnoringAsciiCase(
+                mbtext::TrimmedBlanks(line.substr(1, line.size() - 2)), "ZoneTransfer");
             continue;
         }
         const size_t equals = line.find('=');
         if (inZoneTransfer && equals != std::string_view::npos &&
-            EqualsIgnoringCase(Trimmed(line.substr(0, equals)), "ZoneId")) {
+            mbtext::EqualsIgnoringAsciiCase(mbtext::TrimmedBlanks(line.substr(0, equals)),
+                                            "ZoneId")) {
             // The first ZoneId counts, as for the system's own profile reading.
-            return ZoneNumber(Trimmed(line.substr(equals + 1)));
+            return ZoneNumber(mbtext::TrimmedBlanks(line.substr(equals + 1)));
         }
     }
     return std::nullopt;

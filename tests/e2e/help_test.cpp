@@ -73,6 +73,24 @@ protected:
         EXPECT_TRUE(PollUntil([&] { return !IsWindow(viewer); }));
         EXPECT_TRUE(program_->Running());
     }
+    // F1 in the main dialog brings up one box, captioned with the program's name, that
+    // holds each of parts, and opens no viewer, not even once the box is answered.
+    void ExpectExplanationOnF1(const std::string& screenshot,
+                               std::initializer_list<const char*> parts) {
+        PressF1In(Dialog());
+        const MessageBoxView box = WaitForMessageBox(Dialog());
+        ASSERT_TRUE(box.window) << "F1 showed no box (" << screenshot << ")";
+        SaveScreenshot(box.window, screenshot);
+        EXPECT_EQ(box.caption, "ravlet");
+        for (const char* part : parts) {
+            EXPECT_NE(box.text.find(part), std::string::npos)
+                << part << " missing in: " << box.text;
+        }
+        EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+        EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+        AnswerMessageBox(box, IDOK);
+        EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+    }
 };
 
 TEST_F(Help, F1InTheMainDialogOpensItsPage) {
@@ -112,18 +130,8 @@ TEST_F(Help, TheViewerOutlivesThePickerThatAskedForIt) {
 TEST_F(Help, F1WithAHelpFileFromTheInternetExplainsTheBlockInsteadOfOpeningIt) {
     InstallHelpFile();
     MarkHelpFileWithZone(3);
-    PressF1In(Dialog());
-    const MessageBoxView box = WaitForMessageBox(Dialog());
-    ASSERT_TRUE(box.window) << "F1 on a blocked help file showed no box";
-    SaveScreenshot(box.window, "help-blocked");
-    EXPECT_EQ(box.caption, "ravlet");
-    for (const char* part : {"ravlet.chm", "許可する", "ブロックの解除"}) {
-        EXPECT_NE(box.text.find(part), std::string::npos) << part << " missing in: " << box.text;
-    }
-    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
-    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
-    AnswerMessageBox(box, IDOK);
-    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
+    ASSERT_NO_FATAL_FAILURE(
+        ExpectExplanationOnF1("help-blocked", {"ravlet.chm", "許可する", "ブロックの解除"}));
     EXPECT_TRUE(program_->Running());
 }
 
@@ -137,16 +145,8 @@ TEST_F(Help, F1WithTheProgramOnANetworkDriveExplainsInsteadOfOpeningIt) {
     ASSERT_TRUE(CopyFileA(BuiltRavletExe().c_str(), exe_.c_str(), FALSE));
     ASSERT_TRUE(CopyFileA("D:\\ravlet.chm", (share + "\\ravlet.chm").c_str(), FALSE));
     ASSERT_NO_FATAL_FAILURE(StartRavlet());
-    PressF1In(Dialog());
-    const MessageBoxView box = WaitForMessageBox(Dialog());
-    ASSERT_TRUE(box.window) << "F1 on a network drive showed no box";
-    SaveScreenshot(box.window, "help-on-network");
-    EXPECT_EQ(box.caption, "ravlet");
-    for (const char* part : {"ravlet.chm", "ネットワーク", "コピー"}) {
-        EXPECT_NE(box.text.find(part), std::string::npos) << part << " missing in: " << box.text;
-    }
-    EXPECT_EQ(ViewerOf(program_->ProcessId()), nullptr);
-    AnswerMessageBox(box, IDOK);
+    ASSERT_NO_FATAL_FAILURE(
+        ExpectExplanationOnF1("help-on-network", {"ravlet.chm", "ネットワーク", "コピー"}));
 }
 
 TEST_F(Help, F1WithAHelpFileFromTheLocalIntranetOpensIt) {

@@ -1,0 +1,37 @@
+#include "text/ascii_text.h"
+
+namespace mbtext {
+namespace {
+
+char AsciiLower(char ch) {
+    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
+
+}  // namespace
+
+bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii) {
+    return text.size() == ascii.size() && StartsWithIgnoringAsciiCase(text, ascii);
+}
+
+bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view asciiPrefix) {
+    if (text.size() < asciiPrefix.size()) {
+        return false;
+    }
+    for (size_t i = 0; i < asciiPrefix.size(); ++i) {
+        if (AsciiLower(text[i]) != AsciiLower(asciiPrefix[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+std::string_view TrimmedBlanks(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r";
+    const size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+}  // namespace mbtext
