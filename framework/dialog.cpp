@@ -59,7 +59,11 @@ CDialog::~CDialog() {
 }
 
 INT_PTR CDialog::DoModal() {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), owner_,
+    // A Unicode dialog: its edit controls keep UTF-16, so a character the code page
+    // cannot spell reaches the exact conversion as it was typed. Controls of an ANSI
+    // dialog keep code-page text on Windows and swap such a character for a best-fit
+    // look-alike ("¥" for "\") before anyone can read it.
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId_), owner_,
                            &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -92,11 +96,11 @@ void CDialog::Bind(int controlId, CDialogControl& control) {
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         auto* dialog = reinterpret_cast<CDialog*>(lParam);
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
         dialog->hwnd_ = hwnd;
         LiveDialogs().push_back(dialog);
     }
-    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    auto* dialog = reinterpret_cast<CDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (dialog == nullptr) {
         return FALSE;  // messages before WM_INITDIALOG
     }
@@ -110,7 +114,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         if (message == WM_NCDESTROY) {
             Forget(dialog);
             dialog->hwnd_ = nullptr;
-            SetWindowLongPtrA(hwnd, DWLP_USER, 0);
+            SetWindowLongPtrW(hwnd, DWLP_USER, 0);
         }
         if (!result) {
             return FALSE;
@@ -118,7 +122,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         if (ReturnsResultDirectly(message)) {
             return static_cast<INT_PTR>(*result);
         }
-        SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, *result);
+        SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, *result);
         return TRUE;
     } catch (...) {
         CWinApp* app = CWinApp::Current();
@@ -134,7 +138,7 @@ INT_PTR CDialog::HandleInitDialog() {
     const POINT before = TopLeft(hwnd_);
     WidenLabelsToTheirText(hwnd_);
     const BOOL focusFirstTabStop = OnInitDialog();
-    const LONG_PTR style = GetWindowLongPtrA(hwnd_, GWL_STYLE);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
     const POINT after = TopLeft(hwnd_);
     if ((style & (WS_VISIBLE | WS_CHILD)) == 0 && before.x == after.x && before.y == after.y) {
         CentreOverOwner(hwnd_);
@@ -145,7 +149,7 @@ INT_PTR CDialog::HandleInitDialog() {
 MessageResult CDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DPICHANGED) {
         // The system lays the template out for the new DPI first; our pixels follow.
-        PostMessageA(hwnd_, kDpiLayoutChanged, LOWORD(wParam), 0);
+        PostMessageW(hwnd_, kDpiLayoutChanged, LOWORD(wParam), 0);
     } else if (message == kDpiLayoutChanged) {
         WidenLabelsToTheirText(hwnd_);
     }

@@ -14,7 +14,7 @@ std::optional<std::string> CDialogControl::GetExactText() const {
 }
 
 void CDialogControl::SetText(const std::string& text) {
-    ::SetWindowTextA(hwnd_, text.c_str());
+    ::SetWindowTextW(hwnd_, WideFromAnsi(text).c_str());
 }
 
 void CDialogControl::SetFocus() {
@@ -26,12 +26,14 @@ void CDialogControl::MoveWindow(int x, int y, int width, int height) {
 }
 
 int CComboBox::AddString(const std::string& text) {
-    return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    const std::wstring wide = WideFromAnsi(text);
+    return static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 int CComboBox::InsertString(int index, const std::string& text) {
+    const std::wstring wide = WideFromAnsi(text);
     return static_cast<int>(
-        Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+        Send(CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.c_str())));
 }
 
 void CComboBox::DeleteString(int index) {

@@ -15,6 +15,8 @@ public:
     // cannot spell. Read as UTF-16: the ANSI read would swap such a character for a
     // best-fit look-alike ("¥" for "\", "〜" for "?") without a word.
     std::optional<std::string> GetExactText() const;
+    // Converted to UTF-16 here, the way the ANSI functions convert, so that the
+    // control of a Unicode dialog holds the same characters.
     void SetText(const std::string& text);
     void SetFocus();
     bool HasFocus() const { return hwnd_ != nullptr && ::GetFocus() == hwnd_; }
@@ -22,7 +24,7 @@ public:
 
 protected:
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
-        return SendMessageA(hwnd_, message, wParam, lParam);
+        return SendMessageW(hwnd_, message, wParam, lParam);
     }
 
 private:

@@ -26,28 +26,28 @@ bool IsLeftAlignedTextStatic(HWND window) {
     if (lstrcmpiA(className, "Static") != 0) {
         return false;
     }
-    const LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & SS_TYPEMASK;
+    const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & SS_TYPEMASK;
     return type == SS_LEFT || type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE;
 }
 
-std::string TextOf(HWND window) {
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+std::wstring TextOf(HWND window) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(
-        static_cast<size_t>(GetWindowTextA(window, &text[0], static_cast<int>(text.size()))));
+        static_cast<size_t>(GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
 // The size of the text on one line, drawn as the static draws it.
-SIZE TextExtent(HWND label, const std::string& text) {
+SIZE TextExtent(HWND label, const std::wstring& text) {
     const HDC dc = GetDC(label);
-    const auto font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     const HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
     RECT rect{};
     UINT format = DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS | DT_LEFT;
-    if (GetWindowLongPtrA(label, GWL_STYLE) & SS_NOPREFIX) {
+    if (GetWindowLongPtrW(label, GWL_STYLE) & SS_NOPREFIX) {
         format |= DT_NOPREFIX;
     }
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
     if (oldFont) {
         SelectObject(dc, oldFont);
     }
@@ -65,7 +65,8 @@ void WidenLabelsToTheirText(HWND dialog) {
         children.push_back({child, BoxInClient(dialog, child)});
     }
     for (const Child& label : children) {
-        const std::string text = IsLeftAlignedTextStatic(label.window) ? TextOf(label.window) : "";
+        const std::wstring text =
+            IsLeftAlignedTextStatic(label.window) ? TextOf(label.window) : std::wstring();
         if (text.empty()) {
             continue;
         }

@@ -17,6 +17,15 @@ HWND OpenMenuOf(DWORD processId) {
     return VisibleWindowOf(processId, "#32768");
 }
 
+// True when the window and every control in it keep their text in UTF-16.
+bool UnicodeThroughout(HWND window) {
+    bool unicode = IsWindowUnicode(window) != FALSE;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        unicode &= IsWindowUnicode(child) != FALSE;
+    }
+    return unicode;
+}
+
 // Menus of another process cannot be read from here (their handles are the program's
 // own), so the system menu is worked as a user does: Alt+Space, then Up, which wraps
 // from the first item to the last, then Enter.
@@ -52,6 +61,8 @@ TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
         versionShown |= WindowText(child) == "ravlet Version " RAVLET_VERSION_SHORT_TEXT;
     }
     EXPECT_TRUE(versionShown);
+    EXPECT_TRUE(UnicodeThroughout(Dialog())) << "the main dialog's fields are ANSI windows";
+    EXPECT_TRUE(UnicodeThroughout(about));
     EXPECT_FALSE(IsWindowEnabled(Dialog())) << "the About box is modal";
 
     Click(GetDlgItem(about, IDOK));
