@@ -5,6 +5,8 @@
 #include "destinations/settings_section.h"
 #include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file.h"
+#include "destinations/win32_settings_file_lock.h"
+#include "destinations/win32_settings_save.h"
 #include "destinations/win32_shell_folders.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
@@ -64,9 +66,14 @@ BOOL CMailtoDlg::OnInitDialog() {
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
 
-    // An empty path reads as no file at all.
-    PrivateProfileSection settings(iniPath, kSettingsSectionName);
-    destinations.Fill(FindWellKnownFolders(GetSafeHwnd()), settings);
+    // An empty path reads as no file at all. Another run saving now would be seen half
+    // way through its writes.
+    const std::vector<WellKnownFolder> wellKnown = FindWellKnownFolders(GetSafeHwnd());
+    {
+        const SettingsFileLock lock(iniPath);
+        PrivateProfileSection settings(iniPath, kSettingsSectionName);
+        destinations.Fill(wellKnown, settings);
+    }
 
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
@@ -81,11 +88,9 @@ void CMailtoDlg::LocateSettings() {
         return;
     }
     iconFilePath = IconFilePath(*programDirectory);
-    const SettingsFiles files =
-        LocateSettingsFiles(programDirectory, PerUserSettingsFolder(GetSafeHwnd()));
-    iniPath = files.readPath;
-    iniSavePath = files.savePath;
-    settingsFolderToCreate = files.folderToCreate;
+    settingsFiles = LocateSettingsFiles(programDirectory, PerUserSettingsFolder(GetSafeHwnd()));
+    iniPath = settingsFiles.readPath;
+    iniSavePath = settingsFiles.savePath;
 }
 
 MessageResult CMailtoDlg::OnShowSettingsUnavailable(WPARAM, LPARAM) {
@@ -98,8 +103,10 @@ bool CMailtoDlg::SaveSettings() {
         return true;
     }
     settingsSaved = true;
-    PrivateProfileSection settings(iniSavePath, kSettingsSectionName);
-    return CreateSettingsFolder(settingsFolderToCreate) && destinations.Save(settings);
+    const SettingsSaveResult result = SaveSettingsFiles(destinations, settingsFiles);
+    // The not-saved box names the file tried last.
+    iniSavePath = result.path;
+    return result.saved;
 }
 
 void CMailtoDlg::LoadPreviewBitmaps(int dpi) {

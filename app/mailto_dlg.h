@@ -7,6 +7,7 @@
 
 #include "destinations/destination_list.h"
 #include "destinations/win32_combo_box_destination_view.h"
+#include "destinations/win32_settings_file.h"
 #include "framework/dialog.h"
 #include "framework/gdi_bitmap.h"
 #include "shortcut/shortcut_form.h"
@@ -66,7 +67,7 @@ private:
     // Where this run reads and saves its settings (empty: nowhere).
     std::string iniPath;
     std::string iniSavePath;
-    std::string settingsFolderToCreate;
+    SettingsFiles settingsFiles;
     bool settingsSaved = false;
     // Empty when the program's folder cannot be spelt exactly: no icon lines then.
     std::string iconFilePath;

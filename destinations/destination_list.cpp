@@ -1,5 +1,7 @@
 #include "destinations/destination_list.h"
 
+#include <algorithm>
+
 #include "destinations/settings_section.h"
 
 void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
@@ -20,8 +22,13 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
     }
     fixedCount_ = count_;
 
-    loaded_ = ReadSavedFolders(settings, kMaxCount - count_);
+    loaded_ = ReadSavedFolders(settings, std::max(kMaxCount - count_, kKeptUserFolders));
+    unshown_.clear();
     for (const std::string& path : loaded_) {
+        if (count_ == kMaxCount) {
+            unshown_.push_back(path);
+            continue;
+        }
         view_.AddItem(path);
         paths_[count_++] = path;
     }
@@ -87,12 +94,18 @@ std::optional<std::string> DestinationList::SelectedFolder() {
 
 bool DestinationList::Save(ProfileSection& settings) {
     const std::vector<std::string> own(paths_.begin() + fixedCount_, paths_.begin() + count_);
-    const int room = kMaxCount - fixedCount_;
-    const std::vector<std::string> folders =
-        MergeSavedFolders(own, loaded_, ReadSavedFolders(settings, kSavedFolderKeys), room);
+    const int room = std::max(kMaxCount - fixedCount_, kKeptUserFolders);
+    const std::vector<std::string> folders = MergeSavedFolders(
+        own, unshown_, loaded_, ReadSavedFolders(settings, kSavedFolderKeys), room);
     const int selection = view_.Selection();
     const std::string selectedPath =
         selection >= 0 && selection < count_ ? paths_[selection] : std::string();
-    return settings.ReplaceLines(
-        SettingsSectionLines(folders, selection, selectedPath, settings.ReadLines()));
+    for (const SettingsKeyWrite& write :
+         SettingsKeyWrites(folders, selection, selectedPath, settings.ReadLines())) {
+        // A file that refuses one write refuses the rest.
+        if (!settings.WriteKey(write.key, write.value)) {
+            return false;
+        }
+    }
+    return true;
 }

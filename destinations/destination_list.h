@@ -14,6 +14,9 @@
 class DestinationList {
 public:
     static constexpr int kMaxCount = 20;
+    // The user folders a list behind the desktop, the Start menu and the favourites
+    // holds. A file keeps that many even where Quick Launch takes one more place.
+    static constexpr int kKeptUserFolders = 17;
 
     explicit DestinationList(DestinationView& view) : view_(view) {}
 
@@ -27,9 +30,10 @@ public:
     bool Add(const std::string& path);
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();
-    // Writes the user folders and the selection as the whole settings section. The
-    // section is read again first: folders that another run saved meanwhile are kept
-    // behind this run's own. False when the file could not be written.
+    // Writes the user folders and the selection key by key. The section is read again
+    // first: the folders read at the start that found no room in the list, and then
+    // those another run saved meanwhile, are kept behind this run's own. False when the
+    // file could not be written.
     bool Save(ProfileSection& settings);
 
     int count() const { return count_; }
@@ -41,8 +45,10 @@ private:
     std::array<std::string, kMaxCount> paths_;
     int count_ = 0;
     int fixedCount_ = 0;
-    // The user folders as Fill read them, to tell another run's additions at the save.
+    // The user folders as Fill read them, to tell another run's additions at the save,
+    // and those of them the list had no room for.
     std::vector<std::string> loaded_;
+    std::vector<std::string> unshown_;
 
     // The item to select for a saved index and path.
     int SavedSelection(int savedIndex, const std::optional<std::string>& savedPath) const;

@@ -1,4 +1,5 @@
-// One section of a profile ("INI") file: read key by key, written whole.
+// One section of a profile ("INI") file, read and written key by key, so that every line
+// the program does not own stays as the user or another program left it.
 #pragma once
 
 #include <cstddef>
@@ -19,7 +20,7 @@ public:
     // The section's lines ("key=value") as the file holds them now; none for a missing
     // file or section.
     virtual std::vector<std::string> ReadLines() = 0;
-    // Replaces the whole section in one write, keeping the file's other sections. False
-    // when the file could not be written.
-    virtual bool ReplaceLines(const std::vector<std::string>& lines) = 0;
+    // Sets one key, or deletes it for nullopt; the section's other lines stay. False when
+    // the file could not be written.
+    virtual bool WriteKey(const std::string& key, const std::optional<std::string>& value) = 0;
 };

@@ -7,6 +7,11 @@ SettingsFileChoice ChooseSettingsFile(const SettingsPlaces& places) {
         return {Place::None, Place::None};
     }
     if (places.programFolderWritable) {
+        // The user's own file, kept while the folder could not be written, moves beside
+        // the program at this run's save instead of being forgotten.
+        if (!places.fileBesideProgram && places.perUserFolderKnown && places.perUserFile) {
+            return {Place::PerUser, Place::BesideProgram};
+        }
         return {places.fileBesideProgram ? Place::BesideProgram : Place::None,
                 Place::BesideProgram};
     }

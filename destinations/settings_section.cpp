@@ -16,16 +16,14 @@ std::string_view LineKey(std::string_view line) {
     return mbtext::TrimmedBlanks(line.substr(0, line.find('=')));
 }
 
-// "MENU_" and three digits: a folder key of any version, in use or left behind. Keys
-// are matched without regard to case, as the profile functions match them.
-bool IsFolderKey(std::string_view key) {
-    return key.size() == 8 && mbtext::StartsWithIgnoringAsciiCase(key, "MENU_") &&
-           std::all_of(key.begin() + 5, key.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool IsOwnKey(std::string_view key) {
-    return IsFolderKey(key) || mbtext::EqualsIgnoringAsciiCase(key, kSelectionKey) ||
-           mbtext::EqualsIgnoringAsciiCase(key, kSelectedPathKey);
+// The number of a folder key: "MENU_" and three digits, matched without regard to case
+// as the profile functions match keys. Any other key gives -1.
+int FolderKeyIndex(std::string_view key) {
+    if (key.size() != 8 || !mbtext::StartsWithIgnoringAsciiCase(key, "MENU_") ||
+        !std::all_of(key.begin() + 5, key.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return -1;
+    }
+    return (key[5] - '0') * 100 + (key[6] - '0') * 10 + (key[7] - '0');
 }
 
 // "MENU_%03d" of index; built by hand, as a formatted print would bring the whole of
@@ -72,37 +70,50 @@ std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room) {
 }
 
 std::vector<std::string> MergeSavedFolders(const std::vector<std::string>& own,
+                                           const std::vector<std::string>& unshown,
                                            const std::vector<std::string>& loaded,
                                            const std::vector<std::string>& onDisk, int room) {
     const size_t limit = static_cast<size_t>(std::max(room, 0));
     std::vector<std::string> merged(own.begin(), own.begin() + std::min(own.size(), limit));
-    for (const std::string& folder : onDisk) {
-        if (merged.size() >= limit) {
-            break;
-        }
-        if (!Contains(loaded, folder) && !Contains(merged, folder)) {
+    const auto append = [&](const std::string& folder) {
+        if (merged.size() < limit && !Contains(merged, folder)) {
             merged.push_back(folder);
+        }
+    };
+    for (const std::string& folder : unshown) {
+        append(folder);
+    }
+    for (const std::string& folder : onDisk) {
+        if (!Contains(loaded, folder)) {
+            append(folder);
         }
     }
     return merged;
 }
 
-std::vector<std::string> SettingsSectionLines(const std::vector<std::string>& folders,
-                                              int selection, const std::string& selectedPath,
-                                              const std::vector<std::string>& currentLines) {
-    std::vector<std::string> lines;
-    for (size_t i = 0; i < folders.size() && i < static_cast<size_t>(kSavedFolderKeys); ++i) {
-        lines.push_back(MenuKey(static_cast<int>(i)) + "=" + folders[i]);
+std::vector<SettingsKeyWrite> SettingsKeyWrites(const std::vector<std::string>& folders,
+                                                int selection, const std::string& selectedPath,
+                                                const std::vector<std::string>& currentLines) {
+    const int written = static_cast<int>(std::min<size_t>(folders.size(), kSavedFolderKeys));
+    std::vector<SettingsKeyWrite> writes;
+    for (int i = 0; i < written; ++i) {
+        writes.push_back({MenuKey(i), folders[static_cast<size_t>(i)]});
     }
-    lines.push_back(std::string(kSelectionKey) + "=" + std::to_string(selection));
-    if (!selectedPath.empty()) {
-        lines.push_back(std::string(kSelectedPathKey) + "=" +
-                        SelectedPathValue(selection, selectedPath));
-    }
+    bool hasSelectedPath = false;
     for (const std::string& line : currentLines) {
-        if (!IsOwnKey(LineKey(line))) {
-            lines.push_back(line);
+        const std::string_view key = LineKey(line);
+        const int index = FolderKeyIndex(key);
+        // Left behind, such a key would come back at the next start.
+        if (index >= written && index < kSavedFolderKeys) {
+            writes.push_back({std::string(key), std::nullopt});
         }
+        hasSelectedPath = hasSelectedPath || mbtext::EqualsIgnoringAsciiCase(key, kSelectedPathKey);
     }
-    return lines;
+    writes.push_back({kSelectionKey, std::to_string(selection)});
+    if (!selectedPath.empty()) {
+        writes.push_back({kSelectedPathKey, SelectedPathValue(selection, selectedPath)});
+    } else if (hasSelectedPath) {
+        writes.push_back({kSelectedPathKey, std::nullopt});
+    }
+    return writes;
 }

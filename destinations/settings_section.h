@@ -23,10 +23,13 @@ bool CanKeepSavedFolder(const std::string& path);
 // A value that was cut, or that names no folder a shortcut can go into, is passed over.
 std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room);
 
-// The folders a save writes: this run's own list as it is, then the folders another
-// run saved since this one loaded (in the file now but not when this run read it),
-// none of those twice, at most room in all.
+// The folders a save writes: this run's own list as it is; then the folders this run
+// read but had no room to show, where Quick Launch took a place; then the folders
+// another run saved since this one loaded (in the file now but not when this run read
+// it). No folder twice, at most room in all. A folder this run read and then pushed off
+// the list by an addition stays off.
 std::vector<std::string> MergeSavedFolders(const std::vector<std::string>& own,
+                                           const std::vector<std::string>& unshown,
                                            const std::vector<std::string>& loaded,
                                            const std::vector<std::string>& onDisk, int room);
 
@@ -35,9 +38,21 @@ std::string SelectedPathValue(int selection, const std::string& path);
 // The path in a "SELECT_PATH" value, when it was saved with this "SELECT" index.
 std::optional<std::string> SelectedPathFor(const std::string& value, int savedIndex);
 
-// The section's new lines: the folders, the selection, then the section's other lines
-// as they were (keys of other programs or later versions). No "MENU_" key is left
-// behind the list.
-std::vector<std::string> SettingsSectionLines(const std::vector<std::string>& folders,
-                                              int selection, const std::string& selectedPath,
-                                              const std::vector<std::string>& currentLines);
+// One key a save sets, or deletes when the value is nullopt.
+struct SettingsKeyWrite {
+    std::string key;
+    std::optional<std::string> value;
+
+    bool operator==(const SettingsKeyWrite& other) const {
+        return key == other.key && value == other.value;
+    }
+};
+
+// The writes that save the folders and the selection into a section that holds
+// currentLines: "MENU_000" on, "SELECT" and "SELECT_PATH" are set; the folder keys up to
+// "MENU_019" behind the list and a "SELECT_PATH" with no path to hold are deleted.
+// Every other line (comments, keys of other programs or later versions, "MENU_020" on)
+// is left as it is.
+std::vector<SettingsKeyWrite> SettingsKeyWrites(const std::vector<std::string>& folders,
+                                                int selection, const std::string& selectedPath,
+                                                const std::vector<std::string>& currentLines);

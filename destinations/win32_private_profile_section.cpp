@@ -65,17 +65,12 @@ std::vector<std::string> PrivateProfileSection::ReadLines() {
     return lines;
 }
 
-bool PrivateProfileSection::ReplaceLines(const std::vector<std::string>& lines) {
+bool PrivateProfileSection::WriteKey(const std::string& key,
+                                     const std::optional<std::string>& value) {
     if (iniPath_.empty()) {
         return false;
     }
-    // One write for the whole section, so that an interrupted save cannot leave half a
-    // list: the lines, each ended by a NUL, and one NUL more.
-    std::string block;
-    for (const std::string& line : lines) {
-        block += line;
-        block += '\0';
-    }
-    block += '\0';
-    return WritePrivateProfileSectionA(section_.c_str(), block.c_str(), iniPath_.c_str()) != FALSE;
+    // A NULL value deletes the key.
+    return WritePrivateProfileStringA(section_.c_str(), key.c_str(),
+                                      value ? value->c_str() : nullptr, iniPath_.c_str()) != FALSE;
 }

@@ -15,7 +15,7 @@ public:
     std::optional<std::string> ReadString(const std::string& key) override;
     int ReadInt(const std::string& key, int defaultValue) override;
     std::vector<std::string> ReadLines() override;
-    bool ReplaceLines(const std::vector<std::string>& lines) override;
+    bool WriteKey(const std::string& key, const std::optional<std::string>& value) override;
 
 private:
     std::string iniPath_;

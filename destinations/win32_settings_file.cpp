@@ -57,7 +57,14 @@ std::string PlacePath(SettingsPlace place, const std::string& programDirectory,
 
 bool CanWriteSettingsFile(const std::string& folder) {
     const std::string ini = IniPath(folder);
-    return IsFile(ini) ? CanOpenForWriting(ini) : CanCreateFileIn(folder);
+    if (IsFile(ini)) {
+        return CanOpenForWriting(ini);
+    }
+    // A folder of that name (or anything else the profile functions cannot write) would
+    // fail every save; only a missing file can be created.
+    const bool missing = GetFileAttributesA(ini.c_str()) == INVALID_FILE_ATTRIBUTES &&
+                         GetLastError() == ERROR_FILE_NOT_FOUND;
+    return missing && CanCreateFileIn(folder);
 }
 
 std::optional<std::string> PerUserSettingsFolder(HWND owner) {
@@ -89,6 +96,9 @@ SettingsFiles LocateSettingsFiles(const std::optional<std::string>& programDirec
     files.savePath = PlacePath(choice.saveTo, program, perUser);
     if (choice.saveTo == SettingsPlace::PerUser) {
         files.folderToCreate = perUser;
+    } else if (choice.saveTo == SettingsPlace::BesideProgram && perUserFolder) {
+        files.fallbackSavePath = PlacePath(SettingsPlace::PerUser, program, perUser);
+        files.fallbackFolderToCreate = perUser;
     }
     return files;
 }

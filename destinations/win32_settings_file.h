@@ -13,10 +13,15 @@ struct SettingsFiles {
     std::string savePath;
     // Created before the save when it is missing (the user's own settings folder).
     std::string folderToCreate;
+    // Where a save beside the program goes when that file cannot be written after all:
+    // the user's own file, and its folder.
+    std::string fallbackSavePath;
+    std::string fallbackFolderToCreate;
 };
 
 // True when the current user can write the settings file in folder (ending in "\"):
-// open the existing file for writing, or create a new file there. Nothing is written,
+// open the existing file for writing, or create a new file there where no file or
+// folder has its name. Nothing is written,
 // and nothing is left behind: a new file is a uniquely named one that the system
 // deletes when it is closed.
 bool CanWriteSettingsFile(const std::string& folder);

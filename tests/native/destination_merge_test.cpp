@@ -10,31 +10,41 @@ namespace {
 
 using Folders = std::vector<std::string>;
 
-TEST(SavedFolderMerge, KeepsAnotherRunsAdditionsBehindThisRunsOwnOnceAndWithinTheRoom) {
+TEST(SavedFolderMerge,
+     KeepsHiddenFoldersThenAnotherRunsAdditionsBehindThisRunsOwnOnceAndWithinTheRoom) {
     struct Case {
         const char* what;
-        Folders own, loaded, onDisk;
+        Folders own, unshown, loaded, onDisk;
         int room;
         Folders saved;
     };
+    // clang-format off
     const Case cases[] = {
-        {"nobody else saved", {"n", "a", "b"}, {"a", "b"}, {"a", "b"}, 16, {"n", "a", "b"}},
-        {"the other run added x", {"a", "b"}, {"a", "b"}, {"x", "a", "b"}, 16, {"a", "b", "x"}},
-        {"both added the same folder", {"x", "a"}, {"a"}, {"x", "a"}, 16, {"x", "a"}},
-        {"the other run added two", {"n", "a"}, {"a"}, {"y", "x", "a"}, 16, {"n", "a", "y", "x"}},
-        {"the room runs out",
-         {"n", "a", "b"},
-         {"a", "b"},
-         {"x", "y", "a", "b"},
-         4,
+        {"nobody else saved", {"n", "a", "b"}, {}, {"a", "b"}, {"a", "b"}, 16, {"n", "a", "b"}},
+        {"the other run added x", {"a", "b"}, {}, {"a", "b"}, {"x", "a", "b"}, 16, {"a", "b", "x"}},
+        {"both added the same folder", {"x", "a"}, {}, {"a"}, {"x", "a"}, 16, {"x", "a"}},
+        {"the other run added two", {"n", "a"}, {}, {"a"}, {"y", "x", "a"}, 16, {"n", "a", "y", "x"}},
+        {"the room runs out", {"n", "a", "b"}, {}, {"a", "b"}, {"x", "y", "a", "b"}, 4,
          {"n", "a", "b", "x"}},
-        {"own list full", {"n", "a"}, {"a"}, {"x", "a"}, 2, {"n", "a"}},
-        {"one folder twice on disk", {"a"}, {"a"}, {"x", "x", "a"}, 16, {"a", "x"}},
-        {"own duplicates stay as the user sees them", {"a", "a"}, {}, {"a"}, 16, {"a", "a"}},
-        {"a file that was empty", {"n"}, {}, {}, 16, {"n"}},
+        {"own list full", {"n", "a"}, {}, {"a"}, {"x", "a"}, 2, {"n", "a"}},
+        {"one folder twice on disk", {"a"}, {}, {"a"}, {"x", "x", "a"}, 16, {"a", "x"}},
+        {"own duplicates stay as the user sees them", {"a", "a"}, {}, {}, {"a"}, 16, {"a", "a"}},
+        {"a file that was empty", {"n"}, {}, {}, {}, 16, {"n"}},
+        {"a folder with no room at the start follows the list", {"a", "b"}, {"c"},
+         {"a", "b", "c"}, {"a", "b", "c"}, 3, {"a", "b", "c"}},
+        {"a folder pushed off by an addition stays off", {"n", "a"}, {"c"}, {"a", "b", "c"},
+         {"a", "b", "c"}, 3, {"n", "a", "c"}},
+        {"the hidden folder before another run's addition", {"a", "b"}, {"c"}, {"a", "b", "c"},
+         {"x", "a", "b", "c"}, 4, {"a", "b", "c", "x"}},
+        {"a hidden folder added again is not written twice", {"c", "a"}, {"c"}, {"a", "c"},
+         {"a", "c"}, 3, {"c", "a"}},
+        {"no room for the hidden folder", {"n", "m", "a"}, {"c"}, {"a", "c"}, {"a", "c"}, 3,
+         {"n", "m", "a"}},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        EXPECT_EQ(MergeSavedFolders(c.own, c.loaded, c.onDisk, c.room), c.saved) << c.what;
+        EXPECT_EQ(MergeSavedFolders(c.own, c.unshown, c.loaded, c.onDisk, c.room), c.saved)
+            << c.what;
     }
 }
 
@@ -75,6 +85,7 @@ TEST(SavedSelection, FollowsTheFolderWhenTheWellKnownFoldersChange) {
          {{MenuKey(1), "D:\\a"}, {"SELECT", "4"}, {"SELECT_PATH", "4|D:\\a"}}, 4},
         {"an index changed by an earlier version or by hand wins", 4, 4, 4, {{"SELECT", "5"}}, 5},
         {"a path without its index is not used", 4, 4, 3, {{"SELECT_PATH", "D:\\a"}}, 4},
+        {"nothing after the bar: the index", 3, 4, 3, {{"SELECT_PATH", "4|"}}, 4},
     };
     // clang-format on
     for (const Case& c : cases) {
@@ -95,6 +106,21 @@ TEST(SavedSelection, FollowsTheFolderWhenTheWellKnownFoldersChange) {
         list.Fill(WellKnown(c.wellKnownAfter), file);
         EXPECT_EQ(view.selected, c.selectedAfter) << c.what;
     }
+}
+
+// Quick Launch, third of four well-known folders, goes: the favourites behind it move
+// up one place and stay selected.
+TEST(SavedSelection, FollowsAWellKnownFolderWhenOneBeforeItDisappears) {
+    MemoryProfileSection file;
+    FakeDropDownList before, after;
+    DestinationList run1{before}, run2{after};
+    run1.Fill(WellKnown(4), file);
+    before.Select(3);
+    ASSERT_TRUE(run1.Save(file));
+    std::vector<WellKnownFolder> without = WellKnown(4);
+    without.erase(without.begin() + 2);
+    run2.Fill(without, file);
+    EXPECT_EQ(after.selected, 2);
 }
 
 }  // namespace

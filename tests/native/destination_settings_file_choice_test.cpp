@@ -19,6 +19,7 @@ TEST(SettingsFileChoice, TheFileBesideTheProgramFirstAndTheUsersOwnWhereThatCann
         {"portable copy, first start",           {true, true, false, true, false},   {N, B}},
         {"portable copy with its file",          {true, true, true, true, false},    {B, B}},
         {"writable again: beside wins",          {true, true, true, true, true},     {B, B}},
+        {"writable again: the user's file moves", {true, true, false, true, true},   {U, B}},
         {"read-only, first start",               {true, false, false, true, false},  {N, U}},
         {"read-only, administrator's file",      {true, false, true, true, false},   {B, U}},
         {"read-only, the user's file exists",    {true, false, true, true, true},    {U, U}},

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "destinations/destination_list.h"
+#include "destinations/settings_section.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/shared/settings_keys.h"
 
@@ -54,9 +55,10 @@ TEST_F(DestinationSettingsTest, LoadStopsAtTheFirstEmptyKey) {
 TEST_F(DestinationSettingsTest, LoadStopsWhenTheListIsFull) {
     struct Case {
         int wellKnown;
-        int loaded;
+        int shown;
+        int read;  // a file keeps 17 folders even where Quick Launch leaves room for 16
     };
-    for (const Case& c : {Case{4, 16}, Case{3, 17}, Case{0, 20}}) {
+    for (const Case& c : {Case{4, 16, 17}, Case{3, 17, 17}, Case{0, 20, 20}}) {
         FakeDropDownList view;
         MemoryProfileSection settings;
         for (int i = 0; i < 25; ++i) {
@@ -66,9 +68,8 @@ TEST_F(DestinationSettingsTest, LoadStopsWhenTheListIsFull) {
         list.Fill(WellKnown(c.wellKnown), settings);
 
         EXPECT_EQ(list.count(), 20);
-        EXPECT_EQ(list.path(19), R"(D:\saved)" + std::to_string(c.loaded - 1));
-        // Nothing past the last folder that fits is even read.
-        EXPECT_EQ(std::count(settings.log.begin(), settings.log.end(), "read " + MenuKey(c.loaded)),
+        EXPECT_EQ(list.path(19), R"(D:\saved)" + std::to_string(c.shown - 1));
+        EXPECT_EQ(std::count(settings.log.begin(), settings.log.end(), "read " + MenuKey(c.read)),
                   0);
         EXPECT_EQ(settings.log.back(), "read SELECT_PATH");
     }
@@ -94,21 +95,21 @@ TEST_F(DestinationSettingsTest, LoadSelectsTheSavedItemWhenItExistsAndItemZeroOt
     }
 }
 
-// Lines of the section as the save writes them, in order.
+// The writes and deletions of a save, in order.
 std::vector<std::string> Written(const std::vector<std::string>& log) {
     std::vector<std::string> written;
     for (const std::string& entry : log) {
-        if (entry.rfind("write ", 0) == 0) {
-            written.push_back(entry.substr(6));
+        if (entry.rfind("read", 0) != 0) {
+            written.push_back(entry);
         }
     }
     return written;
 }
 
-TEST_F(DestinationSettingsTest, SaveWritesTheFoldersTheSelectionAndTheOtherKeysInOneSection) {
+TEST_F(DestinationSettingsTest, SaveReadsTheSectionAgainThenWritesItsOwnKeysOneByOne) {
     SaveFolders(2);
     settings.values["OTHER"] = "kept";
-    settings.values["menu_019"] = "D:\\left over";
+    settings.values["MENU_005"] = "D:\\left over";
     list.Fill(WellKnown(3), settings);
     view.Select(4);
     settings.log.clear();
@@ -116,33 +117,74 @@ TEST_F(DestinationSettingsTest, SaveWritesTheFoldersTheSelectionAndTheOtherKeysI
     EXPECT_TRUE(list.Save(settings));
 
     EXPECT_EQ(Written(settings.log),
-              (std::vector<std::string>{"MENU_000=D:\\saved0", "MENU_001=D:\\saved1", "SELECT=4",
-                                        "SELECT_PATH=4|D:\\saved1", "OTHER=kept"}));
-    // The section is read again before it is written, and written once.
-    EXPECT_EQ(std::count(settings.log.begin(), settings.log.end(), "read section"), 1);
-    EXPECT_LT(std::find(settings.log.begin(), settings.log.end(), "read MENU_000"),
+              (std::vector<std::string>{"write MENU_000=D:\\saved0", "write MENU_001=D:\\saved1",
+                                        "delete MENU_005", "write SELECT=4",
+                                        "write SELECT_PATH=4|D:\\saved1"}));
+    EXPECT_EQ(settings.values["OTHER"], "kept");
+    EXPECT_LT(std::find(settings.log.begin(), settings.log.end(), "read section"),
               std::find(settings.log.begin(), settings.log.end(), "write MENU_000=D:\\saved0"));
 }
 
-TEST_F(DestinationSettingsTest, SaveOfAFullListLeavesNoKeyBehindIt) {
+// With Quick Launch only 16 of 17 saved folders fit: the 17th is kept behind the list
+// and comes back when there is room; the 16th, pushed off by an addition, does not.
+TEST_F(DestinationSettingsTest, AFolderWithNoRoomAtTheStartIsKeptAndComesBackWhenThereIsRoom) {
     SaveFolders(17);
-    settings.values[MenuKey(17)] = "D:\\left over";
     list.Fill(WellKnown(4), settings);
     list.Add("D:\\new");
+    ASSERT_TRUE(list.Save(settings));
 
-    list.Save(settings);
+    FakeDropDownList nextView;
+    DestinationList next{nextView};
+    next.Fill(WellKnown(3), settings);
+    EXPECT_EQ(next.count(), 20);
+    EXPECT_EQ(next.path(3), "D:\\new");
+    EXPECT_EQ(next.path(18), "D:\\saved14");
+    EXPECT_EQ(next.path(19), "D:\\saved16");
+}
 
-    EXPECT_EQ(settings.values[MenuKey(0)], "D:\\new");
-    EXPECT_EQ(settings.values[MenuKey(15)], "D:\\saved14");
-    EXPECT_EQ(settings.values.count(MenuKey(16)), 0u);
-    EXPECT_EQ(settings.values.count(MenuKey(17)), 0u);
+// Which lines of the section are the program's own: a save sets or deletes those and
+// no other.
+TEST(SettingsKeyWrites, DeleteOnlyTheProgramsOwnKeysThatWouldOtherwiseComeBack) {
+    using W = SettingsKeyWrite;
+    struct Case {
+        const char* what;
+        std::vector<std::string> lines;
+        std::string selectedPath;
+        std::vector<W> extra;  // between the folder and the selection keys
+        std::vector<W> selection;
+    };
+    const W select{"SELECT", "3"};
+    const W selectPath{"SELECT_PATH", "3|D:\\a"};
+    const std::optional<std::string> gone;
+    // clang-format off
+    const Case cases[] = {
+        {"a stale path with nothing to hold", {"SELECT_PATH=4|D:\\x"}, "", {},
+         {select, {"SELECT_PATH", gone}}},
+        {"a stale path is written over", {"SELECT_PATH=4|D:\\x"}, "D:\\a", {}, {select, selectPath}},
+        {"no path, none to delete", {}, "", {}, {select}},
+        {"lower-case select is written over, not added to", {"select=7"}, "", {}, {select}},
+        {"folder keys behind the list, in any case and with blanks", {"menu_004=D:\\x", " MENU_019 = D:\\y"},
+         "D:\\a", {{"menu_004", gone}, {"MENU_019", gone}}, {select, selectPath}},
+        {"keys that are not the program's",
+         {"MENU_0001=x", "MENU_020=x", "MENU_150=x", "MENU_01=x", "; MENU_005", "MENUS_005=x",
+          "MENU_0019=x", "OTHER=x", "bare"},
+         "D:\\a", {}, {select, selectPath}},
+        {"the key of a folder written", {"MENU_000=D:\\old"}, "D:\\a", {}, {select, selectPath}},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        std::vector<W> expected = {{"MENU_000", "D:\\a"}};
+        expected.insert(expected.end(), c.extra.begin(), c.extra.end());
+        expected.insert(expected.end(), c.selection.begin(), c.selection.end());
+        EXPECT_EQ(SettingsKeyWrites({"D:\\a"}, 3, c.selectedPath, c.lines), expected) << c.what;
+    }
 }
 
 TEST_F(DestinationSettingsTest, SaveWithNothingSelectedWritesMinusOneAndNoPath) {
     list.Fill(WellKnown(3), settings);
     view.Select(-1);
     list.Save(settings);
-    EXPECT_EQ(Written(settings.log), (std::vector<std::string>{"SELECT=-1"}));
+    EXPECT_EQ(Written(settings.log), (std::vector<std::string>{"write SELECT=-1"}));
 }
 
 TEST_F(DestinationSettingsTest, WhatIsSavedComesBackAtTheNextStart) {

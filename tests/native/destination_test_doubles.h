@@ -83,14 +83,14 @@ public:
         }
         return lines;
     }
-    // Each line is logged as "write key=value".
-    bool ReplaceLines(const std::vector<std::string>& lines) override {
-        values.clear();
-        for (const std::string& line : lines) {
-            log.push_back("write " + line);
-            const size_t equals = line.find('=');
-            values[line.substr(0, equals)] =
-                equals == std::string::npos ? std::string() : line.substr(equals + 1);
+    // Logged as "write key=value" or "delete key".
+    bool WriteKey(const std::string& key, const std::optional<std::string>& value) override {
+        if (value) {
+            log.push_back("write " + key + "=" + *value);
+            values[key] = *value;
+        } else {
+            log.push_back("delete " + key);
+            values.erase(key);
         }
         return true;
     }

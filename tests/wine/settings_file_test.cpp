@@ -88,12 +88,17 @@ TEST_F(SettingsFileTest, AnEmptyFirstKeyHidesTheFoldersBehindIt) {
     EXPECT_EQ(run.list().count(), 3);
 }
 
-TEST_F(SettingsFileTest, ASaveReplacesTheSectionAndKeepsEverythingElseInTheFile) {
-    ASSERT_TRUE(WriteFileBytes(ini,
-                               "[EARLIER]\r\nA=1\r\n"
-                               "[COMBO_BOX]\r\nMENU_000=D:\\old0\r\nFOO=bar\r\n"
-                               "MENU_001=D:\\old1\r\nMENU_017=D:\\stale\r\nSELECT=4\r\n"
-                               "[LATER]\r\nB=2\r\n"));
+// Wine's profile functions keep comments and bare keys as they are; they would drop
+// blank lines and the blanks around "=", which this file has none of.
+TEST_F(SettingsFileTest, ASaveChangesOnlyTheProgramsOwnKeysAndKeepsEveryOtherLine) {
+    ASSERT_TRUE(
+        WriteFileBytes(ini,
+                       "[EARLIER]\r\nA=1\r\n"
+                       "[COMBO_BOX]\r\n; folders shared by the team\r\nMENU_000=D:\\old0\r\n"
+                       "FOO=bar\r\nbare key\r\nMENU_001=D:\\old1\r\nMENU_017=D:\\stale\r\n"
+                       "MENU_020=D:\\later\r\nMENU_150=D:\\later2\r\nSELECT=4\r\n"
+                       "[LATER]\r\nB=2\r\n"
+                       "[COMBO_BOX]\r\nSECOND=2\r\n"));
     {
         ProgramRun run(ini, 4);
         run.list().Add("D:\\new");
@@ -102,9 +107,12 @@ TEST_F(SettingsFileTest, ASaveReplacesTheSectionAndKeepsEverythingElseInTheFile)
     FlushProfileCache();
     EXPECT_EQ(ReadWholeFile(ini),
               "[EARLIER]\r\nA=1\r\n"
-              "[COMBO_BOX]\r\nMENU_000=D:\\new\r\nMENU_001=D:\\old0\r\nMENU_002=D:\\old1\r\n"
-              "SELECT=4\r\nSELECT_PATH=4|D:\\new\r\nFOO=bar\r\n"
-              "[LATER]\r\nB=2\r\n");
+              "[COMBO_BOX]\r\n; folders shared by the team\r\nMENU_000=D:\\new\r\n"
+              "FOO=bar\r\nbare key\r\nMENU_001=D:\\old0\r\n"
+              "MENU_020=D:\\later\r\nMENU_150=D:\\later2\r\nSELECT=4\r\n"
+              "MENU_002=D:\\old1\r\nSELECT_PATH=4|D:\\new\r\n"
+              "[LATER]\r\nB=2\r\n"
+              "[COMBO_BOX]\r\nSECOND=2\r\n");
 
     ProgramRun later(ini, 3);
     EXPECT_EQ(later.list().count(), 6);
@@ -220,7 +228,7 @@ TEST(PrivateProfileSection, AnEmptyPathIsNoFileNotOneInTheWindowsFolder) {
     PrivateProfileSection none("", kSettingsSection);
     EXPECT_EQ(none.ReadInt("SELECT", 0), 0);
     EXPECT_EQ(none.ReadLines(), std::vector<std::string>{});
-    EXPECT_FALSE(none.ReplaceLines({"SELECT=1"}));
+    EXPECT_FALSE(none.WriteKey("SELECT", "1"));
     WritePrivateProfileStringA(kSettingsSection, nullptr, nullptr, winIni.c_str());
 }
 
@@ -230,9 +238,9 @@ TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKe
     PrivateProfileSection section(ini, kSettingsSection);
     EXPECT_EQ(section.ReadInt("SELECT", 0), 0);
     EXPECT_EQ(section.ReadString("SELECT"), "");
-    section.ReplaceLines({"SELECT=-1"});
+    section.WriteKey("SELECT", "-1");
     EXPECT_EQ(section.ReadInt("SELECT", 0), -1);
-    section.ReplaceLines({"SELECT=12"});
+    section.WriteKey("SELECT", "12");
     EXPECT_EQ(section.ReadInt("SELECT", 0), 12);
     EXPECT_EQ(section.ReadString("SELECT"), "12");
 }

@@ -10,6 +10,7 @@
 #include "destinations/settings_section.h"
 #include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file.h"
+#include "destinations/win32_settings_save.h"
 #include "framework/module_path.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/wine/scratch_folder.h"
@@ -66,8 +67,7 @@ RunResult RunOnce(const std::string& programFolder, const std::string& perUserFo
     if (!add.empty()) {
         list.Add(add);
     }
-    PrivateProfileSection save(result.files.savePath, kSettingsSectionName);
-    result.saved = CreateSettingsFolder(result.files.folderToCreate) && list.Save(save);
+    result.saved = SaveSettingsFiles(list, result.files).saved;
     // The next read comes from the disk.
     WritePrivateProfileStringA(nullptr, nullptr, nullptr, result.files.savePath.c_str());
     return result;
@@ -94,6 +94,42 @@ TEST(SettingsProbe, AWritableFolderIsSeenSoAndKeepsItsEntriesAndTheFileItsBytes)
     EXPECT_EQ(ReadWholeFile(dir + "ravlet.ini"), "[COMBO_BOX]\r\nSELECT=1\r\n");
     const FILETIME after = LastWrite(dir + "ravlet.ini");
     EXPECT_EQ(CompareFileTime(&before, &after), 0);
+}
+
+TEST(SettingsProbe, ASettingsFileThatIsAFolderCannotBeWrittenAndTheUsersOwnFileIsUsed) {
+    ScratchFolder program, appData;
+    const std::string dir = program.path() + "\\";
+    ASSERT_TRUE(CreateDirectoryA((dir + "ravlet.ini").c_str(), nullptr));
+    EXPECT_FALSE(CanWriteSettingsFile(dir));
+
+    const RunResult run = RunOnce(dir, appData / "ravlet\\", "D:\\added");
+    EXPECT_EQ(run.files.savePath, appData / "ravlet\\ravlet.ini");
+    EXPECT_TRUE(run.saved);
+}
+
+TEST(SettingsLocation, ASaveBesideTheProgramThatFailsGoesToTheUsersOwnFile) {
+    ScratchFolder program, appData;
+    const std::string dir = program.path() + "\\";
+    const SettingsFiles files = LocateSettingsFiles(dir, appData / "ravlet\\");
+    ASSERT_EQ(files.savePath, dir + "ravlet.ini");
+    FakeDropDownList view;
+    DestinationList list{view};
+    MemoryProfileSection nothing;
+    list.Fill(WellKnown(3), nothing);
+    list.Add("D:\\added");
+    // Another program holds the file beside the program.
+    ASSERT_TRUE(WriteFileBytes(dir + "ravlet.ini", ""));
+    const HANDLE held = CreateFileA((dir + "ravlet.ini").c_str(), GENERIC_READ, 0, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+
+    const SettingsSaveResult result = SaveSettingsFiles(list, files);
+    CloseHandle(held);
+    EXPECT_TRUE(result.saved);
+    EXPECT_EQ(result.path, appData / "ravlet\\ravlet.ini");
+    char value[64] = {};
+    GetPrivateProfileStringA(kSettingsSectionName, "MENU_000", "", value, sizeof value,
+                             result.path.c_str());
+    EXPECT_STREQ(value, "D:\\added");
 }
 
 TEST(SettingsProbe, AReadOnlyVolumeIsSeenSoWithOrWithoutASettingsFile) {
@@ -158,8 +194,9 @@ TEST(SettingsLocation, WhenNeitherPlaceCanBeWrittenTheSaveSaysSo) {
         PrivateProfileSection read(files.readPath, kSettingsSectionName);
         list.Fill(WellKnown(3), read);
         list.Add("D:\\added");
-        PrivateProfileSection save(files.savePath, kSettingsSectionName);
-        EXPECT_FALSE(CreateSettingsFolder(files.folderToCreate) && list.Save(save)) << c.what;
+        const SettingsSaveResult result = SaveSettingsFiles(list, files);
+        EXPECT_FALSE(result.saved) << c.what;
+        EXPECT_EQ(result.path, c.tried) << c.what;
     }
 }
 
