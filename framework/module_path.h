@@ -4,9 +4,6 @@
 #include <optional>
 #include <string>
 
-// Full path of the running executable.
-std::string ModuleFileName();
-
 // Full path of the running executable as the ANSI code page spells it exactly, or
 // nullopt when it cannot: a best-fit spelling names another file ("C:\a¥b" would
 // become "C:\a\b").
