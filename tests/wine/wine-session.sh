@@ -108,19 +108,21 @@ wine_session_path() {
 wine_session_program() {
     local program=${RAVLET_PROGRAM:-$RAVLET_BUILD_DIR/ravlet.exe}
     local folder
+    wine_session_program_file=
+    unset RAVLET_PROGRAM_WINE
     if ! folder=$(cd "$(dirname "$program")" 2>/dev/null && pwd) || [ ! -f "$program" ]; then
         echo "wine-session: no program under test at $program" >&2
         return 0
     fi
-    RAVLET_PROGRAM=$folder/$(basename "$program")
+    wine_session_program_file=$folder/$(basename "$program")
     case "$folder/" in
-    "$RAVLET_BUILD_DIR"/*) RAVLET_PROGRAM_WINE=$(wine_session_path "$RAVLET_PROGRAM") ;;
+    "$RAVLET_BUILD_DIR"/*) RAVLET_PROGRAM_WINE=$(wine_session_path "$wine_session_program_file") ;;
     *)
         ln -sfn "$folder" "$WINEPREFIX/dosdevices/p:"
         RAVLET_PROGRAM_WINE="P:\\$(basename "$program")"
         ;;
     esac
-    export RAVLET_PROGRAM RAVLET_PROGRAM_WINE
+    export RAVLET_PROGRAM_WINE
 }
 
 # A 16 KiB volume at D:\fullvol for tests of a full disk. Mounting needs root;
@@ -153,9 +155,9 @@ wine_session_readonly() {
     fi
     rm -rf "${dir:?}"/*
     mkdir -p "$dir/bare" "$dir/with-ini" "$dir/empty"
-    if [ -f "${RAVLET_PROGRAM:-}" ]; then
-        cp "$RAVLET_PROGRAM" "$dir/bare/ravlet.exe"
-        cp "$RAVLET_PROGRAM" "$dir/with-ini/ravlet.exe"
+    if [ -n "${wine_session_program_file:-}" ]; then
+        cp "$wine_session_program_file" "$dir/bare/ravlet.exe"
+        cp "$wine_session_program_file" "$dir/with-ini/ravlet.exe"
     fi
     printf '[COMBO_BOX]\r\nMENU_000=C:\\shared\r\nSELECT=3\r\n' >"$dir/with-ini/ravlet.ini"
     mount -o remount,ro "$dir"
