@@ -35,6 +35,16 @@ std::optional<std::string> ExactModuleFileName() {
     return ExactAnsiText(path);
 }
 
+std::optional<std::string> ExactModuleFileTitle() {
+    const std::wstring path = WholeModuleFileName();
+    const std::optional<std::string> name =
+        ExactAnsiText(std::wstring_view(path).substr(path.find_last_of(L"\\/") + 1));
+    if (!name || name->empty()) {
+        return std::nullopt;
+    }
+    return FileTitle(*name);
+}
+
 std::optional<std::string> ProgramDirectory() {
     const std::optional<std::string> path = ExactModuleFileName();
     if (!path) {

@@ -20,10 +20,9 @@ CWinApp* theApp = nullptr;
 constexpr DWORD kDialogHelpContextBase = 0x20000;
 
 // The executable's file title, or the program's own name when the code page cannot
-// spell the path exactly: a best-fit spelling would be a name the user never gave it.
+// spell the title exactly: a best-fit spelling would be a name the user never gave it.
 std::string ApplicationName() {
-    const std::optional<std::string> modulePath = ExactModuleFileName();
-    return modulePath ? FileTitle(*modulePath) : "ravlet";
+    return ExactModuleFileTitle().value_or("ravlet");
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ public:
     int Run();
 
     // The executable's file name without directory and extension ("ravlet" when the
-    // code page cannot spell its path): the caption of the boxes the application layer
+    // code page cannot spell that name): the caption of the boxes the application layer
     // raises by itself.
     const std::string& AppName() const { return appName_; }
 
