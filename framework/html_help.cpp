@@ -2,6 +2,8 @@
 
 #include <htmlhelp.h>
 
+#include "framework/file_kind.h"
+
 namespace {
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
@@ -23,11 +25,6 @@ HtmlHelpFunction LoadHtmlHelp() {
             reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")));
     }();
     return function;
-}
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace

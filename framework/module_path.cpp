@@ -7,13 +7,13 @@
 
 namespace {
 
-// The path that getName (GetModuleFileNameA or W) gives for the running executable,
-// with a buffer grown until the path fits; empty when there is none.
-template <typename Char, typename GetName>
-std::basic_string<Char> WholeModuleFileName(GetName getName) {
-    std::basic_string<Char> path(MAX_PATH, Char());
+// The path of the running executable, with a buffer grown until the path fits; empty
+// when there is none.
+std::wstring WholeModuleFileName() {
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = getName(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length =
+            GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0) {
             return {};
         }
@@ -27,16 +27,22 @@ std::basic_string<Char> WholeModuleFileName(GetName getName) {
 
 }  // namespace
 
-std::string ModuleFileName() {
-    return WholeModuleFileName<char>(GetModuleFileNameA);
-}
-
 std::optional<std::string> ExactModuleFileName() {
-    const std::wstring path = WholeModuleFileName<wchar_t>(GetModuleFileNameW);
+    const std::wstring path = WholeModuleFileName();
     if (path.empty()) {
         return std::nullopt;
     }
     return ExactAnsiText(path);
+}
+
+std::optional<std::string> ExactModuleFileTitle() {
+    const std::wstring path = WholeModuleFileName();
+    const std::optional<std::string> name =
+        ExactAnsiText(std::wstring_view(path).substr(path.find_last_of(L"\\/") + 1));
+    if (!name || name->empty()) {
+        return std::nullopt;
+    }
+    return FileTitle(*name);
 }
 
 std::optional<std::string> ProgramDirectory() {

@@ -4,13 +4,14 @@
 #include <optional>
 #include <string>
 
-// Full path of the running executable.
-std::string ModuleFileName();
-
 // Full path of the running executable as the ANSI code page spells it exactly, or
 // nullopt when it cannot: a best-fit spelling names another file ("C:\a¥b" would
 // become "C:\a\b").
 std::optional<std::string> ExactModuleFileName();
+
+// The running executable's file name without folder and extension, spelt exactly, or
+// nullopt when the code page cannot spell the name (the folder does not matter).
+std::optional<std::string> ExactModuleFileTitle();
 
 // The folder of the running executable, ending in "\", spelt exactly; nullopt as above.
 // It does not depend on how the program was started (bare name, relative path, "/").

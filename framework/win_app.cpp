@@ -4,8 +4,8 @@
 
 #include "framework/dialog.h"
 #include "framework/framework_ids.h"
-#include "framework/help_file_origin.h"
 #include "framework/help_key.h"
+#include "framework/help_viewer_refusal.h"
 #include "framework/html_help.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
@@ -19,9 +19,15 @@ CWinApp* theApp = nullptr;
 // Help topics of dialogs are numbered from here by template number.
 constexpr DWORD kDialogHelpContextBase = 0x20000;
 
+// The executable's file title, or the program's own name when the code page cannot
+// spell the title exactly: a best-fit spelling would be a name the user never gave it.
+std::string ApplicationName() {
+    return ExactModuleFileTitle().value_or("ravlet");
+}
+
 }  // namespace
 
-CWinApp::CWinApp() : appName_(FileTitle(ModuleFileName())) {
+CWinApp::CWinApp() : appName_(ApplicationName()) {
     theApp = this;
 }
 
@@ -55,12 +61,12 @@ void CWinApp::OnHelp(const CDialog& dialog) {
     }
     const std::string htmlHelpFile = HtmlHelpFilePath(*modulePath);
     // The viewer would show its contents with every page blank: say why instead.
-    const HelpFileOrigin origin = OriginOfHelpFile(htmlHelpFile);
-    if (origin != HelpFileOrigin::Local) {
+    const zone::ViewerRefusal refusal = HelpViewerRefusal(htmlHelpFile);
+    if (refusal != zone::ViewerRefusal::None) {
         const std::string fileName = htmlHelpFile.substr(mbtext::FileNameStart(htmlHelpFile));
         ShowAppMessageBox(asking,
-                          origin == HelpFileOrigin::Downloaded ? IDS_HELP_BLOCKED_DOWNLOADED
-                                                               : IDS_HELP_BLOCKED_NETWORK,
+                          refusal == zone::ViewerRefusal::Downloaded ? IDS_HELP_BLOCKED_DOWNLOADED
+                                                                     : IDS_HELP_BLOCKED_NETWORK,
                           MB_ICONEXCLAMATION | MB_OK, fileName);
         return;
     }

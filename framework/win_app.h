@@ -22,14 +22,15 @@ public:
     // what the application set with SetExitCode.
     int Run();
 
-    // The executable's file name without directory and extension: the caption of the
-    // boxes the application layer raises by itself.
+    // The executable's file name without directory and extension ("ravlet" when the
+    // code page cannot spell that name): the caption of the boxes the application layer
+    // raises by itself.
     const std::string& AppName() const { return appName_; }
 
     // The help command: the topic of the dialog's template in the HTML Help file named
-    // after the executable; without that file (or topic), Windows Help as before. A help
-    // file that the viewer would show blank (downloaded, or on a network path) gets a
-    // box that says why and how to fix it.
+    // after the executable; without that file (or topic), Windows Help when its .HLP
+    // file lies beside the executable. A help file that the viewer would show blank
+    // (its zone is above the machine's limit) gets a box that says why and how to fix it.
     void OnHelp(const CDialog& dialog);
 
     // A handler of one of our dialogs raised error while the dialog window handled a

@@ -1,58 +1,81 @@
 #include "framework/windows_help.h"
 
+#include "framework/exact_ansi.h"
+#include "framework/file_kind.h"
 #include "text/file_name.h"
 
 namespace {
 
-constexpr char kViewerName[] = "winhlp32.exe";
+constexpr wchar_t kViewerName[] = L"winhlp32.exe";
 
-bool HoldsFile(const std::string& folder, const char* name) {
-    if (folder.empty()) {
-        return false;
-    }
-    const char last = folder.back();
-    const std::string path = folder + (last == '\\' || last == '/' ? "" : "\\") + name;
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::string CurrentFolder() {
-    char folder[MAX_PATH];
-    const DWORD length = GetCurrentDirectoryA(MAX_PATH, folder);
-    return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
-}
-
-std::string WindowsFolder() {
-    char folder[MAX_PATH];
-    const UINT length = GetWindowsDirectoryA(folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
-}
-
-bool SameFolder(const std::string& a, const std::string& b) {
-    auto withoutSeparator = [](std::string folder) {
-        while (folder.size() > 3 && (folder.back() == '\\' || folder.back() == '/')) {
-            folder.pop_back();
+// A folder that read (a call of GetCurrentDirectoryW's kind: the length without the
+// terminator, or the size needed) reports, with a buffer grown until it fits; empty
+// when it cannot be read. Folders read in UTF-16 keep names the code page cannot spell.
+template <typename ReadFolder>
+std::wstring WholeFolder(ReadFolder read) {
+    std::wstring folder(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = read(folder.data(), static_cast<DWORD>(folder.size()));
+        if (length == 0) {
+            return {};
         }
-        return folder;
-    };
-    return lstrcmpiA(withoutSeparator(a).c_str(), withoutSeparator(b).c_str()) == 0;
+        if (length < folder.size()) {
+            folder.resize(length);
+            return folder;
+        }
+        folder.resize(length);
+    }
 }
 
-// A winhlp32.exe that a start by bare name would find before the system's own.
-bool PlantedViewerNearby(const std::string& programFolder) {
-    if (HoldsFile(programFolder, kViewerName)) {
-        return true;
+std::wstring CurrentFolder() {
+    return WholeFolder(
+        [](wchar_t* buffer, DWORD size) { return GetCurrentDirectoryW(size, buffer); });
+}
+
+std::wstring WindowsFolder() {
+    return WholeFolder([](wchar_t* buffer, DWORD size) {
+        return static_cast<DWORD>(GetWindowsDirectoryW(buffer, size));
+    });
+}
+
+std::wstring WithoutSeparator(std::wstring folder) {
+    while (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) {
+        folder.pop_back();
     }
-    // The system's viewer lives in the Windows folder: a program started there finds
-    // that one.
-    const std::string current = CurrentFolder();
-    return !SameFolder(current, WindowsFolder()) && HoldsFile(current, kViewerName);
+    return folder;
+}
+
+bool SameFolder(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(WithoutSeparator(a).c_str(), -1, WithoutSeparator(b).c_str(), -1,
+                                TRUE) == CSTR_EQUAL;
+}
+
+bool HoldsViewer(std::wstring folder) {
+    if (folder.back() != L'\\' && folder.back() != L'/') {
+        folder += L'\\';
+    }
+    return IsFile(folder + kViewerName);
 }
 
 }  // namespace
 
-bool ShowWindowsHelpTopic(HWND owner, const std::string& helpFile, DWORD context) {
-    if (PlantedViewerNearby(helpFile.substr(0, mbtext::FileNameStart(helpFile)))) {
+bool MayStartWindowsHelp(const std::string& helpFile) {
+    if (!IsFile(helpFile)) {
         return false;
     }
-    return WinHelpA(owner, helpFile.c_str(), HELP_CONTEXT, context) != FALSE;
+    const std::wstring programFolder =
+        WideFromAnsi(helpFile.substr(0, mbtext::FileNameStart(helpFile)));
+    const std::wstring current = CurrentFolder();
+    const std::wstring windows = WindowsFolder();
+    if (programFolder.empty() || current.empty() || windows.empty()) {
+        return false;
+    }
+    // The system's viewer lives in the Windows folder: a program started there finds
+    // that one.
+    return !HoldsViewer(programFolder) && (SameFolder(current, windows) || !HoldsViewer(current));
+}
+
+bool ShowWindowsHelpTopic(HWND owner, const std::string& helpFile, DWORD context) {
+    return MayStartWindowsHelp(helpFile) &&
+           WinHelpA(owner, helpFile.c_str(), HELP_CONTEXT, context) != FALSE;
 }

@@ -26,7 +26,7 @@ run_tests() {  # build folder
         cat "$log"
         return 1
     fi
-    grep -E '^[0-9]+/[0-9]+ Test +#|tests passed|^[0-9]+: \[  (PASSED  |SKIPPED |FAILED  )\]' "$log" |
+    grep -E '^[0-9]+/[0-9]+ Test +#|tests passed|^[0-9]+: \[  (PASSED  |SKIPPED |FAILED  )\]|^[0-9]+: ravlet under test:' "$log" |
         sed -E 's/^[0-9]+: //'
     grep -E '^[0-9]+: \[  (PASSED  |SKIPPED )\] [0-9]+ test' "$log" >>"$results" || true
     rm -f "$log"
@@ -54,11 +54,13 @@ configure build/win64 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-x86_64.cmake"
 winbuild=$wine_build
 [ -z "$wine_note" ] || echo "$wine_note"
 if [ "$winbuild" != build/win64 ]; then
+    # Its end-to-end tests start the shipped program, not their own build's.
     echo "== Windows, 32-bit with posix threads (for the tests)"
-    configure "$winbuild" -DCMAKE_TOOLCHAIN_FILE="$root/$wine_toolchain"
+    configure "$winbuild" -DCMAKE_TOOLCHAIN_FILE="$root/$wine_toolchain" \
+        -DRAVLET_E2E_PROGRAM="$root/$wine_program"
 fi
 
-echo "== Windows tests under Wine ($winbuild)"
+echo "== Windows tests under Wine ($winbuild; the end-to-end tests run $wine_program)"
 export RAVLET_BUILD_DIR=$root/$winbuild
 . tests/wine/wine-session.sh
 wine_session_start

@@ -1,13 +1,9 @@
 #include "text/ascii_text.h"
 
 namespace mbtext {
-namespace {
-
 char AsciiLower(char ch) {
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
-
-}  // namespace
 
 bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii) {
     return text.size() == ascii.size() && StartsWithIgnoringAsciiCase(text, ascii);

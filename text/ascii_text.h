@@ -7,6 +7,9 @@
 
 namespace mbtext {
 
+// "A" to "Z" as "a" to "z"; every other byte as it is.
+char AsciiLower(char ch);
+
 bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii);
 
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view asciiPrefix);

@@ -68,9 +68,4 @@ std::optional<int> ZoneIdFromStream(std::string_view streamText) {
     return std::nullopt;
 }
 
-bool MarksAsDownloaded(std::string_view streamText) {
-    const std::optional<int> zoneId = ZoneIdFromStream(streamText);
-    return zoneId.has_value() && *zoneId >= kInternet;
-}
-
 }  // namespace zone

@@ -9,16 +9,9 @@
 
 namespace zone {
 
-// Zones of the system's security settings; 3 and above are the Internet and the
-// restricted sites, whose compiled help files the help viewer refuses to show.
-constexpr int kInternet = 3;
-
 // The ZoneId of the [ZoneTransfer] section of the stream's text (ANSI, or UTF-16 with
 // its byte order mark), or nothing when there is no such key or its value is not a
 // number.
 std::optional<int> ZoneIdFromStream(std::string_view streamText);
-
-// True when the stream marks its file as coming from the Internet or a worse zone.
-bool MarksAsDownloaded(std::string_view streamText);
 
 }  // namespace zone

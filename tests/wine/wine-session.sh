@@ -3,6 +3,9 @@
 # 32-bit Wine prefix with the Japanese code page, its own home folder, drive D: on the
 # build folder and no drive Z:, and makes sure an X display and a wineserver are up.
 #   RAVLET_BUILD_DIR   build folder of the Windows build (required)
+#   RAVLET_PROGRAM     the ravlet.exe that the end-to-end tests start (a Unix path;
+#                      the build's own when unset). Its Windows path goes to them in
+#                      RAVLET_PROGRAM_WINE.
 
 : "${RAVLET_BUILD_DIR:?set RAVLET_BUILD_DIR to the Windows build folder}"
 RAVLET_BUILD_DIR=$(cd "$RAVLET_BUILD_DIR" && pwd)
@@ -99,6 +102,29 @@ wine_session_path() {
     echo "D:\\${rel//\//\\}"
 }
 
+# The program under test: inside the build folder through D:, elsewhere (the shipped
+# build beside the tests' own) through drive P:, mapped onto its folder at every start.
+# Without it the tests that start it fail and say so.
+wine_session_program() {
+    local program=${RAVLET_PROGRAM:-$RAVLET_BUILD_DIR/ravlet.exe}
+    local folder
+    wine_session_program_file=
+    unset RAVLET_PROGRAM_WINE
+    if ! folder=$(cd "$(dirname "$program")" 2>/dev/null && pwd) || [ ! -f "$program" ]; then
+        echo "wine-session: no program under test at $program" >&2
+        return 0
+    fi
+    wine_session_program_file=$folder/$(basename "$program")
+    case "$folder/" in
+    "$RAVLET_BUILD_DIR"/*) RAVLET_PROGRAM_WINE=$(wine_session_path "$wine_session_program_file") ;;
+    *)
+        ln -sfn "$folder" "$WINEPREFIX/dosdevices/p:"
+        RAVLET_PROGRAM_WINE="P:\\$(basename "$program")"
+        ;;
+    esac
+    export RAVLET_PROGRAM_WINE
+}
+
 # A 16 KiB volume at D:\fullvol for tests of a full disk. Mounting needs root;
 # without it the folder stays absent or ordinary and those tests skip themselves.
 wine_session_fullvol() {
@@ -129,9 +155,9 @@ wine_session_readonly() {
     fi
     rm -rf "${dir:?}"/*
     mkdir -p "$dir/bare" "$dir/with-ini" "$dir/empty"
-    if [ -f "$RAVLET_BUILD_DIR/ravlet.exe" ]; then
-        cp "$RAVLET_BUILD_DIR/ravlet.exe" "$dir/bare/"
-        cp "$RAVLET_BUILD_DIR/ravlet.exe" "$dir/with-ini/"
+    if [ -n "${wine_session_program_file:-}" ]; then
+        cp "$wine_session_program_file" "$dir/bare/ravlet.exe"
+        cp "$wine_session_program_file" "$dir/with-ini/ravlet.exe"
     fi
     printf '[COMBO_BOX]\r\nMENU_000=C:\\shared\r\nSELECT=3\r\n' >"$dir/with-ini/ravlet.ini"
     mount -o remount,ro "$dir"
@@ -141,6 +167,7 @@ wine_session_readonly() {
 wine_session_start() {
     wine_session_display || return 1
     wine_session_prefix || return 1
+    wine_session_program
     wine_session_fullvol
     wine_session_readonly
     wineserver -p >/dev/null 2>&1 || true

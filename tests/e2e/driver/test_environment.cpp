@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -30,10 +33,31 @@ void DeleteTree(const std::string& folder) {
     RemoveDirectoryA(folder.c_str());
 }
 
+// Says once, before the scenarios, which program they run and for which machine.
+class ProgramUnderTestNote : public testing::Environment {
+public:
+    void SetUp() override {
+        DWORD type = 0;
+        const std::string exe = BuiltRavletExe();
+        const char* build = !GetBinaryTypeA(exe.c_str(), &type) ? "not found"
+                            : type == SCS_64BIT_BINARY          ? "64-bit"
+                            : type == SCS_32BIT_BINARY          ? "32-bit"
+                                                                : "not a Windows program";
+        std::printf("ravlet under test: %s (%s)\n", exe.c_str(), build);
+        std::fflush(stdout);
+    }
+};
+
+testing::Environment* const programUnderTestNote =
+    testing::AddGlobalTestEnvironment(new ProgramUnderTestNote);
+
 }  // namespace
 
 std::string BuiltRavletExe() {
-    return "D:\\ravlet.exe";
+    // Set by the Wine session (tests/wine/wine-session.sh).
+    char path[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableA("RAVLET_PROGRAM_WINE", path, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(path, length) : "D:\\ravlet.exe";
 }
 
 std::string ScreenshotFolder() {

@@ -7,7 +7,7 @@
 
 namespace e2e {
 
-std::string BuiltRavletExe();    // D:\ravlet.exe
+std::string BuiltRavletExe();    // the program under test: D:\ravlet.exe, or another build's
 std::string ScreenshotFolder();  // D:\e2e-screenshots
 std::string FullVolumeFolder();  // D:\fullvol, a tiny volume when the session has one
 std::string NetworkDrive();      // N:\, a drive of the network type
