@@ -2,13 +2,9 @@
 
 #include "destinations/settings_file_choice.h"
 #include "destinations/win32_shell_folders.h"
+#include "framework/file_kind.h"
 
 namespace {
-
-bool IsFile(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 bool CanOpenForWriting(const std::string& path) {
     const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE,
