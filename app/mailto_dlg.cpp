@@ -260,6 +260,7 @@ bool CMailtoDlg::HasFocus(FormControl control) {
 // The shortcut commands name box styles and answers in Windows' own numbers.
 static_assert(message_box::kWarning == (MB_ICONEXCLAMATION | MB_OK));
 static_assert(message_box::kQuestion == (MB_ICONQUESTION | MB_YESNO));
+static_assert(message_box::kQuestionDefaultNo == (MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2));
 static_assert(message_box::kInformation == (MB_ICONINFORMATION | MB_OK));
 static_assert(message_box::kErrorWithRetry == (MB_ICONSTOP | MB_RETRYCANCEL));
 static_assert(message_box::kOk == IDOK && message_box::kCancel == IDCANCEL &&
