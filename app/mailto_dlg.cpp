@@ -53,6 +53,9 @@ MessageResult CMailtoDlg::RouteMessage(UINT message, WPARAM wParam, LPARAM lPara
 void CMailtoDlg::DoDataExchange() {
     Bind(IDC_ICON_PREVIEW, preview);
     Bind(IDC_SUBJECT, subjectField);
+    Bind(IDC_CC, ccField);
+    Bind(IDC_BCC, bccField);
+    Bind(IDC_BODY, bodyField);
     Bind(IDC_NAME, nameField);
     Bind(IDC_ADDRESS, addressField);
     Bind(IDC_FOLDER, destinationBox);
@@ -231,6 +234,12 @@ CDialogControl& CMailtoDlg::Control(FormControl control) {
             return addressField;
         case FormControl::Subject:
             return subjectField;
+        case FormControl::Cc:
+            return ccField;
+        case FormControl::Bcc:
+            return bccField;
+        case FormControl::Body:
+            return bodyField;
         case FormControl::Name:
             return nameField;
         case FormControl::Destinations:
@@ -258,6 +267,7 @@ bool CMailtoDlg::HasFocus(FormControl control) {
 // The shortcut commands name box styles and answers in Windows' own numbers.
 static_assert(message_box::kWarning == (MB_ICONEXCLAMATION | MB_OK));
 static_assert(message_box::kQuestion == (MB_ICONQUESTION | MB_YESNO));
+static_assert(message_box::kQuestionDefaultNo == (MB_ICONQUESTION | MB_YESNO | MB_DEFBUTTON2));
 static_assert(message_box::kInformation == (MB_ICONINFORMATION | MB_OK));
 static_assert(message_box::kErrorWithRetry == (MB_ICONSTOP | MB_RETRYCANCEL));
 static_assert(message_box::kOk == IDOK && message_box::kCancel == IDCANCEL &&

@@ -35,7 +35,7 @@ TEST_F(CreateSuccess, WritesTheShortcutThenClearsTheFormForTheNextOne) {
     EXPECT_TRUE(PollUntil([&] { return ReadFileBytes(path).has_value(); }));
     EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"),
               "[InternetShortcut]\r\n"
-              "URL=mailto:someone@example.com?Subject=会議 & 予定? a b\r\n");
+              "URL=mailto:someone@example.com?Subject=会議%20%26%20予定%3F%20a%20b\r\n");
 
     EXPECT_EQ(Text(IDC_ADDRESS), "");
     EXPECT_EQ(Text(IDC_SUBJECT), "");
@@ -65,8 +65,8 @@ TEST_F(CreateSuccess, LineBreaksSetByAnotherProgramAddNoLinesToTheShortcut) {
     ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("someone@example.com"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\someone@example.com さんへ.url").value_or("(missing)"),
               "[InternetShortcut]\r\n"
-              "URL=mailto:someone@example.com?Subject=helloIconFile=\\\\evil\\s\\i.ico"
-              "IconIndex=1\r\n");
+              "URL=mailto:someone@example.com?Subject=helloIconFile%3D%5C%5Cevil%5Cs%5Ci.ico"
+              "IconIndex%3D1\r\n");
 }
 
 // "Copy link" on a web page gives the scheme, and a paste can bring a tab along: the
