@@ -51,6 +51,9 @@ MessageResult CMailtoDlg::RouteMessage(UINT message, WPARAM wParam, LPARAM lPara
 void CMailtoDlg::DoDataExchange() {
     Bind(IDC_ICON_PREVIEW, preview);
     Bind(IDC_SUBJECT, subjectField);
+    Bind(IDC_CC, ccField);
+    Bind(IDC_BCC, bccField);
+    Bind(IDC_BODY, bodyField);
     Bind(IDC_NAME, nameField);
     Bind(IDC_ADDRESS, addressField);
     Bind(IDC_FOLDER, destinationBox);
@@ -224,6 +227,12 @@ CDialogControl& CMailtoDlg::Control(FormControl control) {
             return addressField;
         case FormControl::Subject:
             return subjectField;
+        case FormControl::Cc:
+            return ccField;
+        case FormControl::Bcc:
+            return bccField;
+        case FormControl::Body:
+            return bodyField;
         case FormControl::Name:
             return nameField;
         case FormControl::Destinations:

@@ -76,6 +76,9 @@ private:
     std::array<CBitmap, 5> previewBitmaps;
     CStatic preview;
     CEdit subjectField;
+    CEdit ccField;
+    CEdit bccField;
+    CEdit bodyField;
     CEdit nameField;
     CEdit addressField;
     CComboBox destinationBox;

@@ -9,6 +9,7 @@
 
 #include "fuzz/check.h"
 #include "shortcut/create_command.h"
+#include "shortcut/mailto_url.h"
 #include "shortcut/shortcut_path.h"
 #include "tests/native/shortcut_fakes.h"
 
@@ -32,8 +33,10 @@ void CheckShortcutBody(const std::string& body, int iconIndex) {
     FUZZ_CHECK(lines.size() == (iconIndex == 0 ? 2u : 4u));
     FUZZ_CHECK(lines[0] == "[InternetShortcut]");
     FUZZ_CHECK(lines[1].rfind("URL=mailto:", 0) == 0);
+    // One line, and one argument when the shell hands it to the mail program: no space
+    // and no quote, which are never the trail byte of a double-byte character either.
     for (unsigned char byte : lines[1]) {
-        FUZZ_CHECK(byte >= 0x20 && byte != 0x7F);
+        FUZZ_CHECK(byte > 0x20 && byte != 0x7F && byte != '"');
     }
     if (iconIndex != 0) {
         FUZZ_CHECK(lines[2] == "IconFile=" + kIconFile);
@@ -72,6 +75,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     form.texts[FormControl::Address] = address;
     form.texts[FormControl::Name] = name;
     form.texts[FormControl::Subject] = subject;
+    form.texts[FormControl::Cc] = input.ConsumeRandomLengthString(60);
+    form.texts[FormControl::Bcc] = input.ConsumeRandomLengthString(60);
+    form.texts[FormControl::Body] = input.ConsumeRandomLengthString(2100);
     form.iconIndex = input.ConsumeIntegralInRange(0, 5);
     store.failingOpens = input.ConsumeIntegralInRange(0, 3);
     store.failingWrite = input.ConsumeIntegralInRange(-1, 9);
@@ -92,8 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         form.answers.push_back(input.PickValueInArray(kButtons));
     }
     // Fields holding a character the code page cannot spell.
-    for (const FormControl field :
-         {FormControl::Address, FormControl::Name, FormControl::Subject}) {
+    for (const FormControl field : {FormControl::Address, FormControl::Name, FormControl::Subject,
+                                    FormControl::Cc, FormControl::Bcc, FormControl::Body}) {
         if (input.ConsumeIntegralInRange(0, 7) == 0) {
             form.unspellable.insert(field);
         }
@@ -143,7 +149,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(file.closed && !file.discarded && announced);
         CheckShortcutBody(body, iconIndex);
         // The completion names the address the file holds.
-        FUZZ_CHECK(Lines(body)[1].rfind("URL=mailto:" + announcedAddress, 0) == 0);
+        ShortcutRequest addressOnly;
+        addressOnly.address = announcedAddress;
+        FUZZ_CHECK(Lines(body)[1].rfind("URL=" + MailtoUrl(addressOnly), 0) == 0);
         // The form is cleared for the next shortcut.
         FUZZ_CHECK(form.texts[FormControl::Address].empty() && form.iconIndex == 0);
     }

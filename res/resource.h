@@ -33,6 +33,18 @@
 #define IDS_CANNOT_CREATE_FILE 320
 #define IDS_SHORTCUT_CREATED 321
 
+// Messages of the Create command about CC, BCC and the body, and its question about a
+// URL that some mail programs cut
+#define IDS_CC_NOT_SPELLABLE 370
+#define IDS_CC_TOO_LONG 371
+#define IDS_CC_NOT_AN_ADDRESS 372
+#define IDS_BCC_NOT_SPELLABLE 373
+#define IDS_BCC_TOO_LONG 374
+#define IDS_BCC_NOT_AN_ADDRESS 375
+#define IDS_BODY_NOT_SPELLABLE 376
+#define IDS_CONFIRM_LONG_URL 377
+#define IDS_CAPTION_LONG_URL 378
+
 // Destinations: the folder browser's title, its messages and the well-known folders
 #define IDS_BROWSE_TITLE 330
 #define IDS_FOLDER_NOT_REPRESENTABLE 331
@@ -77,6 +89,9 @@
 #define IDC_NEW_FOLDER 1004
 #define IDC_CHANGE_ICON 1008
 #define IDC_ICON_PREVIEW 1013
+#define IDC_CC 1014
+#define IDC_BCC 1015
+#define IDC_BODY 1016
 
 // Icon picker controls (ids of their own template)
 #define IDC_PICK_WHITE 1006

@@ -2,6 +2,7 @@
 
 #include "res/resource.h"
 #include "shortcut/mail_address.h"
+#include "shortcut/mailto_url.h"
 #include "shortcut/message_box.h"
 #include "shortcut/shortcut_file.h"
 #include "shortcut/shortcut_path.h"
@@ -10,6 +11,8 @@
 namespace {
 
 constexpr size_t kMaxAddressBytes = 200;
+// Some mail programs cut a longer URL (classic Outlook at 2,083 characters).
+constexpr size_t kMaxUncutUrlBytes = 2048;
 
 struct Refusal {
     unsigned textId;
@@ -22,26 +25,61 @@ struct Fields {
     std::optional<std::string> address;
     std::optional<std::string> name;
     std::optional<std::string> subject;
+    std::optional<std::string> cc;
+    std::optional<std::string> bcc;
+    std::optional<std::string> body;
 };
+
+// The messages about one field of addresses, and where the focus goes.
+struct AddressField {
+    FormControl control;
+    unsigned notSpellable;
+    unsigned tooLong;
+    unsigned notAnAddress;
+};
+
+constexpr AddressField kAddress = {FormControl::Address, IDS_ADDRESS_NOT_SPELLABLE,
+                                   IDS_ADDRESS_TOO_LONG, IDS_NOT_AN_ADDRESS};
+constexpr AddressField kCc = {FormControl::Cc, IDS_CC_NOT_SPELLABLE, IDS_CC_TOO_LONG,
+                              IDS_CC_NOT_AN_ADDRESS};
+constexpr AddressField kBcc = {FormControl::Bcc, IDS_BCC_NOT_SPELLABLE, IDS_BCC_TOO_LONG,
+                               IDS_BCC_NOT_AN_ADDRESS};
+
+// The checks of a field of addresses that is not empty.
+std::optional<Refusal> AddressRefusal(const std::optional<std::string>& text,
+                                      const AddressField& field) {
+    if (!text) {
+        return Refusal{field.notSpellable, field.control};
+    }
+    if (text->size() > kMaxAddressBytes) {
+        return Refusal{field.tooLong, field.control};
+    }
+    // Whole characters: the ideographic space ends in the byte of "@".
+    if (!mbtext::ContainsChar(*text, '@') || !mbtext::ContainsChar(*text, '.')) {
+        return Refusal{field.notAnAddress, field.control};
+    }
+    return std::nullopt;
+}
+
+// CC and BCC may stay empty.
+std::optional<Refusal> CopiesRefusal(const std::optional<std::string>& text,
+                                     const AddressField& field) {
+    if (text && text->empty()) {
+        return std::nullopt;
+    }
+    return AddressRefusal(text, field);
+}
 
 // The first check the request fails, in the order the user is told about them, or
 // nullopt when every check passes. A field the code page cannot spell is refused
 // before its other checks: its best-fit spelling could name another file.
 std::optional<Refusal> FirstFailedCheck(const Fields& fields,
                                         const std::optional<std::string>& folder) {
-    if (!fields.address) {
-        return Refusal{IDS_ADDRESS_NOT_SPELLABLE, FormControl::Address};
-    }
-    const std::string& address = *fields.address;
-    if (address.empty()) {
+    if (fields.address && fields.address->empty()) {
         return Refusal{IDS_NO_ADDRESS, FormControl::Address};
     }
-    if (address.size() > kMaxAddressBytes) {
-        return Refusal{IDS_ADDRESS_TOO_LONG, FormControl::Address};
-    }
-    // Whole characters: the ideographic space ends in the byte of "@".
-    if (!mbtext::ContainsChar(address, '@') || !mbtext::ContainsChar(address, '.')) {
-        return Refusal{IDS_NOT_AN_ADDRESS, FormControl::Address};
+    if (auto refusal = AddressRefusal(fields.address, kAddress)) {
+        return refusal;
     }
     // A slot with an empty path names no folder; the file would land in the current
     // directory of the moment.
@@ -56,6 +94,15 @@ std::optional<Refusal> FirstFailedCheck(const Fields& fields,
     }
     if (!fields.subject) {
         return Refusal{IDS_SUBJECT_NOT_SPELLABLE, FormControl::Subject};
+    }
+    if (auto refusal = CopiesRefusal(fields.cc, kCc)) {
+        return refusal;
+    }
+    if (auto refusal = CopiesRefusal(fields.bcc, kBcc)) {
+        return refusal;
+    }
+    if (!fields.body) {
+        return Refusal{IDS_BODY_NOT_SPELLABLE, FormControl::Body};
     }
     return std::nullopt;
 }
@@ -91,12 +138,27 @@ std::unique_ptr<ShortcutFile> OpenWithRetry(ShortcutForm& form, ShortcutStore& s
     }
 }
 
+// Only Yes writes a URL that some mail programs would cut: No, and a box that could not
+// be shown (0), end the command where the user can shorten the text.
+bool ConfirmLongUrl(ShortcutForm& form, const ShortcutRequest& request, const std::string& url) {
+    if (url.size() <= kMaxUncutUrlBytes) {
+        return true;
+    }
+    if (form.ShowMessage(IDS_CONFIRM_LONG_URL, IDS_CAPTION_LONG_URL,
+                         message_box::kQuestionDefaultNo,
+                         std::to_string(url.size())) == message_box::kYes) {
+        return true;
+    }
+    form.SetFocusTo(request.body.empty() ? FormControl::Subject : FormControl::Body);
+    return false;
+}
+
 // Writes and closes the file; on any failure deletes it, so that no broken shortcut
 // stays behind, and passes the error on.
-void WriteAndClose(ShortcutFile& file, const std::string& address, const std::string& subject,
-                   int iconIndex, const std::string& iconFilePath) {
+void WriteAndClose(ShortcutFile& file, const ShortcutRequest& request,
+                   const std::string& iconFilePath) {
     try {
-        WriteMailtoShortcut(file, address, subject, iconIndex, iconFilePath);
+        WriteMailtoShortcut(file, request, iconFilePath);
         file.Close();
     } catch (...) {
         file.Discard();
@@ -110,14 +172,15 @@ void ResetForm(ShortcutForm& form) {
     form.SetFieldText(FormControl::Address, "");
     form.SetFieldText(FormControl::Name, "");
     form.SetFieldText(FormControl::Subject, "");
+    form.SetFieldText(FormControl::Cc, "");
+    form.SetFieldText(FormControl::Bcc, "");
+    form.SetFieldText(FormControl::Body, "");
     form.SetFocusTo(FormControl::Address);
     form.ClearIconPreview();
 }
 
-}  // namespace
-
-void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
-                      const std::optional<std::string>& folder, const std::string& iconFilePath) {
+// The form's fields as the checks see them.
+Fields ReadFields(ShortcutForm& form) {
     Fields fields;
     if (const auto text = form.FieldText(FormControl::Address)) {
         fields.address = AddressFromField(*text);
@@ -128,15 +191,44 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     if (const auto text = form.FieldText(FormControl::Subject)) {
         fields.subject = mbtext::WithoutControlBytes(*text);
     }
-    const int iconIndex = form.IconIndex();
+    const auto recipients = [&form](FormControl control) -> std::optional<std::string> {
+        if (const auto text = form.FieldText(control)) {
+            return RecipientsFromField(*text);
+        }
+        return std::nullopt;
+    };
+    fields.cc = recipients(FormControl::Cc);
+    fields.bcc = recipients(FormControl::Bcc);
+    // The composition turns its line breaks and tabs into escapes.
+    fields.body = form.FieldText(FormControl::Body);
+    return fields;
+}
 
+}  // namespace
+
+void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
+                      const std::optional<std::string>& folder, const std::string& iconFilePath) {
+    const Fields fields = ReadFields(form);
     if (const auto refusal = FirstFailedCheck(fields, folder)) {
         form.ShowMessage(refusal->textId, IDS_CAPTION_CHECK, message_box::kWarning);
         form.SetFocusTo(refusal->focus);
         return;
     }
-    const std::string& address = *fields.address;
-    const std::string& name = *fields.name;
+    ShortcutRequest request;
+    request.address = *fields.address;
+    request.subject = *fields.subject;
+    request.cc = *fields.cc;
+    request.bcc = *fields.bcc;
+    request.body = *fields.body;
+    request.name = *fields.name;
+    request.folder = folder;
+    request.iconIndex = form.IconIndex();
+    const std::string& name = request.name;
+
+    // Asked before anything on disk is looked at: a No leaves the user in the dialog.
+    if (!ConfirmLongUrl(form, request, MailtoUrl(request))) {
+        return;
+    }
 
     // A name or folder that Windows would turn into a device, a hidden stream or
     // another file is never tried: the user gets the retry box, and nothing is touched.
@@ -159,8 +251,9 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
         return;
     }
     // Success is reported only once the data is on disk.
-    WriteAndClose(*file, address, *fields.subject, iconIndex, iconFilePath);
+    WriteAndClose(*file, request, iconFilePath);
 
-    form.ShowMessage(IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation, address);
+    form.ShowMessage(IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation,
+                     request.address);
     ResetForm(form);
 }

@@ -4,10 +4,11 @@
 
 namespace message_box {
 
-constexpr unsigned kWarning = 0x30;         // OK, exclamation icon
-constexpr unsigned kQuestion = 0x24;        // Yes and No, question icon
-constexpr unsigned kInformation = 0x40;     // OK, information icon
-constexpr unsigned kErrorWithRetry = 0x15;  // Retry and Cancel, stop icon
+constexpr unsigned kWarning = 0x30;             // OK, exclamation icon
+constexpr unsigned kQuestion = 0x24;            // Yes and No, question icon
+constexpr unsigned kQuestionDefaultNo = 0x124;  // the same, No as the default button
+constexpr unsigned kInformation = 0x40;         // OK, information icon
+constexpr unsigned kErrorWithRetry = 0x15;      // Retry and Cancel, stop icon
 
 constexpr int kOk = 1;
 constexpr int kCancel = 2;

@@ -1,11 +1,11 @@
-// The main dialog as the shortcut commands see it: its three text fields, the
-// destination drop-down, the icon preview and the two pieces of state the dialog owns.
+// The main dialog as the shortcut commands see it: its text fields, the destination
+// drop-down, the icon preview and the two pieces of state the dialog owns.
 #pragma once
 
 #include <optional>
 #include <string>
 
-enum class FormControl { Address, Subject, Name, Destinations };
+enum class FormControl { Address, Subject, Cc, Bcc, Body, Name, Destinations };
 
 class ShortcutForm {
 public:

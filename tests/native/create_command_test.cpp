@@ -214,6 +214,9 @@ TEST_F(CreateCommand, WritesClosesReportsAndResetsInThisOrder) {
                           "set Address=",
                           "set Name=",
                           "set Subject=",
+                          "set Cc=",
+                          "set Bcc=",
+                          "set Body=",
                           "focus Address",
                           "clear preview",
                       }));
@@ -358,7 +361,8 @@ TEST_F(CreateCommand, ControlBytesAndAPastedSchemeNeverReachTheFile) {
     };
     const Case cases[] = {
         {"taro@example.jp\r\n", "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1",
-         "URL=mailto:taro@example.jp?Subject=helloIconFile=\\\\evil\\s\\i.icoIconIndex=1\n"},
+         "URL=mailto:taro@example.jp?Subject=helloIconFile%3D%5C%5Cevil%5Cs%5Ci.icoIconIndex%"
+         "3D1\n"},
         {"MailTo:taro@example.jp", "", "URL=mailto:taro@example.jp\n"},
     };
     for (const Case& c : cases) {
@@ -391,7 +395,7 @@ TEST_F(CreateCommand, LongNamesAndPathsAreNeverCutInMessages) {
 }
 
 TEST_F(CreateCommand, WriteFailureDeletesTheFileAndReportsNoSuccess) {
-    store.failingWrite = 4;  // the subject
+    store.failingWrite = 2;  // the URL
     try {
         Run();
         FAIL() << "the write failure was swallowed";

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(AddressFromField, DropsControlBytesAndOneLeadingSchemeInAnyCase) {
+TEST(AddressFromField, DropsControlBytesBlanksAtTheEndsAndOneLeadingSchemeInAnyCase) {
     struct Case {
         const char* what;
         std::string text;
@@ -22,11 +22,22 @@ TEST(AddressFromField, DropsControlBytesAndOneLeadingSchemeInAnyCase) {
         {"control bytes and DEL anywhere", "ta\tro@exa\x7Fmple.jp\r\n", "taro@example.jp"},
         {"a scheme later in the text stays", "taro mailto:x", "taro mailto:x"},
         {"no colon: not the scheme", "mailtotaro@example.jp", "mailtotaro@example.jp"},
-        {"a space before the scheme keeps it", " mailto:x", " mailto:x"},
+        {"blanks before the scheme", " \t　mailto:taro@example.jp", "taro@example.jp"},
+        {"blanks after the scheme and at the end", "mailto:　 taro@example.jp \t　",
+         "taro@example.jp"},
+        {"blanks inside stay", "taro @example.jp", "taro @example.jp"},
+        {"blanks only", " 　\t", ""},
+        {"a character ending in the trail byte 0x40 is no blank", "taro@example.jpァ",
+         "taro@example.jpァ"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(AddressFromField(c.text), c.expected) << c.what;
     }
+}
+
+TEST(RecipientsFromField, KeepsTheSchemeButNotTheBlanksAtTheEnds) {
+    EXPECT_EQ(RecipientsFromField("\t 　mailto:jiro@example.jp, hanako@example.jp　"),
+              "mailto:jiro@example.jp, hanako@example.jp");
 }
 
 }  // namespace

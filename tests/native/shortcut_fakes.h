@@ -27,6 +27,12 @@ inline const char* ControlName(FormControl control) {
             return "Address";
         case FormControl::Subject:
             return "Subject";
+        case FormControl::Cc:
+            return "Cc";
+        case FormControl::Bcc:
+            return "Bcc";
+        case FormControl::Body:
+            return "Body";
         case FormControl::Name:
             return "Name";
         case FormControl::Destinations:

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "shortcut/shortcut_path.h"
+#include "tests/shared/shortcut_request_of.h"
 
 namespace {
 
@@ -41,9 +42,10 @@ TEST(MailtoShortcut, FileBodies) {
         {"no subject, icon 3: four lines", "taro@example.jp", "", 3,
          "[InternetShortcut]\nURL=mailto:taro@example.jp\n"
          "IconFile=C:\\Program Files\\ravlet\\ravlet.exe\nIconIndex=3\n"},
-        {"subject kept byte for byte: &, ?, spaces, Japanese", "taro@example.jp",
+        {"subject: ASCII delimiters escaped, Japanese as it is", "taro@example.jp",
          "見積 & 納期? ソ表 a b", 3,
-         "[InternetShortcut]\nURL=mailto:taro@example.jp?Subject=見積 & 納期? ソ表 a b\n"
+         "[InternetShortcut]\nURL=mailto:taro@example.jp?Subject=見積%20%26%20納期%3F%20ソ表%20a%"
+         "20b\n"
          "IconFile=C:\\Program Files\\ravlet\\ravlet.exe\nIconIndex=3\n"},
         {"several recipients are one string", "a@example.jp,b@example.jp;c@example.jp", "", 0,
          "[InternetShortcut]\nURL=mailto:a@example.jp,b@example.jp;c@example.jp\n"},
@@ -53,20 +55,20 @@ TEST(MailtoShortcut, FileBodies) {
     };
     for (const Case& c : cases) {
         RecordingStream stream;
-        WriteMailtoShortcut(stream, c.address, c.subject, c.iconIndex, kIconFile);
+        WriteMailtoShortcut(stream, RequestOf(c.address, c.subject, c.iconIndex), kIconFile);
         EXPECT_EQ(stream.Text(), c.expected) << c.what;
     }
 }
 
 TEST(MailtoShortcut, WithoutAnIconFileThereAreNoIconLines) {
     RecordingStream stream;
-    WriteMailtoShortcut(stream, "a@b.c", "", 3, "");
+    WriteMailtoShortcut(stream, RequestOf("a@b.c", "", 3), "");
     EXPECT_EQ(stream.Text(), "[InternetShortcut]\nURL=mailto:a@b.c\n");
 }
 
 TEST(MailtoShortcut, JapaneseSubjectIsWrittenAsShiftJisBytes) {
     RecordingStream stream;
-    WriteMailtoShortcut(stream, "a@b.c", "表", 0, kIconFile);
+    WriteMailtoShortcut(stream, RequestOf("a@b.c", "表", 0), kIconFile);
     EXPECT_EQ(stream.Text(), "[InternetShortcut]\nURL=mailto:a@b.c?Subject=\x95\x5C\n");
 }
 
@@ -77,20 +79,20 @@ TEST(MailtoShortcut, WritesInTheFixedSequence) {
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {"", 0, {"[InternetShortcut]\n", "URL=mailto:", "a@b.c", "\n"}},
-        {"Hi", 0, {"[InternetShortcut]\n", "URL=mailto:", "a@b.c", "?Subject=", "Hi", "\n"}},
+        {"", 0, {"[InternetShortcut]\n", "URL=", "mailto:a@b.c", "\n"}},
+        {"Hi", 0, {"[InternetShortcut]\n", "URL=", "mailto:a@b.c?Subject=Hi", "\n"}},
         {"",
          1,
-         {"[InternetShortcut]\n", "URL=mailto:", "a@b.c", "\n", "IconFile=C:\\x.exe", "\n",
+         {"[InternetShortcut]\n", "URL=", "mailto:a@b.c", "\n", "IconFile=C:\\x.exe", "\n",
           "IconIndex=1\n"}},
         {"Hi",
          4,
-         {"[InternetShortcut]\n", "URL=mailto:", "a@b.c", "?Subject=", "Hi", "\n",
-          "IconFile=C:\\x.exe", "\n", "IconIndex=4\n"}},
+         {"[InternetShortcut]\n", "URL=", "mailto:a@b.c?Subject=Hi", "\n", "IconFile=C:\\x.exe",
+          "\n", "IconIndex=4\n"}},
     };
     for (const Case& c : cases) {
         RecordingStream stream;
-        WriteMailtoShortcut(stream, "a@b.c", c.subject, c.iconIndex, "C:\\x.exe");
+        WriteMailtoShortcut(stream, RequestOf("a@b.c", c.subject, c.iconIndex), "C:\\x.exe");
         EXPECT_EQ(stream.writes, c.expected) << c.subject << " " << c.iconIndex;
     }
 }
@@ -105,7 +107,7 @@ TEST(MailtoShortcut, ControlBytesNeverReachTheFile) {
     const Case cases[] = {
         {"lines smuggled into the subject", "a@b.c",
          "hello\r\nIconFile=\\\\evil\\s\\i.ico\r\nIconIndex=1",
-         "URL=mailto:a@b.c?Subject=helloIconFile=\\\\evil\\s\\i.icoIconIndex=1\n"},
+         "URL=mailto:a@b.c?Subject=helloIconFile%3D%5C%5Cevil%5Cs%5Ci.icoIconIndex%3D1\n"},
         {"line feed in the address", "a@b.c\nIconIndex=9", "", "URL=mailto:a@b.cIconIndex=9\n"},
         {"every control byte and DEL",
          std::string("a\x01\t@\x1F\x7F"
@@ -114,11 +116,11 @@ TEST(MailtoShortcut, ControlBytesNeverReachTheFile) {
          std::string("\x1B\0\x7F", 3), "URL=mailto:a@b.c\n"},
         {"a subject of control bytes only is no subject", "a@b.c", "\r\n", "URL=mailto:a@b.c\n"},
         {"a line feed after a lead byte still goes", "a@b.c", "\x83\n\x83\x5C",
-         "URL=mailto:a@b.c?Subject=\x83\x83\x5C\n"},
+         "URL=mailto:a@b.c?Subject=\x83\x83%5C\n"},
     };
     for (const Case& c : cases) {
         RecordingStream stream;
-        WriteMailtoShortcut(stream, c.address, c.subject, 2, "C:\\x.exe");
+        WriteMailtoShortcut(stream, RequestOf(c.address, c.subject, 2), "C:\\x.exe");
         EXPECT_EQ(stream.Text(),
                   "[InternetShortcut]\n" + c.urlLine + "IconFile=C:\\x.exe\nIconIndex=2\n")
             << c.what;

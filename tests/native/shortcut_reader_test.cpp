@@ -69,14 +69,22 @@ TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
     }
 }
 
-TEST(ShortcutFileLines, AWrittenFileWrittenAgainUnchangedIsTheSameBytes) {
+TEST(ShortcutReader, AFileReadAndWrittenAgainUnchangedIsTheSameBytes) {
     const std::string file =
-        "[InternetShortcut]\r\nURL=mailto:a@b.jp?Subject=見積\r\nIconFile=C:\\ravlet\\ravlet."
-        "exe\r\n"
-        "IconIndex=3\r\nHotKey=1601\r\n[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n";
+        "[InternetShortcut]\r\nURL=mailto:a@b.jp?in-reply-to=%3Cm@x%3E&Subject=Q%26A%20見積"
+        "&cc=c@d.jp&body=あ%0D%0A%09x\r\nIconFile=D:\\old\\ravlet.exe\r\nIconIndex=3\r\n"
+        "HotKey=1601\r\n[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n";
+    const OpenedShortcut opened = Opened(file);
+    ShortcutRequest request;
+    request.address = opened.message.address;
+    request.subject = opened.message.subject;
+    request.cc = opened.message.cc;
+    request.bcc = opened.message.bcc;
+    request.body = opened.message.body;
+    request.iconIndex = opened.iconIndex;
     CrLfStream stream;
-    WriteMailtoShortcut(stream, "a@b.jp", "見積", 3, "C:\\ravlet\\ravlet.exe");
-    WriteKeptLines(stream, ReadShortcutFileLines(file), false);
+    WriteMailtoShortcut(stream, request, "D:\\old\\ravlet.exe");
+    WriteKeptLines(stream, opened.lines, opened.keepsOwnIcon);
     EXPECT_EQ(stream.bytes, file);
 }
 

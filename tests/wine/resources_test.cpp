@@ -448,7 +448,7 @@ protected:
 TEST_F(DialogTemplates, MainDialogIsAnExtendedTemplateWithItsControlsInTabOrder) {
     const DialogTemplate dialog = Load(IDD_MAIN);
     EXPECT_TRUE(dialog.extended);
-    ExpectFrame(dialog, 0x90C800C0, 0x00040000, L"mailtoショートカット作成", 246, 169);
+    ExpectFrame(dialog, 0x90C800C0, 0x00040000, L"mailtoショートカット作成", 246, 285);
     EXPECT_EQ(dialog.italic, 0);
     const DWORD label = 0x50020000, edit = 0x50810080, button = 0x50010000;
     // A label grows to its text at run time, and the preview takes its picture's size.
@@ -461,21 +461,30 @@ TEST_F(DialogTemplates, MainDialogIsAnExtendedTemplateWithItsControlsInTabOrder)
             {-1, L"STATIC", L"件名もショートカットに含めたければ入力して下さい", 6, 39, grows, 8,
              label},
             {IDC_SUBJECT, L"EDIT", L"", 12, 49, 126, 14, edit},
-            {-1, L"STATIC", L"ショートカットの名前を決めて下さい", 6, 81, grows, 8, label},
-            {IDC_NAME, L"EDIT", L"", 15, 93, 120, 14, edit},
-            {IDC_CHANGE_ICON, L"BUTTON", L"ｱｲｺﾝ変更", 138, 93, 40, 13, button},
-            {-1, L"STATIC", L"ショートカットの保存先を選んで下さい", 9, 111, grows, 8, label},
-            {IDC_FOLDER, L"COMBOBOX", L"", 15, 123, 213, 138, 0x50010043},
-            {IDC_NEW_FOLDER, L"BUTTON", L"新しい保存先を指定", 162, 138, 66, 15, button},
+            {-1, L"STATIC", L"CC（写し）の宛先があれば入れて下さい", 6, 68, grows, 8, label},
+            {IDC_CC, L"EDIT", L"", 12, 78, 126, 14, edit},
+            {-1, L"STATIC", L"BCC（隠した写し）の宛先があれば入れて下さい", 6, 97, grows, 8, label},
+            {IDC_BCC, L"EDIT", L"", 12, 107, 126, 14, edit},
+            {-1, L"STATIC", L"本文も含めたければ入力して下さい（Enter で改行します）", 6, 126,
+             grows, 8, label},
+            // Several lines with a vertical scroll bar; Enter makes a new line.
+            {IDC_BODY, L"EDIT", L"", 12, 136, 216, 42, 0x50A11044},
+            {-1, L"STATIC", L"ショートカットの名前を決めて下さい", 6, 197, grows, 8, label},
+            {IDC_NAME, L"EDIT", L"", 15, 209, 120, 14, edit},
+            {IDC_CHANGE_ICON, L"BUTTON", L"ｱｲｺﾝ変更", 138, 209, 40, 13, button},
+            {-1, L"STATIC", L"ショートカットの保存先を選んで下さい", 9, 227, grows, 8, label},
+            {IDC_FOLDER, L"COMBOBOX", L"", 15, 239, 213, 138, 0x50010043},
+            {IDC_NEW_FOLDER, L"BUTTON", L"新しい保存先を指定", 162, 254, 66, 15, button},
             {IDOK, L"BUTTON", L"作成", 192, 6, 50, 14, 0x50010001},
             {IDCANCEL, L"BUTTON", L"ﾌﾟﾛｸﾞﾗﾑ終了", 192, 24, 50, 14, button},
-            {IDC_ICON_PREVIEW, L"STATIC", L"", 180, 93, kSetAtRunTime, kSetAtRunTime, 0x5000000E},
+            {IDC_ICON_PREVIEW, L"STATIC", L"", 180, 209, kSetAtRunTime, kSetAtRunTime, 0x5000000E},
         });
 }
 
 TEST_F(DialogTemplates, TabInTheMainDialogGoesFromTheAddressThroughTheFormToTheButtons) {
-    const std::vector<int> expected = {IDC_ADDRESS, IDC_SUBJECT,    IDC_NAME, IDC_CHANGE_ICON,
-                                       IDC_FOLDER,  IDC_NEW_FOLDER, IDOK,     IDCANCEL};
+    const std::vector<int> expected = {IDC_ADDRESS,    IDC_SUBJECT, IDC_CC,          IDC_BCC,
+                                       IDC_BODY,       IDC_NAME,    IDC_CHANGE_ICON, IDC_FOLDER,
+                                       IDC_NEW_FOLDER, IDOK,        IDCANCEL};
     EXPECT_EQ(TabOrder(IDD_MAIN), expected);
 }
 

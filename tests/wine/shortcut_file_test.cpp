@@ -9,6 +9,7 @@
 #include "shortcut/shortcut_path.h"
 #include "shortcut/win32_shortcut_file.h"
 #include "shortcut/win32_shortcut_store.h"
+#include "tests/shared/shortcut_request_of.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {
@@ -41,10 +42,10 @@ TEST_F(ShortcutFileOnDisk, LinesEndInCarriageReturnAndLineFeed) {
     const std::string path = *BuildShortcutPath(folder.path(), "taro");
     auto file = store.Open(path);
     ASSERT_TRUE(file);
-    WriteMailtoShortcut(*file, "taro@example.jp", "見積 & 納期?", 3, kIconFile);
+    WriteMailtoShortcut(*file, RequestOf("taro@example.jp", "見積 & 納期?", 3), kIconFile);
     file->Close();
     EXPECT_EQ(ReadWholeFile(path),
-              "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject=見積 & 納期?\r\n"
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject=見積%20%26%20納期%3F\r\n"
               "IconFile=C:\\Program Files\\ravlet\\ravlet.exe\r\nIconIndex=3\r\n");
 }
 
@@ -54,7 +55,7 @@ TEST_F(ShortcutFileOnDisk, FolderEndingInATrailByteOf0x5C) {
     const std::string path = *BuildShortcutPath(japanese.path(), "ソ");
     auto file = store.Open(path);
     ASSERT_TRUE(file) << path;
-    WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+    WriteMailtoShortcut(*file, RequestOf("a@b.c", "", 0), kIconFile);
     file->Close();
     EXPECT_EQ(ReadWholeFile(japanese / "ソ.url"), "[InternetShortcut]\r\nURL=mailto:a@b.c\r\n");
 }
@@ -69,7 +70,7 @@ TEST_F(ShortcutFileOnDisk, LongerExistingFileIsTruncated) {
     }
     auto file = store.Open(path);
     ASSERT_TRUE(file);
-    WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+    WriteMailtoShortcut(*file, RequestOf("a@b.c", "", 0), kIconFile);
     file->Close();
     EXPECT_EQ(ReadWholeFile(path), "[InternetShortcut]\r\nURL=mailto:a@b.c\r\n");
 }
@@ -80,7 +81,7 @@ TEST_F(ShortcutFileOnDisk, ShortBodyReachesTheDiskAtClose) {
     ASSERT_TRUE(file);
     // 4095 bytes as written; the line feeds make them 4097 on disk, but the buffer
     // counts what the program wrote.
-    WriteMailtoShortcut(*file, "a@b.c", std::string(4050, 's'), 0, kIconFile);
+    WriteMailtoShortcut(*file, RequestOf("a@b.c", std::string(4050, 's'), 0), kIconFile);
     EXPECT_EQ(SizeSeenByReader(path), 0);
     file->Close();
     EXPECT_EQ(SizeSeenByReader(path), 4097);
@@ -91,7 +92,7 @@ TEST_F(ShortcutFileOnDisk, LongBodyIsWrittenInBlocksOf4096Bytes) {
     auto file = store.Open(path);
     ASSERT_TRUE(file);
     const std::string subject(10000, 's');
-    WriteMailtoShortcut(*file, "a@b.c", subject, 0, kIconFile);
+    WriteMailtoShortcut(*file, RequestOf("a@b.c", subject, 0), kIconFile);
     // Two blocks of 4096 bytes as written, the first with one line feed.
     EXPECT_EQ(SizeSeenByReader(path), 8193);
     file->Close();
@@ -129,7 +130,7 @@ TEST_F(ShortcutFileOnDisk, DiscardRemovesTheFileThroughItsHandleDespiteAReader) 
     const std::string path = folder / "partial.url";
     auto file = store.Open(path);
     ASSERT_TRUE(file);
-    WriteMailtoShortcut(*file, "a@b.c", std::string(5000, 's'), 0, kIconFile);
+    WriteMailtoShortcut(*file, RequestOf("a@b.c", std::string(5000, 's'), 0), kIconFile);
     const HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -145,7 +146,7 @@ TEST_F(ShortcutFileOnDisk, FileLeftOpenIsStillSavedWhenDestroyed) {
     {
         auto file = store.Open(path);
         ASSERT_TRUE(file);
-        WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+        WriteMailtoShortcut(*file, RequestOf("a@b.c", "", 0), kIconFile);
     }
     EXPECT_EQ(ReadWholeFile(path), "[InternetShortcut]\r\nURL=mailto:a@b.c\r\n");
 }
@@ -154,7 +155,7 @@ TEST_F(ShortcutFileOnDisk, DiscardDeletesTheFile) {
     const std::string path = folder / "discarded.url";
     auto file = store.Open(path);
     ASSERT_TRUE(file);
-    WriteMailtoShortcut(*file, "a@b.c", "", 0, kIconFile);
+    WriteMailtoShortcut(*file, RequestOf("a@b.c", "", 0), kIconFile);
     file->Discard();
     EXPECT_FALSE(FileExists(path));
 }

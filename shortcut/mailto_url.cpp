@@ -1,0 +1,94 @@
+#include "shortcut/mailto_url.h"
+
+#include <string_view>
+
+#include "shortcut/mailto_characters.h"
+#include "text/multibyte.h"
+
+namespace {
+
+void AppendEscaped(std::string& url, unsigned char byte) {
+    constexpr char kHexDigits[] = "0123456789ABCDEF";
+    url += '%';
+    url += kHexDigits[byte >> 4];
+    url += kHexDigits[byte & 0x0F];
+}
+
+// Walks whole characters: the bytes of a double-byte character are written as they
+// are, so its trail byte (0x5C in "表", 0x40 in "　") is never taken for ASCII. Only
+// line breaks and tabs of the body are left among the control bytes here, and a lead
+// byte never takes one of them as its trail byte.
+template <typename KeptRaw>
+void AppendEncoded(std::string& url, std::string_view text, KeptRaw keptRaw) {
+    for (size_t pos = 0; pos < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[pos]);
+        if (byte >= 0x80) {
+            const bool pair = mbtext::IsLeadByte(byte) && pos + 1 < text.size() &&
+                              !mbtext::IsControlByte(static_cast<unsigned char>(text[pos + 1]));
+            const size_t length = pair ? 2 : 1;
+            url.append(text.substr(pos, length));
+            pos += length;
+            continue;
+        }
+        if (keptRaw(byte)) {
+            url += static_cast<char>(byte);
+        } else {
+            AppendEscaped(url, byte);
+        }
+        ++pos;
+    }
+}
+
+// Every line break as CR LF and tabs kept; any other control byte dropped.
+std::string BodyLines(std::string_view body) {
+    std::string lines;
+    lines.reserve(body.size());
+    for (size_t pos = 0; pos < body.size(); ++pos) {
+        const char ch = body[pos];
+        if (ch == '\r' || ch == '\n') {
+            lines += "\r\n";
+            if (ch == '\r' && pos + 1 < body.size() && body[pos + 1] == '\n') {
+                ++pos;
+            }
+        } else if (ch == '\t' || !mbtext::IsControlByte(static_cast<unsigned char>(ch))) {
+            lines += ch;
+        }
+    }
+    return lines;
+}
+
+class FieldAppender {
+public:
+    FieldAppender(std::string& url, bool addressHoldsFields)
+        : url_(url), separator_(addressHoldsFields ? '&' : '?') {}
+
+    void Append(std::string_view key, std::string_view value) {
+        if (value.empty()) {
+            return;
+        }
+        url_ += separator_;
+        separator_ = '&';
+        url_.append(key);
+        AppendEncoded(url_, value, mailto::KeptRawInFieldValue);
+    }
+
+private:
+    std::string& url_;
+    char separator_;
+};
+
+}  // namespace
+
+std::string MailtoUrl(const ShortcutRequest& request) {
+    std::string url = "mailto:";
+    const std::string address = mbtext::WithoutControlBytes(request.address);
+    AppendEncoded(url, address, [](unsigned char byte) { return !mailto::EscapedInAddress(byte); });
+
+    // A pasted "?cc=..." already opened the fields.
+    FieldAppender fields(url, mbtext::ContainsChar(address, '?'));
+    fields.Append("Subject=", mbtext::WithoutControlBytes(request.subject));
+    fields.Append("cc=", mbtext::WithoutControlBytes(request.cc));
+    fields.Append("bcc=", mbtext::WithoutControlBytes(request.bcc));
+    fields.Append("body=", BodyLines(request.body));
+    return url;
+}
