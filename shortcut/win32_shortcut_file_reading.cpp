@@ -74,3 +74,17 @@ bool IsSameShortcutPath(const std::string& first, const std::string& second) {
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
+
+bool IsBelowTemporaryFolder(const std::wstring& path) {
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
+    if (length == 0 || length > MAX_PATH) {
+        return false;
+    }
+    const std::wstring temp = LongPath(buffer);
+    const std::wstring file = LongPath(path);
+    // The temporary path ends in "\", so a sibling folder with a longer name never matches.
+    return file.size() > temp.size() &&
+           CompareStringOrdinal(file.c_str(), static_cast<int>(temp.size()), temp.c_str(),
+                                static_cast<int>(temp.size()), TRUE) == CSTR_EQUAL;
+}

@@ -12,3 +12,7 @@ std::optional<std::string> ReadShortcutFileBytes(const std::wstring& path);
 // True when both paths name the same file as the user sees it: short names made long,
 // letters compared without regard to case.
 bool IsSameShortcutPath(const std::string& first, const std::string& second);
+
+// True for a path below the user's temporary folder, where Explorer puts a file opened
+// from inside a zip: a folder that is gone once the user closes the archive.
+bool IsBelowTemporaryFolder(const std::wstring& path);
