@@ -4,10 +4,15 @@
 #include <objbase.h>
 #include <shellapi.h>
 
+#include <iostream>
+#include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "driver/icon_picker.h"
 #include "driver/internet_shortcut.h"
+#include "driver/keyboard.h"
 #include "driver/mailto_handler.h"
 #include "driver/poll.h"
 #include "driver/ravlet_test.h"
@@ -26,6 +31,28 @@ protected:
         RavletTest::TearDown();
         CoUninitialize();
     }
+
+    // Puts the stand-in mail program in place of the mailto handler while the test runs.
+    void RegisterRecorder() {
+        const std::string recorder = folder_ + "\\rec.exe";
+        ASSERT_TRUE(CopyFileA((DriverFolder() + "\\rec.exe").c_str(), recorder.c_str(), FALSE));
+        handler_ = std::make_unique<MailtoHandler>(recorder);
+        ASSERT_TRUE(handler_->Registered());
+    }
+
+    // Opens the shortcut through the shell and returns what the stand-in mail program
+    // received, one argument a line.
+    std::string OpenAndReceive(const std::string& path) {
+        const auto result = reinterpret_cast<INT_PTR>(
+            ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+        EXPECT_GT(result, 32) << "ShellExecute failed with " << result;
+        const std::string received = folder_ + "\\received-url.txt";
+        EXPECT_TRUE(PollUntil([&] { return PathExists(received); }))
+            << "the mailto handler was not started";
+        return ReadFileBytes(received).value_or("(nothing)");
+    }
+
+    std::unique_ptr<MailtoHandler> handler_;
 
     // Makes a shortcut through the dialog; path is where it lies.
     void MakeShortcut(const std::string& address, const std::string& subject, int icon,
@@ -70,27 +97,84 @@ TEST_F(ShortcutConsumers, TheShellReadsTheUrlAndTheIcon) {
     ASSERT_NO_FATAL_FAILURE(MakeShortcut("reader@example.com", "予定 & 件名", 3, path));
     const auto view = LoadThroughShell(path);
     ASSERT_TRUE(view) << "the shell's Internet shortcut object cannot load " << path;
-    EXPECT_EQ(view->url, "mailto:reader@example.com?Subject=予定 & 件名");
+    EXPECT_EQ(view->url, "mailto:reader@example.com?Subject=予定%20%26%20件名");
     EXPECT_EQ(view->iconFile, exe_);
     EXPECT_EQ(view->iconIndex, 3);
 }
 
 TEST_F(ShortcutConsumers, OpeningTheShortcutHandsTheUrlToTheMailProgram) {
-    const std::string recorder = folder_ + "\\rec.exe";
-    ASSERT_TRUE(CopyFileA((DriverFolder() + "\\rec.exe").c_str(), recorder.c_str(), FALSE));
-    MailtoHandler handler(recorder);
-    ASSERT_TRUE(handler.Registered());
+    ASSERT_NO_FATAL_FAILURE(RegisterRecorder());
     std::string path;
     ASSERT_NO_FATAL_FAILURE(MakeShortcut("opened@example.com", "hello", 0, path));
+    EXPECT_EQ(OpenAndReceive(path), "mailto:opened@example.com?Subject=hello");
+}
 
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    ASSERT_GT(result, 32) << "ShellExecute failed with " << result;
-    const std::string received = folder_ + "\\received-url.txt";
-    EXPECT_TRUE(PollUntil([&] { return PathExists(received); }))
-        << "the mailto handler was not started";
-    EXPECT_EQ(ReadFileBytes(received).value_or("(nothing)"),
-              "mailto:opened@example.com?Subject=hello");
+std::string PercentDecoded(const std::string& text) {
+    std::string decoded;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '%' && i + 2 < text.size()) {
+            decoded += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
+            i += 2;
+        } else {
+            decoded += text[i];
+        }
+    }
+    return decoded;
+}
+
+// A mailto URL read the way RFC 6068 says: the recipients up to "?", then fields split
+// at "&", each name and value percent-decoded. "to" holds the recipients.
+std::map<std::string, std::string> ReadAsMailProgram(const std::string& url) {
+    std::map<std::string, std::string> fields;
+    const std::string scheme = "mailto:";
+    if (url.rfind(scheme, 0) != 0) {
+        return fields;
+    }
+    const size_t query = url.find('?');
+    fields["to"] = PercentDecoded(url.substr(scheme.size(), query - scheme.size()));
+    for (size_t start = query; start != std::string::npos;) {
+        const size_t end = url.find('&', start + 1);
+        const std::string field = url.substr(start + 1, end - start - 1);
+        const size_t equals = field.find('=');
+        fields[PercentDecoded(field.substr(0, equals))] = PercentDecoded(field.substr(equals + 1));
+        start = end;
+    }
+    return fields;
+}
+
+// Whatever the user types reaches the mail program whole, in one argument.
+TEST_F(ShortcutConsumers, EveryFieldReachesTheMailProgramAsTyped) {
+    ASSERT_NO_FATAL_FAILURE(RegisterRecorder());
+    const std::string outbox = Outbox();
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    const std::string address = "taro.yamada+news@example.jp";
+    const std::string subject = "Q&A #2 \"至急\" 50%OFF C++ 勉強会";
+    const std::string cc = "jiro@example.jp, hanako@example.jp";
+    ASSERT_NO_FATAL_FAILURE(FillIn(address, subject));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_CC, cc));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_BCC, "boss@example.jp"));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_BODY, "お疲れ様です。"));
+    // Enter in the body starts a new line; it does not run Create.
+    PressKey(VK_RETURN);
+    TypeKeys("表ソ 100% & <more> ?=#");
+    const std::string body = "お疲れ様です。\r\n表ソ 100% & <more> ?=#";
+    EXPECT_TRUE(PollUntil([&] { return Text(IDC_BODY) == body; })) << Text(IDC_BODY);
+    EXPECT_TRUE(HasNoMessageBox(Dialog()));
+    const std::string name = Text(IDC_NAME);
+    ASSERT_NO_FATAL_FAILURE(CreateSuccessfully(address));
+    for (const int field : {IDC_SUBJECT, IDC_CC, IDC_BCC, IDC_BODY}) {
+        EXPECT_EQ(Text(field), "") << "field " << field << " was not cleared";
+    }
+
+    const std::string received = OpenAndReceive(outbox + "\\" + name + ".url");
+    std::cout << "received: " << received << "\n";
+    EXPECT_EQ(received.find('\n'), std::string::npos) << "more than one argument: " << received;
+    const std::map<std::string, std::string> expected = {{"to", address},
+                                                         {"Subject", subject},
+                                                         {"cc", cc},
+                                                         {"bcc", "boss@example.jp"},
+                                                         {"body", body}};
+    EXPECT_EQ(ReadAsMailProgram(received), expected);
 }
 
 TEST_F(ShortcutConsumers, TheNamedIconIsTheBlueEnvelopeOfTheExecutable) {

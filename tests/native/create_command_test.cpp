@@ -186,6 +186,153 @@ TEST_F(CreateCommand, RefusesAnIncompleteRequestWithTheFirstFailedCheck) {
     }
 }
 
+// CC and BCC are checked like the address when they are not empty, after every check
+// of the other fields; then the body.
+TEST_F(CreateCommand, RefusesCopiesAndABodyItCannotUse) {
+    using Fields = std::set<FormControl>;
+    struct Case {
+        const char* what;
+        std::string subject;
+        std::string cc;
+        std::string bcc;
+        Fields unspellable;
+        unsigned expected;
+        FormControl focus;
+    };
+    const FormControl kCc = FormControl::Cc, kBcc = FormControl::Bcc;
+    const std::string tooLong = AddressOfBytes(201, "あ");
+    const Case cases[] = {
+        {"CC the code page cannot spell", "s", "", "", {kCc}, IDS_CC_NOT_SPELLABLE, kCc},
+        {"CC of 201 bytes", "s", tooLong, "", {}, IDS_CC_TOO_LONG, kCc},
+        {"CC without a full stop", "s", "jiro@example", "", {}, IDS_CC_NOT_AN_ADDRESS, kCc},
+        {"CC whose at sign is a trail byte",
+         "s",
+         "jiro　example.jp",
+         "",
+         {},
+         IDS_CC_NOT_AN_ADDRESS,
+         kCc},
+        {"BCC the code page cannot spell", "s", "", "", {kBcc}, IDS_BCC_NOT_SPELLABLE, kBcc},
+        {"BCC of 201 bytes", "s", "", tooLong, {}, IDS_BCC_TOO_LONG, kBcc},
+        {"BCC without an at sign", "s", "", "boss.example.jp", {}, IDS_BCC_NOT_AN_ADDRESS, kBcc},
+        {"the body the code page cannot spell",
+         "s",
+         "",
+         "",
+         {FormControl::Body},
+         IDS_BODY_NOT_SPELLABLE,
+         FormControl::Body},
+        {"the subject comes before CC",
+         "s",
+         "x",
+         "",
+         {FormControl::Subject},
+         IDS_SUBJECT_NOT_SPELLABLE,
+         FormControl::Subject},
+        {"CC comes before BCC", "s", "x", "y", {}, IDS_CC_NOT_AN_ADDRESS, kCc},
+        {"BCC comes before the body",
+         "s",
+         "",
+         "y",
+         {FormControl::Body},
+         IDS_BCC_NOT_AN_ADDRESS,
+         kBcc},
+    };
+    for (const Case& c : cases) {
+        Events events;
+        FakeForm form(events);
+        FakeStore store(events);
+        FillIn(form);
+        form.texts[FormControl::Cc] = c.cc;
+        form.texts[FormControl::Bcc] = c.bcc;
+        form.unspellable = c.unspellable;
+        RunCreateCommand(form, store, folder, kIconFile);
+        EXPECT_EQ(events,
+                  (Events{MessageEvent(c.expected), std::string("focus ") + ControlName(c.focus)}))
+            << c.what;
+        EXPECT_EQ(form.messages[0].captionId, static_cast<unsigned>(IDS_CAPTION_CHECK)) << c.what;
+    }
+}
+
+TEST_F(CreateCommand, WritesCopiesAndABodyAndClearsThem) {
+    form.texts[FormControl::Cc] = " 　jiro@example.jp, hanako@example.jp　";
+    form.texts[FormControl::Bcc] = AddressOfBytes(200, "x");
+    form.texts[FormControl::Body] = "お疲れ様です。\r\n以上";
+    Run();
+    ASSERT_EQ(store.files.size(), 1u);
+    EXPECT_EQ(Body(*store.files[0]),
+              "[InternetShortcut]\nURL=mailto:taro@example.jp?Subject=Hello"
+              "&cc=jiro@example.jp,%20hanako@example.jp&bcc=" +
+                  AddressOfBytes(200, "x") +
+                  "&body=お疲れ様です。%0D%0A以上\n"
+                  "IconFile=C:\\ravlet\\ravlet.exe\nIconIndex=2\n");
+    for (const FormControl field : {FormControl::Cc, FormControl::Bcc, FormControl::Body}) {
+        EXPECT_EQ(form.texts[field], "") << ControlName(field);
+    }
+}
+
+// "mailto:taro@example.jp?Subject=Hello&body=" and a body of the bytes left to a length.
+std::string BodyForUrlOf(size_t urlBytes) {
+    return std::string(urlBytes - std::string("mailto:taro@example.jp?Subject=Hello&body=").size(),
+                       'x');
+}
+
+TEST_F(CreateCommand, AsksBeforeWritingAUrlOfMoreThan2048Bytes) {
+    const ShownMessage question = {IDS_CONFIRM_LONG_URL, IDS_CAPTION_LONG_URL,
+                                   message_box::kQuestionDefaultNo, "2049"};
+    struct Case {
+        const char* what;
+        size_t urlBytes;
+        std::vector<int> answers;
+        std::vector<ShownMessage> messages;
+        size_t files;
+    };
+    const Case cases[] = {
+        {"2,048 bytes: no question", 2048, {}, {Created("taro@example.jp")}, 1},
+        {"2,049 bytes and Yes",
+         2049,
+         {message_box::kYes},
+         {question, Created("taro@example.jp")},
+         1},
+        {"2,049 bytes and No", 2049, {message_box::kNo}, {question}, 0},
+        {"2,049 bytes and a box that could not be shown", 2049, {0}, {question}, 0},
+    };
+    for (const Case& c : cases) {
+        Events events;
+        FakeForm form(events);
+        FakeStore store(events);
+        FillIn(form);
+        form.texts[FormControl::Body] = BodyForUrlOf(c.urlBytes);
+        form.answers.assign(c.answers.begin(), c.answers.end());
+        RunCreateCommand(form, store, folder, kIconFile);
+        EXPECT_EQ(form.messages, c.messages) << c.what;
+        EXPECT_EQ(store.files.size(), c.files) << c.what;
+        if (c.files == 0) {
+            // Nothing on disk is looked at, and the user goes on where the text is long.
+            EXPECT_EQ(events, (Events{MessageEvent(IDS_CONFIRM_LONG_URL), "focus Body"})) << c.what;
+            ExpectFormUntouched(form);
+        }
+    }
+}
+
+TEST_F(CreateCommand, ALongUrlWithoutABodySendsTheUserToTheSubject) {
+    form.texts[FormControl::Subject] = std::string(3000, 's');
+    form.answers = {message_box::kNo};
+    Run();
+    EXPECT_EQ(events, (Events{MessageEvent(IDS_CONFIRM_LONG_URL), "focus Subject"}));
+}
+
+TEST_F(CreateCommand, TheLengthQuestionComesBeforeTheOverwriteQuestion) {
+    form.texts[FormControl::Body] = BodyForUrlOf(3000);
+    store.existing.insert(path);
+    form.answers = {message_box::kYes, message_box::kYes};
+    Run();
+    ASSERT_EQ(form.messages.size(), 3u);
+    EXPECT_EQ(form.messages[0].textId, static_cast<unsigned>(IDS_CONFIRM_LONG_URL));
+    EXPECT_EQ(form.messages[1].textId, static_cast<unsigned>(IDS_CONFIRM_OVERWRITE));
+    EXPECT_EQ(store.files.size(), 1u);
+}
+
 TEST_F(CreateCommand, AcceptsTheAddressesAtTheEdgeOfEachCheck) {
     const std::string cases[] = {
         AddressOfBytes(200, "x"), AddressOfBytes(200, "あ"), "@.", ".@", "表@ソ.jp",

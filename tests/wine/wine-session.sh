@@ -35,7 +35,7 @@ wine_session_display() {
     local n
     for n in $(seq 90 120); do
         if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-            Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+            Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
             export RAVLET_XVFB_PID=$!
             export DISPLAY=":$n"
             local i
@@ -55,7 +55,7 @@ wine_session_prefix() {
     mkdir -p "$HOME"
     (
         flock 9
-        [ -f "$WINEPREFIX/.ravlet-ready-5" ] && exit 0
+        [ -f "$WINEPREFIX/.ravlet-ready-6" ] && exit 0
         # The Japanese font names below are written right only under the Japanese locale.
         export LC_ALL=ja_JP.UTF-8
         [ -d "$WINEPREFIX" ] && wineserver -k 2>/dev/null
@@ -69,9 +69,10 @@ wine_session_prefix() {
         wine reg add "$key" /v "ＭＳ ゴシック" /d "Ume Gothic" /f >/dev/null 2>&1
         wine reg add "$key" /v "MS UI Gothic" /d "Ume UI Gothic" /f >/dev/null 2>&1
         # A Wine desktop of its own: windows get the frames and captions Windows draws,
-        # with or without a window manager on the display.
+        # with or without a window manager on the display. As tall as a 200 % screen
+        # shows, so that the main dialog is whole there too.
         wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
-        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f \
+        wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1600x1200 /f \
             >/dev/null 2>&1
         wineserver -w
         # The caption buttons are drawn with Wine's Marlett font, which Debian's Wine
@@ -87,7 +88,7 @@ wine_session_prefix() {
         ln -sfn "$RAVLET_BUILD_DIR/netshare" "$WINEPREFIX/dosdevices/n:"
         wine reg add 'HKLM\Software\Wine\Drives' /v n: /d network /f >/dev/null 2>&1
         wineserver -w
-        touch "$WINEPREFIX/.ravlet-ready-5"
+        touch "$WINEPREFIX/.ravlet-ready-6"
     ) 9>"$RAVLET_BUILD_DIR/.wineprefix.lock"
 }
 

@@ -1,5 +1,6 @@
 // Stands in for the user's mail program: registered as the mailto handler in the test
-// prefix, it writes the URL it was started with to received-url.txt beside itself.
+// prefix, it writes the URL it was started with to received-url.txt beside itself, one
+// argument a line: a URL that the command line split shows as several lines.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,7 +18,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (int i = 1; i < argc; ++i) {
-        std::fprintf(file, "%s%s", i > 1 ? " " : "", argv[i]);
+        std::fprintf(file, "%s%s", i > 1 ? "\n" : "", argv[i]);
     }
     std::fclose(file);
     return MoveFileExA(partial.c_str(), output.c_str(), MOVEFILE_REPLACE_EXISTING) ? 0 : 1;
