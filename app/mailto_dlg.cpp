@@ -13,6 +13,7 @@
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
 #include "framework/paint_dc.h"
+#include "framework/path_names.h"
 #include "framework/resource_string.h"
 #include "framework/window_dpi.h"
 #include "iconpick/icon_choices.h"
@@ -244,7 +245,9 @@ void CMailtoDlg::OpenPaths(const std::vector<std::wstring>& paths) {
     }
 }
 
-void CMailtoDlg::OpenPath(const std::wstring& path) {
+void CMailtoDlg::OpenPath(const std::wstring& givenPath) {
+    // The name the user sees, also when the caller passed short names.
+    const std::wstring path = LongPathName(givenPath);
     const std::optional<std::string> ansiPath = ExactAnsiText(path);
     if (!ansiPath) {
         ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
@@ -252,7 +255,10 @@ void CMailtoDlg::OpenPath(const std::wstring& path) {
     }
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        AddFolder(*ansiPath);
+        // A folder in the list already is selected, not added twice.
+        if (!destinations.SelectFolder(*ansiPath)) {
+            AddFolder(*ansiPath);
+        }
         return;
     }
     const ExactAnsiSpelling spelling;

@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include "framework/path_names.h"
+
 std::vector<std::wstring> CommandLinePaths(const wchar_t* commandLine) {
     std::vector<std::wstring> paths;
     int count = 0;
@@ -15,7 +17,7 @@ std::vector<std::wstring> CommandLinePaths(const wchar_t* commandLine) {
         const std::wstring argument = arguments[i];
         if (!argument.empty() && argument[0] != L'/' &&
             GetFileAttributesW(argument.c_str()) != INVALID_FILE_ATTRIBUTES) {
-            paths.push_back(argument);
+            paths.push_back(FullPathName(argument));
         }
     }
     LocalFree(arguments);

@@ -6,6 +6,7 @@
 #include <vector>
 
 // The arguments after the program's own name, split as Windows splits them and read as
-// UTF-16. An argument that starts with "/" (an option some caller adds) or names
-// nothing that exists is left out.
+// UTF-16 and made full (a console passes names relative to its folder). An argument
+// that starts with "/" (an option some caller adds) or names nothing that exists is
+// left out.
 std::vector<std::wstring> CommandLinePaths(const wchar_t* commandLine);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/exact_ansi.h"
+#include "framework/path_names.h"
 #include "shortcut/shortcut_reader.h"
 
 namespace {
@@ -22,21 +23,6 @@ public:
 private:
     HANDLE handle_;
 };
-
-// The path made long; as given when it names nothing (yet).
-std::wstring LongPath(const std::wstring& path) {
-    const DWORD size = GetLongPathNameW(path.c_str(), nullptr, 0);
-    if (size == 0) {
-        return path;
-    }
-    std::wstring longPath(size, L'\0');
-    const DWORD length = GetLongPathNameW(path.c_str(), &longPath[0], size);
-    if (length == 0 || length >= size) {
-        return path;
-    }
-    longPath.resize(length);
-    return longPath;
-}
 
 }  // namespace
 
@@ -69,8 +55,8 @@ std::optional<std::string> ReadShortcutFileBytes(const std::wstring& path) {
 }
 
 bool IsSameShortcutPath(const std::string& first, const std::string& second) {
-    const std::wstring a = LongPath(WideFromAnsi(first));
-    const std::wstring b = LongPath(WideFromAnsi(second));
+    const std::wstring a = LongPathName(WideFromAnsi(first));
+    const std::wstring b = LongPathName(WideFromAnsi(second));
     return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
                                 static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
 }
@@ -81,8 +67,8 @@ bool IsBelowTemporaryFolder(const std::wstring& path) {
     if (length == 0 || length > MAX_PATH) {
         return false;
     }
-    const std::wstring temp = LongPath(buffer);
-    const std::wstring file = LongPath(path);
+    const std::wstring temp = LongPathName(buffer);
+    const std::wstring file = LongPathName(path);
     // The temporary path ends in "\", so a sibling folder with a longer name never matches.
     return file.size() > temp.size() &&
            CompareStringOrdinal(file.c_str(), static_cast<int>(temp.size()), temp.c_str(),

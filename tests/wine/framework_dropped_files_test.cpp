@@ -89,10 +89,15 @@ TEST(CommandLinePaths, KeepsExistingPathsAndLeavesOutOptions) {
         {L"\"C:\\a b\\ravlet.exe\" \"" + wideFile + L"\"", {wideFile}},
         {L"ravlet.exe /dde \"" + wideFile + L"\" " + wideFolder + L" C:\\nothing-here.url",
          {wideFile, wideFolder}},
+        {L"ravlet.exe \"a b.url\"", {wideFile}},  // relative to the current folder
     };
+    char previous[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, previous);
+    SetCurrentDirectoryA(folder.path().c_str());
     for (const Case& c : cases) {
         EXPECT_EQ(CommandLinePaths(c.commandLine.c_str()), c.expected);
     }
+    SetCurrentDirectoryA(previous);
 }
 
 }  // namespace
