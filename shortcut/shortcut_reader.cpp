@@ -16,7 +16,7 @@ constexpr int kLastProgramIcon = 5;
 // The URL as the shell reads it. Windows adds the .A and .W sections when the URL holds
 // characters the code page cannot spell, and the plain line then holds best-fit
 // stand-ins: while the .A copy still matches the plain line, the UTF-7 copy is the URL.
-// Nullopt, naming the field, when that copy cannot be spelt in the code page.
+// When that copy cannot be spelt in the code page, the field that holds the character.
 std::variant<std::string, UnspellableField> ShellUrl(const ShortcutFileLines& lines,
                                                      const CodePageSpelling& spelling) {
     if (!lines.urlA || !lines.urlW || *lines.urlA != *lines.url) {

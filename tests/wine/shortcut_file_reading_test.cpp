@@ -33,4 +33,15 @@ TEST(ShortcutFileReading, TheSamePathIgnoresCaseAndShortNames) {
     EXPECT_FALSE(IsSameShortcutPath(file, folder / "Weekly Report 2027.url"));
 }
 
+TEST(ShortcutFileReading, AFileFromInsideAZipLiesBelowTheTemporaryFolder) {
+    ScratchFolder folder;  // below the temporary folder
+    EXPECT_TRUE(IsBelowTemporaryFolder(WideFromAnsi(folder / "Temp1_mail.zip\\a.url")));
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    EXPECT_FALSE(IsBelowTemporaryFolder(WideFromAnsi(temp)));
+    EXPECT_FALSE(
+        IsBelowTemporaryFolder(WideFromAnsi(std::string(temp, strlen(temp) - 1) + "2\\a.url")));
+    EXPECT_FALSE(IsBelowTemporaryFolder(L"C:\\users\\a.url"));
+}
+
 }  // namespace
