@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "fuzz/check.h"
 #include "fuzz/reference_characters.h"
@@ -15,7 +16,29 @@ namespace {
 // " さんへ" in Shift-JIS.
 const char kSuffix[] = " \x82\xB3\x82\xF1\x82\xD6";
 
-// The address the user meant: no control byte, and no leading "mailto:" in any case.
+// The text without the spaces and ideographic spaces (0x81 0x40) that are whole
+// characters at either end.
+std::string ReferenceTrimmed(const std::string& text) {
+    std::vector<std::string_view> characters = reference::Characters(text);
+    const auto blank = [](std::string_view character) {
+        return character == " " || character == "\x81\x40";
+    };
+    while (!characters.empty() && blank(characters.back())) {
+        characters.pop_back();
+    }
+    std::string trimmed;
+    bool started = false;
+    for (std::string_view character : characters) {
+        started = started || !blank(character);
+        if (started) {
+            trimmed += character;
+        }
+    }
+    return trimmed;
+}
+
+// The address the user meant: no control byte, no blanks at the ends, and no leading
+// "mailto:" in any case (nor the blanks after it).
 std::string ReferenceAddress(const std::string& text) {
     std::string address;
     for (unsigned char byte : text) {
@@ -23,10 +46,11 @@ std::string ReferenceAddress(const std::string& text) {
             address += static_cast<char>(byte);
         }
     }
+    address = ReferenceTrimmed(address);
     std::string start = address.substr(0, 7);
     std::transform(start.begin(), start.end(), start.begin(),
                    [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
-    return start == "mailto:" ? address.substr(7) : address;
+    return start == "mailto:" ? ReferenceTrimmed(address.substr(7)) : address;
 }
 
 std::string ReferenceSuggestion(const std::string& address) {

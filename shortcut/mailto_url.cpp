@@ -15,27 +15,27 @@ void AppendEscaped(std::string& url, unsigned char byte) {
 }
 
 // Walks whole characters: the bytes of a double-byte character are written as they
-// are, so its trail byte (0x5C in "表", 0x40 in "　") is never taken for ASCII. Only
-// line breaks and tabs of the body are left among the control bytes here, and a lead
-// byte never takes one of them as its trail byte.
+// are, so its trail byte (0x5C in "表", 0x40 in "　") is never taken for ASCII. No code
+// page has trail bytes below 0x40, so a lead byte before a control byte, a space or a
+// quote has no trail byte: it is escaped, and the byte after it stays what it is.
 template <typename KeptRaw>
 void AppendEncoded(std::string& url, std::string_view text, KeptRaw keptRaw) {
-    for (size_t pos = 0; pos < text.size();) {
+    for (size_t pos = 0; pos < text.size(); ++pos) {
         const auto byte = static_cast<unsigned char>(text[pos]);
-        if (byte >= 0x80) {
-            const bool pair = mbtext::IsLeadByte(byte) && pos + 1 < text.size() &&
-                              !mbtext::IsControlByte(static_cast<unsigned char>(text[pos + 1]));
-            const size_t length = pair ? 2 : 1;
-            url.append(text.substr(pos, length));
-            pos += length;
-            continue;
-        }
-        if (keptRaw(byte)) {
+        if (byte < 0x80) {
+            if (keptRaw(byte)) {
+                url += static_cast<char>(byte);
+            } else {
+                AppendEscaped(url, byte);
+            }
+        } else if (!mbtext::IsLeadByte(byte)) {
             url += static_cast<char>(byte);
+        } else if (pos + 1 < text.size() && static_cast<unsigned char>(text[pos + 1]) >= 0x40) {
+            url.append(text.substr(pos, 2));
+            ++pos;
         } else {
             AppendEscaped(url, byte);
         }
-        ++pos;
     }
 }
 

@@ -59,8 +59,9 @@ TEST(MailtoUrl, Composition) {
         {"body line breaks however typed, tabs and other control bytes",
          Fields("a@b.c", "", "", "", "お疲れ様です。\r\n一\n二\r三\r\r\n\t4\x01\x7F"),
          "mailto:a@b.c?body=お疲れ様です。%0D%0A一%0D%0A二%0D%0A三%0D%0A%0D%0A%094"},
-        {"a lead byte never takes a line break as its trail byte",
-         Fields("a@b.c", "", "", "", "\x83\n\x83\x5C"), "mailto:a@b.c?body=\x83%0D%0A\x83\x5C"},
+        {"a lead byte without its trail byte is escaped, the byte after it kept",
+         Fields("a@b.c\x83", "\x8C\"", "", "", "\x83\n\x83\x5C"),
+         "mailto:a@b.c%83?Subject=%8C%22&body=%83%0D%0A\x83\x5C"},
         {"control bytes leave the address and the one-line fields",
          Fields("a@b.c\r\n", "x\ty", "c@d.e\n", "", ""), "mailto:a@b.c?Subject=xy&cc=c@d.e"},
     };
