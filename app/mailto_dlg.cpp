@@ -8,9 +8,14 @@
 #include "destinations/win32_settings_file_lock.h"
 #include "destinations/win32_settings_save.h"
 #include "destinations/win32_shell_folders.h"
+#include "framework/command_line_paths.h"
+#include "framework/dropped_files.h"
+#include "framework/exact_ansi.h"
+#include "framework/exact_ansi_spelling.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
 #include "framework/paint_dc.h"
+#include "framework/path_names.h"
 #include "framework/resource_string.h"
 #include "framework/window_dpi.h"
 #include "iconpick/icon_choices.h"
@@ -19,12 +24,16 @@
 #include "shortcut/create_command.h"
 #include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
+#include "shortcut/open_shortcut_command.h"
+#include "shortcut/win32_shortcut_file_reading.h"
 #include "shortcut/win32_shortcut_store.h"
 
 namespace {
 
 // Posted at start so that the box shows over the dialog, not before it.
 constexpr UINT kShowSettingsUnavailable = WM_APP + 0x3D1;
+// Posted at start: the dialog shows first, and any box about the argument belongs to it.
+constexpr UINT kOpenArguments = WM_APP + 0x3D2;
 
 }  // namespace
 
@@ -40,6 +49,8 @@ const MessageMapEntry<CMailtoDlg> CMailtoDlg::kMessageMap[] = {
     OnMessage(WM_ENDSESSION, &CMailtoDlg::OnEndSession),
     OnMessage(kShowSettingsUnavailable, &CMailtoDlg::OnShowSettingsUnavailable),
     OnMessage(kDpiLayoutChanged, &CMailtoDlg::OnDpiLayoutChanged),
+    OnMessage(WM_DROPFILES, &CMailtoDlg::OnDropFiles),
+    OnMessage(kOpenArguments, &CMailtoDlg::OnOpenArguments),
 };
 
 CMailtoDlg::CMailtoDlg()
@@ -77,6 +88,9 @@ BOOL CMailtoDlg::OnInitDialog() {
         PrivateProfileSection settings(iniPath, kSettingsSectionName);
         destinations.Fill(wellKnown, settings);
     }
+
+    AcceptDroppedFiles(GetSafeHwnd());
+    PostMessageA(GetSafeHwnd(), kOpenArguments, 0, 0);
 
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
@@ -116,6 +130,7 @@ void CMailtoDlg::LoadPreviewBitmaps(int dpi) {
     for (size_t i = 0; i < previewBitmaps.size(); ++i) {
         previewBitmaps[i].LoadForDpi(kIconChoices[i + 1].bitmapId, dpi);
     }
+    ownIconBitmap.LoadForDpi(IDB_OWN_ICON, dpi);
 }
 
 MessageResult CMailtoDlg::OnDpiLayoutChanged(WPARAM dpi, LPARAM) {
@@ -138,7 +153,7 @@ void CMailtoDlg::AddAboutItemToSystemMenu() {
 
 void CMailtoDlg::OnOK() {
     Win32ShortcutStore store;
-    RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath);
+    RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath, &opened);
 }
 
 MessageResult CMailtoDlg::OnSysCommand(WPARAM command, LPARAM) {
@@ -205,11 +220,61 @@ void CMailtoDlg::OnAddDestination() {
             ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
             break;
         case FolderChoice::TooLong:
-        case FolderChoice::Chosen:
-            if (choice == FolderChoice::TooLong || !destinations.Add(folder)) {
-                ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
-            }
+            ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
             break;
+        case FolderChoice::Chosen:
+            AddFolder(folder);
+            break;
+    }
+}
+
+void CMailtoDlg::AddFolder(const std::string& folder) {
+    if (!destinations.Add(folder)) {
+        ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+    }
+}
+
+MessageResult CMailtoDlg::OnDropFiles(WPARAM drop, LPARAM) {
+    OpenPaths(TakeDroppedPaths(GetSafeHwnd(), drop));
+    return 0;
+}
+
+MessageResult CMailtoDlg::OnOpenArguments(WPARAM, LPARAM) {
+    OpenPaths(CommandLinePaths(GetCommandLineW()));
+    return 0;
+}
+
+void CMailtoDlg::OpenPaths(const std::vector<std::wstring>& paths) {
+    if (paths.size() > 1) {
+        ShowMessage(IDS_OPEN_ONE_AT_A_TIME, IDS_CAPTION_CHECK, message_box::kWarning);
+    } else if (paths.size() == 1) {
+        OpenPath(paths[0]);
+    }
+}
+
+void CMailtoDlg::OpenPath(const std::wstring& givenPath) {
+    // The name the user sees, also when the caller passed short names.
+    const std::wstring path = LongPathName(givenPath);
+    const std::optional<std::string> ansiPath = ExactAnsiText(path);
+    if (!ansiPath) {
+        ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
+        return;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        // A folder in the list already is selected, not added twice.
+        if (!destinations.SelectFolder(*ansiPath)) {
+            AddFolder(*ansiPath);
+        }
+        return;
+    }
+    const ExactAnsiSpelling spelling;
+    std::optional<ShortcutRewrite> rewrite = RunOpenShortcutCommand(
+        *this, destinations, {*ansiPath, ReadShortcutFileBytes(path), IsBelowTemporaryFolder(path)},
+        spelling);
+    if (rewrite) {
+        opened = std::move(rewrite);
+        ShowIconPreview();
     }
 }
 
@@ -217,6 +282,10 @@ void CMailtoDlg::OnChangeIcon() {
     CIconDlg picker(GetSafeHwnd(), iconIndex);
     if (picker.DoModal() == IDOK) {
         iconIndex = picker.Selection();
+        // A picked icon replaces the shortcut's own.
+        if (opened) {
+            opened->keepsOwnIcon = false;
+        }
     }
     // Redrawn after a cancel too.
     ShowIconPreview();
@@ -224,8 +293,13 @@ void CMailtoDlg::OnChangeIcon() {
 
 void CMailtoDlg::ShowIconPreview() {
     const bool envelope = iconIndex >= 1 && iconIndex <= static_cast<int>(previewBitmaps.size());
-    preview.SetBitmap(envelope ? previewBitmaps[static_cast<size_t>(iconIndex - 1)].GetSafeHandle()
-                               : nullptr);
+    HBITMAP picture = nullptr;
+    if (envelope) {
+        picture = previewBitmaps[static_cast<size_t>(iconIndex - 1)].GetSafeHandle();
+    } else if (opened && opened->keepsOwnIcon) {
+        picture = ownIconBitmap.GetSafeHandle();
+    }
+    preview.SetBitmap(picture);
 }
 
 CDialogControl& CMailtoDlg::Control(FormControl control) {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "destinations/destination_list.h"
 #include "destinations/win32_combo_box_destination_view.h"
@@ -11,6 +13,7 @@
 #include "framework/dialog.h"
 #include "framework/gdi_bitmap.h"
 #include "shortcut/shortcut_form.h"
+#include "shortcut/shortcut_rewrite.h"
 
 class CMailtoDlg : public CDialog, public ShortcutForm {
 public:
@@ -46,10 +49,17 @@ private:
     MessageResult OnEndSession(WPARAM ending, LPARAM);
     MessageResult OnShowSettingsUnavailable(WPARAM, LPARAM);
     MessageResult OnDpiLayoutChanged(WPARAM dpi, LPARAM);
+    MessageResult OnDropFiles(WPARAM drop, LPARAM);
+    MessageResult OnOpenArguments(WPARAM, LPARAM);
     void OnAddressChange();
     void OnNameChange();
     void OnAddDestination();
     void OnChangeIcon();
+
+    // A shortcut file or a folder handed over by a drop or as an argument.
+    void OpenPaths(const std::vector<std::wstring>& paths);
+    void OpenPath(const std::wstring& givenPath);
+    void AddFolder(const std::string& folder);
 
     void AddAboutItemToSystemMenu();
     void LocateSettings();
@@ -75,6 +85,11 @@ private:
     int iconIndex = 0;
     // The pictures of icon choices 1 to 5.
     std::array<CBitmap, 5> previewBitmaps;
+    // The picture of a shortcut that keeps an icon of its own; that icon itself is
+    // never loaded, since its path may send the user's credentials to a server.
+    CBitmap ownIconBitmap;
+    // The shortcut opened to be changed, until a Create succeeds or another is opened.
+    std::optional<ShortcutRewrite> opened;
     CStatic preview;
     CEdit subjectField;
     CEdit ccField;

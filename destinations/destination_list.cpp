@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "destinations/settings_section.h"
+#include "text/ascii_text.h"
 
 void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
                            ProfileSection& settings) {
@@ -82,6 +83,16 @@ bool DestinationList::Add(const std::string& path) {
         view_.DeleteItem(kMaxCount);
     }
     return true;
+}
+
+bool DestinationList::SelectFolder(const std::string& path) {
+    for (int slot = 0; slot < count_; ++slot) {
+        if (mbtext::SameIgnoringAsciiCase(paths_[slot], path)) {
+            view_.Select(slot);
+            return true;
+        }
+    }
+    return false;
 }
 
 std::optional<std::string> DestinationList::SelectedFolder() {

@@ -28,6 +28,9 @@ public:
     // changed, for a folder that cannot hold shortcuts or is too long to be read back
     // from the settings file.
     bool Add(const std::string& path);
+    // Selects the first entry whose folder is path, letters compared without regard to
+    // case (a well-known folder included); false, with nothing changed, when none is.
+    bool SelectFolder(const std::string& path);
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();
     // Writes the user folders and the selection key by key. The section is read again

@@ -296,6 +296,24 @@ def standard_button():
     return canvas
 
 
+def own_icon_button():
+    """A shortcut that keeps an icon of its own, which the program never loads: an empty
+    dashed frame where that icon would be, with the shortcut arrow in its corner."""
+    canvas = Canvas(32, 18, SILVER)
+    left, top, right, bottom = 9, 2, 22, 15
+    for x in range(left, right + 1):
+        for y in (top, bottom):
+            if (x - left) % 3 != 2:
+                canvas.set(x, y, GRAY)
+    for y in range(top, bottom + 1):
+        for x in (left, right):
+            if (y - top) % 3 != 2:
+                canvas.set(x, y, GRAY)
+    canvas.pattern(left + 1, bottom - len(SHORTCUT_ARROW_16) + 1, SHORTCUT_ARROW_16,
+                   ARROW_COLOURS)
+    return canvas
+
+
 def pack_rows(canvas, bits, pixel_value):
     """Bottom-up rows of a DIB, each padded to four bytes."""
     data = bytearray()
@@ -371,6 +389,7 @@ def main():
                                                     for size in ICON_SIZES])
         files["envelope_%s.bmp" % name] = bmp_file(envelope_button(paper))
     files["standard.bmp"] = bmp_file(standard_button())
+    files["own_icon.bmp"] = bmp_file(own_icon_button())
     for name, data in files.items():
         with open(os.path.join(here, name), "wb") as out:
             out.write(data)

@@ -45,6 +45,21 @@
 #define IDS_CONFIRM_LONG_URL 377
 #define IDS_CAPTION_LONG_URL 378
 
+// Opening a shortcut to change it (%1 is the file's path), and paths handed over
+// several at once
+#define IDS_CAPTION_CANNOT_OPEN 390
+#define IDS_OPEN_UNREADABLE 391
+#define IDS_OPEN_TOO_LARGE 392
+#define IDS_OPEN_NO_URL 393
+#define IDS_OPEN_NOT_MAILTO 394
+#define IDS_OPEN_ADDRESS_NOT_SPELLABLE 395
+#define IDS_OPEN_SUBJECT_NOT_SPELLABLE 396
+#define IDS_OPEN_CC_NOT_SPELLABLE 397
+#define IDS_OPEN_BCC_NOT_SPELLABLE 398
+#define IDS_OPEN_BODY_NOT_SPELLABLE 399
+#define IDS_OPEN_NOT_URL_FILE 400
+#define IDS_OPEN_ONE_AT_A_TIME 401
+
 // Destinations: the folder browser's title, its messages and the well-known folders
 #define IDS_BROWSE_TITLE 330
 #define IDS_FOLDER_NOT_REPRESENTABLE 331
@@ -80,6 +95,8 @@
 #define IDB_ENVELOPE_GREEN 137
 #define IDB_ENVELOPE_CYAN 138
 #define IDB_STANDARD 139
+// The preview of a shortcut that keeps an icon of its own, which is never loaded
+#define IDB_OWN_ICON 140
 
 // Main dialog controls
 #define IDC_NAME 1000

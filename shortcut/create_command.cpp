@@ -156,9 +156,12 @@ bool ConfirmLongUrl(ShortcutForm& form, const ShortcutRequest& request, const st
 // Writes and closes the file; on any failure deletes it, so that no broken shortcut
 // stays behind, and passes the error on.
 void WriteAndClose(ShortcutFile& file, const ShortcutRequest& request,
-                   const std::string& iconFilePath) {
+                   const std::string& iconFilePath, const ShortcutRewrite* rewrite) {
     try {
         WriteMailtoShortcut(file, request, iconFilePath);
+        if (rewrite) {
+            WriteKeptLines(file, rewrite->lines, rewrite->keepsOwnIcon);
+        }
         file.Close();
     } catch (...) {
         file.Discard();
@@ -207,7 +210,8 @@ Fields ReadFields(ShortcutForm& form) {
 }  // namespace
 
 void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
-                      const std::optional<std::string>& folder, const std::string& iconFilePath) {
+                      const std::optional<std::string>& folder, const std::string& iconFilePath,
+                      std::optional<ShortcutRewrite>* opened) {
     const Fields fields = ReadFields(form);
     if (const auto refusal = FirstFailedCheck(fields, folder)) {
         form.ShowMessage(refusal->textId, IDS_CAPTION_CHECK, message_box::kWarning);
@@ -251,7 +255,11 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
         return;
     }
     // Success is reported only once the data is on disk.
-    WriteAndClose(*file, request, iconFilePath);
+    const bool rewriting = opened && *opened && store.IsSamePath(*path, (*opened)->path);
+    WriteAndClose(*file, request, iconFilePath, rewriting ? &**opened : nullptr);
+    if (opened) {
+        opened->reset();
+    }
 
     form.ShowMessage(IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation,
                      request.address);

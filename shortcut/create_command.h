@@ -5,10 +5,14 @@
 #include <string>
 
 #include "shortcut/shortcut_form.h"
+#include "shortcut/shortcut_rewrite.h"
 #include "shortcut/shortcut_store.h"
 
 // folder is the path of the selected destination, or nullopt when none is selected.
 // A FileError from writing or closing the file propagates after the partial file has
-// been deleted; the form is then left as the user typed it.
+// been deleted; the form is then left as the user typed it. opened, when given, is the
+// shortcut the user opened to change: a file written to its path keeps its other lines,
+// and a successful Create ends it.
 void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
-                      const std::optional<std::string>& folder, const std::string& iconFilePath);
+                      const std::optional<std::string>& folder, const std::string& iconFilePath,
+                      std::optional<ShortcutRewrite>* opened = nullptr);

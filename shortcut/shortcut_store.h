@@ -23,6 +23,11 @@ public:
     virtual ~ShortcutStore() = default;
     // True when a file or folder matches path; "?" and "*" in it act as wildcards.
     virtual bool Exists(const std::string& path) = 0;
+    // True when both paths name the same file. Here: the same text; Windows also
+    // compares short names and letters of either case as the same.
+    virtual bool IsSamePath(const std::string& first, const std::string& second) {
+        return first == second;
+    }
     // Null when the file cannot be opened as a file on disk.
     virtual std::unique_ptr<ShortcutFile> Open(const std::string& path) = 0;
 };

@@ -1,5 +1,7 @@
 #include "text/ascii_text.h"
 
+#include "text/multibyte.h"
+
 namespace mbtext {
 char AsciiLower(char ch) {
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
@@ -17,6 +19,24 @@ bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view asciiPr
         if (AsciiLower(text[i]) != AsciiLower(asciiPrefix[i])) {
             return false;
         }
+    }
+    return true;
+}
+
+bool SameIgnoringAsciiCase(std::string_view first, std::string_view second) {
+    if (first.size() != second.size()) {
+        return false;
+    }
+    for (size_t pos = 0; pos < first.size();) {
+        const size_t length = CharLength(first, pos);
+        if (length != CharLength(second, pos)) {
+            return false;
+        }
+        if (length == 1 ? AsciiLower(first[pos]) != AsciiLower(second[pos])
+                        : first.substr(pos, length) != second.substr(pos, length)) {
+            return false;
+        }
+        pos += length;
     }
     return true;
 }

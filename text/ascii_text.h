@@ -14,6 +14,11 @@ bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii);
 
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view asciiPrefix);
 
+// Two multibyte texts that differ at most in the case of their ASCII letters. Walks
+// whole characters: a double-byte character must match exactly, since the trail byte
+// of "ア" is the byte of "A" and that of "ャ" the byte of "a".
+bool SameIgnoringAsciiCase(std::string_view first, std::string_view second);
+
 // The text without the spaces, tabs and carriage returns around it. None of them is
 // ever the trail byte of a double-byte character.
 std::string_view TrimmedBlanks(std::string_view text);

@@ -192,3 +192,19 @@ TEST_F(DestinationListTest, AddedFolderIsTheSelectedFolder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DestinationListTest, SelectFolderMatchesLettersOfEitherCaseButWholeDoubleByteCharacters) {
+    FillWith(FourWellKnown(), 0);
+    ASSERT_TRUE(list.Add("D:\\ア"));
+    view.Select(-1);
+    EXPECT_FALSE(list.SelectFolder("d:\\ャ"));  // the trail byte of ア is "A", of ャ "a"
+    EXPECT_EQ(view.Selection(), -1);
+    EXPECT_TRUE(list.SelectFolder("c:\\users\\ME\\favorites"));
+    EXPECT_EQ(view.Selection(), 3);
+    EXPECT_TRUE(list.SelectFolder("d:\\ア"));
+    EXPECT_EQ(view.Selection(), 4);
+}
+
+}  // namespace

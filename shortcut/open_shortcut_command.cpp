@@ -1,0 +1,103 @@
+#include "shortcut/open_shortcut_command.h"
+
+#include "res/resource.h"
+#include "shortcut/message_box.h"
+#include "shortcut/shortcut_reader.h"
+#include "text/ascii_text.h"
+#include "text/file_name.h"
+
+namespace {
+
+unsigned RefusalText(ShortcutRefusal refusal) {
+    switch (refusal) {
+        case ShortcutRefusal::TooLarge:
+            return IDS_OPEN_TOO_LARGE;
+        case ShortcutRefusal::NoUrl:
+            return IDS_OPEN_NO_URL;
+        case ShortcutRefusal::NotMailto:
+            break;
+    }
+    return IDS_OPEN_NOT_MAILTO;
+}
+
+unsigned UnspellableText(MailtoField field) {
+    switch (field) {
+        case MailtoField::Subject:
+            return IDS_OPEN_SUBJECT_NOT_SPELLABLE;
+        case MailtoField::Cc:
+            return IDS_OPEN_CC_NOT_SPELLABLE;
+        case MailtoField::Bcc:
+            return IDS_OPEN_BCC_NOT_SPELLABLE;
+        case MailtoField::Body:
+            return IDS_OPEN_BODY_NOT_SPELLABLE;
+        case MailtoField::Address:
+            break;
+    }
+    return IDS_OPEN_ADDRESS_NOT_SPELLABLE;
+}
+
+// The folder part of the path: a drive root keeps its "\", any other folder loses it.
+std::string FolderOf(const std::string& path) {
+    const size_t nameStart = mbtext::FileNameStart(path);
+    std::string folder = path.substr(0, nameStart);
+    if (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] != ':') {
+        folder.pop_back();
+    }
+    return folder;
+}
+
+// The file's name without its ".url".
+std::string NameOf(const std::string& path) {
+    const std::string name = path.substr(mbtext::FileNameStart(path));
+    return name.substr(0, name.size() - 4);
+}
+
+void Refuse(ShortcutForm& form, unsigned textId, const std::string& path) {
+    form.ShowMessage(textId, IDS_CAPTION_CANNOT_OPEN, message_box::kWarning, path);
+}
+
+}  // namespace
+
+std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
+                                                      DestinationList& destinations,
+                                                      const ShortcutFileToOpen& file,
+                                                      const CodePageSpelling& spelling) {
+    const size_t extension = mbtext::ExtensionStart(file.path);
+    if (extension == std::string::npos ||
+        !mbtext::EqualsIgnoringAsciiCase(std::string_view(file.path).substr(extension), ".url")) {
+        Refuse(form, IDS_OPEN_NOT_URL_FILE, file.path);
+        return std::nullopt;
+    }
+    if (!file.bytes) {
+        Refuse(form, IDS_OPEN_UNREADABLE, file.path);
+        return std::nullopt;
+    }
+    ShortcutReading reading = ReadShortcut(*file.bytes, spelling);
+    if (const auto* refusal = std::get_if<ShortcutRefusal>(&reading)) {
+        Refuse(form, RefusalText(*refusal), file.path);
+        return std::nullopt;
+    }
+    if (const auto* unspellable = std::get_if<UnspellableField>(&reading)) {
+        Refuse(form, UnspellableText(unspellable->field), file.path);
+        return std::nullopt;
+    }
+    // The folder first: a folder the list refuses refuses the whole open.
+    const std::string folder = FolderOf(file.path);
+    if (!file.belowTemporaryFolder && !destinations.SelectFolder(folder) &&
+        !destinations.Add(folder)) {
+        form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+        return std::nullopt;
+    }
+
+    OpenedShortcut& opened = std::get<OpenedShortcut>(reading);
+    // Set first, so that the address does not overwrite the name.
+    form.SetNameEditedByUser(true);
+    form.SetFieldText(FormControl::Address, opened.message.address);
+    form.SetFieldText(FormControl::Subject, opened.message.subject);
+    form.SetFieldText(FormControl::Cc, opened.message.cc);
+    form.SetFieldText(FormControl::Bcc, opened.message.bcc);
+    form.SetFieldText(FormControl::Body, opened.message.body);
+    form.SetFieldText(FormControl::Name, NameOf(file.path));
+    form.SetIconIndex(opened.iconIndex);
+    return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon};
+}

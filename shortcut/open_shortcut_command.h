@@ -1,0 +1,28 @@
+// Opening a .url file to change it: the form fills from the file and its folder is
+// selected, or a box says why the file cannot be opened and nothing changes.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "destinations/destination_list.h"
+#include "shortcut/shortcut_form.h"
+#include "shortcut/shortcut_rewrite.h"
+#include "text/code_page_spelling.h"
+
+struct ShortcutFileToOpen {
+    std::string path;
+    // The file's bytes, or nullopt when it could not be read.
+    std::optional<std::string> bytes;
+    // Below the temporary folder (a shortcut opened from inside a zip): the fields fill
+    // and the destination list is left alone.
+    bool belowTemporaryFolder = false;
+};
+
+// The fields are replaced, the name follows the file and stops following the address,
+// and the icon index is the shortcut's envelope (0 for the standard icon or an icon of
+// its own). Returns what writing the file again keeps, or nullopt when it was refused.
+std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
+                                                      DestinationList& destinations,
+                                                      const ShortcutFileToOpen& file,
+                                                      const CodePageSpelling& spelling);

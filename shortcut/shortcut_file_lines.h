@@ -1,0 +1,40 @@
+// A .url file as the shell reads it, line by line: the values the program reads, and
+// every line it does not own, kept to be written back when the file is changed.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shortcut/text_stream.h"
+
+struct ShortcutFileLines {
+    // The first [InternetShortcut] section, and in it the first URL, IconFile and
+    // IconIndex, their values without surrounding blanks.
+    bool hasSection = false;
+    std::optional<std::string> url;
+    std::optional<std::string> iconFile;
+    std::optional<std::string> iconIndex;
+    // The icon lines as written, for a shortcut that keeps its own icon.
+    std::vector<std::string> iconLines;
+    // The first URL of the [InternetShortcut.A] and [InternetShortcut.W] sections:
+    // the shell's copy of the URL in the code page and in UTF-7.
+    std::optional<std::string> urlA;
+    std::optional<std::string> urlW;
+    // Every other line, without its line end, in the order it is written back: the rest
+    // of the first [InternetShortcut] section (so its keys stay in it), then the lines
+    // around it in file order. Left out: the URL and icon keys of every [InternetShortcut]
+    // section and of the lines before the first section (written back, they would land
+    // in it), and the .A and .W sections, which describe the old URL and which the shell
+    // would prefer to the new one.
+    std::vector<std::string> keptLines;
+};
+
+// Lines end at CR LF, LF or CR; section and key names match without regard to case or
+// surrounding blanks.
+ShortcutFileLines ReadShortcutFileLines(std::string_view bytes);
+
+// The kept lines after the program's own ones, each ended with a line break; the icon
+// lines first when the shortcut keeps its own icon.
+void WriteKeptLines(TextStream& stream, const ShortcutFileLines& lines, bool keepIconLines);

@@ -1,0 +1,14 @@
+// A shortcut opened to be changed. Written again to its own path, the file keeps every
+// line the program does not own; anywhere else it is made from the fields alone.
+#pragma once
+
+#include <string>
+
+#include "shortcut/shortcut_file_lines.h"
+
+struct ShortcutRewrite {
+    std::string path;
+    ShortcutFileLines lines;
+    // Its own icon lines go back too, until the user picks an icon.
+    bool keepsOwnIcon = false;
+};

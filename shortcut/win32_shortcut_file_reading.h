@@ -1,0 +1,18 @@
+// Reading a shortcut file that the user opens to change, and telling whether a path
+// names that file again.
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The file's bytes, at most one more than the reader takes (so that it can tell a
+// larger file), or nullopt when the path opens no file on disk or cannot be read.
+std::optional<std::string> ReadShortcutFileBytes(const std::wstring& path);
+
+// True when both paths name the same file as the user sees it: short names made long,
+// letters compared without regard to case.
+bool IsSameShortcutPath(const std::string& first, const std::string& second);
+
+// True for a path below the user's temporary folder, where Explorer puts a file opened
+// from inside a zip: a folder that is gone once the user closes the archive.
+bool IsBelowTemporaryFolder(const std::wstring& path);

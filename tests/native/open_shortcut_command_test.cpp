@@ -1,0 +1,120 @@
+#include "shortcut/open_shortcut_command.h"
+
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "shortcut/create_command.h"
+#include "tests/native/destination_test_doubles.h"
+#include "tests/native/iconv_code_page_spelling.h"
+#include "tests/native/shortcut_fakes.h"
+
+namespace {
+
+const IconvCodePageSpelling kCp932;
+const std::string kFile =
+    "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1&cc=c@d.jp"
+    "&body=a%0Ab\r\nIconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n";
+
+class OpenShortcutCommand : public ::testing::Test {
+protected:
+    OpenShortcutCommand() {
+        RouteChangesToNameSuggestion(form);
+        destinations.Fill({{"デスクトップ", "C:\\Users\\me\\Desktop"}}, settings);
+    }
+
+    std::optional<ShortcutRewrite> Open(const std::string& path, std::optional<std::string> bytes,
+                                        bool belowTemp = false) {
+        return RunOpenShortcutCommand(form, destinations, {path, std::move(bytes), belowTemp},
+                                      kCp932);
+    }
+
+    Events events;
+    FakeForm form{events};
+    FakeDropDownList view;
+    MemoryProfileSection settings;
+    DestinationList destinations{view};
+};
+
+TEST_F(OpenShortcutCommand, FillsTheFormAndSelectsTheFilesFolder) {
+    form.texts[FormControl::Name] = "old name";
+    const auto opened = Open("c:\\users\\ME\\desktop\\週報.URL", kFile);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp");
+    EXPECT_EQ(form.texts[FormControl::Subject], "週報");
+    EXPECT_EQ(form.texts[FormControl::Cc], "c@d.jp");
+    EXPECT_EQ(form.texts[FormControl::Body], "a\r\nb");
+    EXPECT_EQ(form.texts[FormControl::Name], "週報");
+    EXPECT_TRUE(form.nameEdited);
+    EXPECT_EQ(form.iconIndex, 4);
+    EXPECT_TRUE(form.messages.empty());
+    // The well-known folder, matched without regard to case; nothing added.
+    EXPECT_EQ(view.Selection(), 0);
+    EXPECT_EQ(destinations.count(), 1);
+    EXPECT_EQ(opened->path, "c:\\users\\ME\\desktop\\週報.URL");
+    EXPECT_EQ(opened->lines.keptLines, std::vector<std::string>{"HotKey=1601"});
+}
+
+TEST_F(OpenShortcutCommand, AddsAnUnlistedFolderUnlessTheFileIsBelowTheTemporaryFolder) {
+    ASSERT_TRUE(Open("D:\\メール\\a.url", kFile));
+    EXPECT_EQ(destinations.SelectedFolder(), "D:\\メール");
+    ASSERT_TRUE(Open("E:\\a.url", kFile));
+    EXPECT_EQ(destinations.SelectedFolder(), "E:\\");
+    ASSERT_TRUE(Open("C:\\Temp\\x.zip\\a.url", kFile, true));
+    EXPECT_EQ(destinations.SelectedFolder(), "E:\\");
+    EXPECT_EQ(destinations.count(), 3);
+}
+
+TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
+    struct Case {
+        std::string path;
+        std::optional<std::string> bytes;
+        unsigned textId;
+    };
+    const Case cases[] = {
+        {"C:\\a.txt", kFile, IDS_OPEN_NOT_URL_FILE},
+        {"C:\\a.url", std::nullopt, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", std::string(70000, ';'), IDS_OPEN_TOO_LARGE},
+        {"C:\\a.url", "[Other]\r\nURL=mailto:a@b.jp\r\n", IDS_OPEN_NO_URL},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", IDS_OPEN_NOT_MAILTO},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?body=%F0%9F%98%80\r\n",
+         IDS_OPEN_BODY_NOT_SPELLABLE},
+        {"C:\\" + std::string(600, 'x') + "\\a.url", kFile, IDS_FOLDER_PATH_TOO_LONG},
+    };
+    for (const Case& c : cases) {
+        form.messages.clear();
+        events.clear();
+        const bool opened = Open(c.path, c.bytes).has_value();
+        EXPECT_FALSE(opened) << c.textId;
+        ASSERT_EQ(form.messages.size(), 1u) << c.textId;
+        EXPECT_EQ(form.messages[0].textId, c.textId);
+        EXPECT_EQ(form.messages[0].value, c.textId == IDS_FOLDER_PATH_TOO_LONG ? "" : c.path);
+        EXPECT_TRUE(events.size() == 1 && events[0].rfind("message", 0) == 0) << c.textId;
+        EXPECT_EQ(destinations.count(), 1);
+    }
+}
+
+TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFile) {
+    FakeStore store{events};
+    form.answers = {message_box::kYes, message_box::kOk, message_box::kOk};
+    std::optional<ShortcutRewrite> opened = Open("D:\\Mail\\週報.url", kFile);
+    opened->keepsOwnIcon = true;
+    opened->lines.iconLines = {"IconFile=\\\\server\\x.ico"};
+    form.iconIndex = 0;
+    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
+    ASSERT_EQ(store.files.size(), 1u);
+    std::string body;
+    for (const std::string& write : store.files[0]->writes) {
+        body += write;
+    }
+    EXPECT_EQ(body.substr(body.find("\nIconFile")), "\nIconFile=\\\\server\\x.ico\nHotKey=1601\n");
+    EXPECT_FALSE(opened);
+
+    // Opened again, written under another name: made from the fields alone.
+    opened = Open("D:\\Mail\\週報.url", kFile);
+    form.texts[FormControl::Name] = "別名";
+    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
+    ASSERT_EQ(store.files.size(), 2u);
+    EXPECT_EQ(store.files[1]->writes.back(), "IconIndex=4\n");
+}
+
+}  // namespace

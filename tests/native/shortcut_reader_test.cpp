@@ -1,0 +1,188 @@
+#include "shortcut/shortcut_reader.h"
+
+#include <gtest/gtest.h>
+
+#include "shortcut/shortcut_file.h"
+#include "tests/native/iconv_code_page_spelling.h"
+
+namespace {
+
+const IconvCodePageSpelling kCp932;
+
+// Writes as the shortcut file does: each "\n" reaches the bytes as CR LF.
+class CrLfStream : public TextStream {
+public:
+    void WriteString(std::string_view text) override {
+        for (const char ch : text) {
+            bytes += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+        }
+    }
+    std::string bytes;
+};
+
+OpenedShortcut Opened(const std::string& bytes) {
+    const ShortcutReading reading = ReadShortcut(bytes, kCp932);
+    const auto* opened = std::get_if<OpenedShortcut>(&reading);
+    return opened ? *opened : OpenedShortcut{};
+}
+
+std::string KeptText(const std::string& bytes, bool keepIconLines) {
+    CrLfStream stream;
+    WriteKeptLines(stream, ReadShortcutFileLines(bytes), keepIconLines);
+    return stream.bytes;
+}
+
+TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
+    struct Case {
+        const char* what;
+        std::string file;
+        std::string url;
+        std::string kept;
+    };
+    const Case cases[] = {
+        {"LF, CR and CR LF line ends; names without case or blanks; no line end at the end",
+         "[InternetShortcut]\nHotKey=1601\r  url  =  mailto:a@b.jp \r\nModified=X", "mailto:a@b.jp",
+         "HotKey=1601\r\nModified=X\r\n"},
+        {"the first URL; the owned keys leave every [InternetShortcut] section",
+         "[InternetShortcut]\r\nURL=mailto:first@b.jp\r\nURL=mailto:second@b.jp\r\nIconFile=x\r\n"
+         "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n"
+         "[ internetshortcut ]\r\nURL=mailto:third@b.jp\r\nIconIndex=2\r\nShowCommand=7\r\n",
+         "mailto:first@b.jp",
+         "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n[ internetshortcut ]\r\n"
+         "ShowCommand=7\r\n"},
+        {"the section's own keys stay in it when another section comes first; owned keys "
+         "before any section go too",
+         "; made by "
+         "hand\r\nIconFile=\\\\evil\\x.ico\r\n[Other]\r\nKey=1\r\n[InternetShortcut]\r\nURL=mailto:"
+         "a@b.jp\r\n"
+         "WorkingDirectory=C:\\\r\n",
+         "mailto:a@b.jp", "WorkingDirectory=C:\\\r\n; made by hand\r\n[Other]\r\nKey=1\r\n"},
+        {"the shell's .A and .W copies are dropped, blank lines and comments kept",
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n\r\n[InternetShortcut.A]\r\nURL=mailto:a@b."
+         "jp\r\n"
+         "[InternetShortcut.W]\r\nURL=mailto:a@b.jp\r\n;end\r\n[X]\r\nY=\x95\x5C\r\n",
+         "mailto:a@b.jp", "\r\n[X]\r\nY=\x95\x5C\r\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ReadShortcutFileLines(c.file).url.value_or("(none)"), c.url) << c.what;
+        EXPECT_EQ(KeptText(c.file, false), c.kept) << c.what;
+    }
+}
+
+TEST(ShortcutReader, AFileReadAndWrittenAgainUnchangedIsTheSameBytes) {
+    const std::string file =
+        "[InternetShortcut]\r\nURL=mailto:a@b.jp?in-reply-to=%3Cm@x%3E&Subject=Q%26A%20見積"
+        "&cc=c@d.jp&body=あ%0D%0A%09x\r\nIconFile=D:\\old\\ravlet.exe\r\nIconIndex=3\r\n"
+        "HotKey=1601\r\n[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n";
+    const OpenedShortcut opened = Opened(file);
+    ShortcutRequest request;
+    request.address = opened.message.address;
+    request.subject = opened.message.subject;
+    request.cc = opened.message.cc;
+    request.bcc = opened.message.bcc;
+    request.body = opened.message.body;
+    request.iconIndex = opened.iconIndex;
+    CrLfStream stream;
+    WriteMailtoShortcut(stream, request, "D:\\old\\ravlet.exe");
+    WriteKeptLines(stream, opened.lines, opened.keepsOwnIcon);
+    EXPECT_EQ(stream.bytes, file);
+}
+
+TEST(ShortcutReader, ChoosesTheIcon) {
+    struct Case {
+        const char* iconLines;
+        int iconIndex;
+        bool keepsOwnIcon;
+    };
+    const Case cases[] = {
+        {"", 0, false},
+        {"IconFile=D:\\old place\\RAVLET.EXE\r\nIconIndex=5\r\n", 5, false},
+        {"IconIndex= 1 \r\nIconFile=ravlet.exe\r\n", 1, false},
+        {"IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=0\r\n", 0, true},
+        {"IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=6\r\n", 0, true},
+        {"IconFile=C:\\ravlet\\ravlet.exe\r\n", 0, true},
+        {"IconFile=\\\\server\\share\\mail.ico\r\nIconIndex=2\r\n", 0, true},
+        {"IconFile=C:\\ravlet\\notravlet.exe\r\nIconIndex=2\r\n", 0, true},
+    };
+    for (const Case& c : cases) {
+        const std::string file =
+            std::string("[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n") + c.iconLines;
+        const OpenedShortcut opened = Opened(file);
+        EXPECT_EQ(opened.iconIndex, c.iconIndex) << c.iconLines;
+        EXPECT_EQ(opened.keepsOwnIcon, c.keepsOwnIcon) << c.iconLines;
+    }
+    // Its own icon lines go back as they were written.
+    const std::string ownIcon = "IconFile=\\\\server\\share\\mail.ico\r\nIconIndex=2\r\n";
+    EXPECT_EQ(KeptText("[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n" + ownIcon + "X=1\r\n", true),
+              ownIcon + "X=1\r\n");
+}
+
+TEST(ShortcutReader, ReadsTheShellsUnicodeCopyWhileItDescribesTheUrl) {
+    struct Case {
+        const char* what;
+        std::string sections;
+        std::string subject;
+    };
+    // "+ZeVnLA-" is UTF-7 for 日本; "+2D3eAA-" a character outside the code page.
+    const Case cases[] = {
+        {"the copy in the code page matches: the UTF-7 URL",
+         "[InternetShortcut.A]\r\nURL=mailto:a@b.jp?Subject=??\r\n"
+         "[InternetShortcut.W]\r\nURL=mailto:a@b.jp?Subject=+ZeVnLA-+-1\r\n",
+         "日本+1"},
+        {"the URL was changed since: the plain line",
+         "[InternetShortcut.A]\r\nURL=mailto:a@b.jp?Subject=old\r\n"
+         "[InternetShortcut.W]\r\nURL=mailto:a@b.jp?Subject=+ZeVnLA-\r\n",
+         "??"},
+    };
+    for (const Case& c : cases) {
+        const std::string file =
+            "[InternetShortcut]\r\nURL=mailto:a@b.jp?Subject=??\r\n" + c.sections;
+        EXPECT_EQ(Opened(file).message.subject, c.subject) << c.what;
+    }
+}
+
+TEST(ShortcutReader, Refusals) {
+    using Expected = std::variant<ShortcutRefusal, MailtoField>;
+    const std::string section = "[InternetShortcut]\r\n";
+    const std::string shellCopies =
+        "[InternetShortcut.A]\r\nURL=mailto:a@b.jp?cc=?\r\n[InternetShortcut.W]\r\n";
+    struct Case {
+        const char* what;
+        std::string file;
+        Expected expected;
+    };
+    const Case cases[] = {
+        {"larger than 64 KiB", section + "URL=mailto:a@b.jp\r\n" + std::string(65536, ';'),
+         ShortcutRefusal::TooLarge},
+        {"no section", "URL=mailto:a@b.jp\r\n[Other]\r\nURL=mailto:a@b.jp\r\n",
+         ShortcutRefusal::NoUrl},
+        {"no URL", section + "IconFile=x\r\n[InternetShortcut.A]\r\nURL=mailto:a@b.jp\r\n",
+         ShortcutRefusal::NoUrl},
+        {"a web address", section + "URL=http://example.jp/\r\n", ShortcutRefusal::NotMailto},
+        {"a value outside the code page names its field",
+         section + "URL=mailto:a@b.jp?subject=%F0%9F%98%80\r\n", MailtoField::Subject},
+        {"so does the shell's UTF-7 copy",
+         section + "URL=mailto:a@b.jp?cc=?\r\n" + shellCopies + "URL=mailto:a@b.jp?cc=+2D3eAA-\r\n",
+         MailtoField::Cc},
+        {"in the address",
+         section + "URL=mailto:a@b.jp?cc=?\r\n" + shellCopies + "URL=mailto:+2D3eAA-@b.jp?cc=?\r\n",
+         MailtoField::Address},
+    };
+    for (const Case& c : cases) {
+        const ShortcutReading reading = ReadShortcut(c.file, kCp932);
+        if (const auto* refusal = std::get_if<ShortcutRefusal>(&c.expected)) {
+            ASSERT_TRUE(std::holds_alternative<ShortcutRefusal>(reading)) << c.what;
+            EXPECT_EQ(std::get<ShortcutRefusal>(reading), *refusal) << c.what;
+        } else {
+            ASSERT_TRUE(std::holds_alternative<UnspellableField>(reading)) << c.what;
+            EXPECT_EQ(std::get<UnspellableField>(reading).field, std::get<MailtoField>(c.expected))
+                << c.what;
+        }
+    }
+    // 64 KiB itself is read.
+    const std::string full = section + "URL=mailto:a@b.jp\r\n";
+    EXPECT_EQ(Opened(full + std::string(kMaxShortcutFileBytes - full.size(), ';')).message.address,
+              "a@b.jp");
+}
+
+}  // namespace
