@@ -5,6 +5,7 @@
 #include "destinations/settings_section.h"
 #include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file_lock.h"
+#include "framework/file_kind.h"
 
 namespace {
 
@@ -71,7 +72,9 @@ SettingsSaveResult SaveSettingsFiles(DestinationList& destinations, const Settin
     if (SaveInto(destinations, files.readPath, files.savePath, files.folderToCreate)) {
         return {true, files.savePath};
     }
-    if (files.fallbackSavePath.empty()) {
+    // A file left beside the program is what the next start reads: a save elsewhere
+    // would be reported as done and never seen again, so the user is told instead.
+    if (files.fallbackSavePath.empty() || IsFile(files.savePath)) {
         return {false, files.savePath};
     }
     return {SaveInto(destinations, files.readPath, files.fallbackSavePath,

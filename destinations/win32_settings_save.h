@@ -12,8 +12,9 @@ struct SettingsSaveResult {
     std::string path;
 };
 
-// Saves into files.savePath, or into the user's own file when that cannot be written,
-// each under the file's lock. A file that the save creates starts as a copy of the file
+// Saves into files.savePath; when that fails and no file lies there (a file there stays
+// what the next start reads), into the user's own file instead. Each save is under its
+// file's lock. A file that the save creates starts as a copy of the file
 // this run read, so that keys and sections of other programs or later versions come
 // along (an administrator's file, or the user's own file when the settings move beside
 // the program).

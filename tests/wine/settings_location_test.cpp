@@ -107,29 +107,41 @@ TEST(SettingsProbe, ASettingsFileThatIsAFolderCannotBeWrittenAndTheUsersOwnFileI
     EXPECT_TRUE(run.saved);
 }
 
-TEST(SettingsLocation, ASaveBesideTheProgramThatFailsGoesToTheUsersOwnFile) {
-    ScratchFolder program, appData;
-    const std::string dir = program.path() + "\\";
-    const SettingsFiles files = LocateSettingsFiles(dir, appData / "ravlet\\");
-    ASSERT_EQ(files.savePath, dir + "ravlet.ini");
-    FakeDropDownList view;
-    DestinationList list{view};
-    MemoryProfileSection nothing;
-    list.Fill(WellKnown(3), nothing);
-    list.Add("D:\\added");
-    // Another program holds the file beside the program.
-    ASSERT_TRUE(WriteFileBytes(dir + "ravlet.ini", ""));
-    const HANDLE held = CreateFileA((dir + "ravlet.ini").c_str(), GENERIC_READ, 0, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+// A save beside the program that fails goes to the user's own file only where the next
+// start will read it there: not while a file beside the program stays its choice.
+TEST(SettingsLocation, ASaveBesideTheProgramThatFailsGoesWhereTheNextStartReads) {
+    for (const bool heldFile : {false, true}) {
+        ScratchFolder program, appData;
+        const std::string dir = program.path() + "\\";
+        const SettingsFiles files = LocateSettingsFiles(dir, appData / "ravlet\\");
+        ASSERT_EQ(files.savePath, dir + "ravlet.ini");
+        FakeDropDownList view;
+        DestinationList list{view};
+        MemoryProfileSection nothing;
+        list.Fill(WellKnown(3), nothing);
+        list.Add("D:\\added");
+        HANDLE held = INVALID_HANDLE_VALUE;
+        if (heldFile) {
+            // Another program holds the file beside the program.
+            ASSERT_TRUE(WriteFileBytes(dir + "ravlet.ini", ""));
+            held = CreateFileA((dir + "ravlet.ini").c_str(), GENERIC_READ, 0, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        } else {
+            // Something made a folder of that name after the start.
+            ASSERT_TRUE(CreateDirectoryA((dir + "ravlet.ini").c_str(), nullptr));
+        }
 
-    const SettingsSaveResult result = SaveSettingsFiles(list, files);
-    CloseHandle(held);
-    EXPECT_TRUE(result.saved);
-    EXPECT_EQ(result.path, appData / "ravlet\\ravlet.ini");
-    char value[64] = {};
-    GetPrivateProfileStringA(kSettingsSectionName, "MENU_000", "", value, sizeof value,
-                             result.path.c_str());
-    EXPECT_STREQ(value, "D:\\added");
+        const SettingsSaveResult result = SaveSettingsFiles(list, files);
+        CloseHandle(held);
+        EXPECT_EQ(result.saved, !heldFile);
+        EXPECT_EQ(result.path, heldFile ? dir + "ravlet.ini" : appData / "ravlet\\ravlet.ini");
+        if (!heldFile) {
+            char value[64] = {};
+            GetPrivateProfileStringA(kSettingsSectionName, "MENU_000", "", value, sizeof value,
+                                     result.path.c_str());
+            EXPECT_STREQ(value, "D:\\added");
+        }
+    }
 }
 
 TEST(SettingsProbe, AReadOnlyVolumeIsSeenSoWithOrWithoutASettingsFile) {
