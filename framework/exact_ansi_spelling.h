@@ -1,6 +1,8 @@
 // The core's step from UTF-16 into the code page, made by the one exact conversion.
 #pragma once
 
+#include <windows.h>
+
 #include "framework/exact_ansi.h"
 #include "text/code_page_spelling.h"
 
@@ -8,5 +10,9 @@ class ExactAnsiSpelling : public CodePageSpelling {
 public:
     std::optional<std::string> Spell(std::u16string_view text) const override {
         return ExactAnsiText(std::wstring(text.begin(), text.end()));
+    }
+    bool Reads(std::string_view bytes) const override {
+        return bytes.empty() || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                    static_cast<int>(bytes.size()), nullptr, 0) > 0;
     }
 };

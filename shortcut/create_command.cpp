@@ -36,14 +36,17 @@ struct AddressField {
     unsigned notSpellable;
     unsigned tooLong;
     unsigned notAnAddress;
+    // The address may carry fields behind a "?" (pasted, or kept from an opened
+    // shortcut, such as "in-reply-to="); they are no recipients.
+    bool mayHoldFields;
 };
 
 constexpr AddressField kAddress = {FormControl::Address, IDS_ADDRESS_NOT_SPELLABLE,
-                                   IDS_ADDRESS_TOO_LONG, IDS_NOT_AN_ADDRESS};
+                                   IDS_ADDRESS_TOO_LONG, IDS_NOT_AN_ADDRESS, true};
 constexpr AddressField kCc = {FormControl::Cc, IDS_CC_NOT_SPELLABLE, IDS_CC_TOO_LONG,
-                              IDS_CC_NOT_AN_ADDRESS};
+                              IDS_CC_NOT_AN_ADDRESS, false};
 constexpr AddressField kBcc = {FormControl::Bcc, IDS_BCC_NOT_SPELLABLE, IDS_BCC_TOO_LONG,
-                               IDS_BCC_NOT_AN_ADDRESS};
+                               IDS_BCC_NOT_AN_ADDRESS, false};
 
 // The checks of a field of addresses that is not empty.
 std::optional<Refusal> AddressRefusal(const std::optional<std::string>& text,
@@ -51,11 +54,13 @@ std::optional<Refusal> AddressRefusal(const std::optional<std::string>& text,
     if (!text) {
         return Refusal{field.notSpellable, field.control};
     }
-    if (text->size() > kMaxAddressBytes) {
+    const std::string_view recipients = std::string_view(*text).substr(
+        0, field.mayHoldFields ? mbtext::FindChar(*text, '?') : std::string_view::npos);
+    if (recipients.size() > kMaxAddressBytes) {
         return Refusal{field.tooLong, field.control};
     }
     // Whole characters: the ideographic space ends in the byte of "@".
-    if (!mbtext::ContainsChar(*text, '@') || !mbtext::ContainsChar(*text, '.')) {
+    if (!mbtext::ContainsChar(recipients, '@') || !mbtext::ContainsChar(recipients, '.')) {
         return Refusal{field.notAnAddress, field.control};
     }
     return std::nullopt;
@@ -160,7 +165,11 @@ void WriteAndClose(ShortcutFile& file, const ShortcutRequest& request,
     try {
         WriteMailtoShortcut(file, request, iconFilePath);
         if (rewrite) {
-            WriteKeptLines(file, rewrite->lines, rewrite->keepsOwnIcon);
+            // Without an icon file to name (the program's folder cannot be spelt), an
+            // envelope the shortcut had stays as it was written rather than going.
+            const bool keepIconLines =
+                rewrite->keepsOwnIcon || (iconFilePath.empty() && request.iconIndex != 0);
+            WriteKeptLines(file, rewrite->lines, keepIconLines);
         }
         file.Close();
     } catch (...) {

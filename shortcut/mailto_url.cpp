@@ -39,24 +39,6 @@ void AppendEncoded(std::string& url, std::string_view text, KeptRaw keptRaw) {
     }
 }
 
-// Every line break as CR LF and tabs kept; any other control byte dropped.
-std::string BodyLines(std::string_view body) {
-    std::string lines;
-    lines.reserve(body.size());
-    for (size_t pos = 0; pos < body.size(); ++pos) {
-        const char ch = body[pos];
-        if (ch == '\r' || ch == '\n') {
-            lines += "\r\n";
-            if (ch == '\r' && pos + 1 < body.size() && body[pos + 1] == '\n') {
-                ++pos;
-            }
-        } else if (ch == '\t' || !mbtext::IsControlByte(static_cast<unsigned char>(ch))) {
-            lines += ch;
-        }
-    }
-    return lines;
-}
-
 class FieldAppender {
 public:
     FieldAppender(std::string& url, bool addressHoldsFields)
@@ -89,6 +71,6 @@ std::string MailtoUrl(const ShortcutRequest& request) {
     fields.Append("Subject=", mbtext::WithoutControlBytes(request.subject));
     fields.Append("cc=", mbtext::WithoutControlBytes(request.cc));
     fields.Append("bcc=", mbtext::WithoutControlBytes(request.bcc));
-    fields.Append("body=", BodyLines(request.body));
+    fields.Append("body=", mbtext::WithCrLfLineBreaks(request.body));
     return url;
 }

@@ -89,23 +89,6 @@ std::optional<std::string> DecodedValue(std::string_view text, const CodePageSpe
     return value;
 }
 
-// CR LF, LF and CR each become CR LF; tabs stay; other control bytes go.
-std::string BodyText(std::string_view value) {
-    std::string body;
-    for (size_t pos = 0; pos < value.size(); ++pos) {
-        const char ch = value[pos];
-        if (ch == '\r' || ch == '\n') {
-            body += "\r\n";
-            if (ch == '\r' && pos + 1 < value.size() && value[pos + 1] == '\n') {
-                ++pos;
-            }
-        } else if (ch == '\t' || !mbtext::IsControlByte(static_cast<unsigned char>(ch))) {
-            body += ch;
-        }
-    }
-    return body;
-}
-
 }  // namespace
 
 std::optional<MailtoField> MailtoFieldNamed(std::string_view name) {
@@ -178,9 +161,16 @@ MailtoReading ReadMailtoUrl(std::string_view url, const CodePageSpelling& spelli
         if (!value) {
             return UnspellableField{*field};
         }
-        FieldText(message, *field) =
-            *field == MailtoField::Body ? BodyText(*value) : mbtext::WithoutControlBytes(*value);
+        FieldText(message, *field) = *field == MailtoField::Body
+                                         ? mbtext::WithCrLfLineBreaks(*value)
+                                         : mbtext::WithoutControlBytes(*value);
     }
     message.address = mbtext::WithoutControlBytes(message.address + unread);
+    for (const MailtoField field : {MailtoField::Address, MailtoField::Subject, MailtoField::Cc,
+                                    MailtoField::Bcc, MailtoField::Body}) {
+        if (!spelling.Reads(FieldText(message, field))) {
+            return UnspellableField{field};
+        }
+    }
     return message;
 }

@@ -13,4 +13,8 @@ public:
     // The text in the code page, or nullopt when a character has no exact counterpart
     // there (a best-fit stand-in would change what the user reads).
     virtual std::optional<std::string> Spell(std::u16string_view text) const = 0;
+    // True when the bytes are whole characters of the code page. A lone lead byte, or
+    // one before a byte that cannot follow it, would be shown as another character and
+    // written back changed.
+    virtual bool Reads(std::string_view bytes) const = 0;
 };

@@ -65,4 +65,21 @@ std::string WithoutControlBytes(std::string_view text) {
     return kept;
 }
 
+std::string WithCrLfLineBreaks(std::string_view text) {
+    std::string lines;
+    lines.reserve(text.size());
+    for (size_t pos = 0; pos < text.size(); ++pos) {
+        const char ch = text[pos];
+        if (ch == '\r' || ch == '\n') {
+            lines += "\r\n";
+            if (ch == '\r' && pos + 1 < text.size() && text[pos + 1] == '\n') {
+                ++pos;
+            }
+        } else if (ch == '\t' || !IsControlByte(static_cast<unsigned char>(ch))) {
+            lines += ch;
+        }
+    }
+    return lines;
+}
+
 }  // namespace mbtext

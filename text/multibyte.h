@@ -41,4 +41,8 @@ bool IsControlByte(unsigned char byte);
 // The text without its control bytes.
 std::string WithoutControlBytes(std::string_view text);
 
+// Text of several lines as an edit control holds it: every line break (CR LF, LF or CR)
+// as CR LF, tabs kept, every other control byte dropped.
+std::string WithCrLfLineBreaks(std::string_view text);
+
 }  // namespace mbtext

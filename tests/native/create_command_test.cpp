@@ -109,6 +109,8 @@ TEST_F(CreateCommand, RefusesAnIncompleteRequestWithTheFirstFailedCheck) {
          FormControl::Address},
         {"no full stop", "taro@example", mail, "n", kNotAddress, FormControl::Address},
         {"no at sign", "taro.example.jp", mail, "n", kNotAddress, FormControl::Address},
+        {"the at sign only in fields behind the address", "taro?cc=jiro@example.jp", mail, "n",
+         kNotAddress, FormControl::Address},
         {"at sign only as the trail byte of the ideographic space", "taro　example.jp", mail, "n",
          kNotAddress, FormControl::Address},
         {"address is checked before the destination", "x", none, "", kNotAddress,
@@ -335,7 +337,13 @@ TEST_F(CreateCommand, TheLengthQuestionComesBeforeTheOverwriteQuestion) {
 
 TEST_F(CreateCommand, AcceptsTheAddressesAtTheEdgeOfEachCheck) {
     const std::string cases[] = {
-        AddressOfBytes(200, "x"), AddressOfBytes(200, "あ"), "@.", ".@", "表@ソ.jp",
+        AddressOfBytes(200, "x"),
+        AddressOfBytes(200, "あ"),
+        "@.",
+        ".@",
+        "表@ソ.jp",
+        // Fields behind the address (a reply's message id, say) are no recipients.
+        AddressOfBytes(200, "x") + "?in-reply-to=%3C" + std::string(100, 'm') + "%3E",
     };
     for (const std::string& address : cases) {
         Events events;

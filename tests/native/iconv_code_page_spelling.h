@@ -33,4 +33,20 @@ public:
         out.resize(out.size() - outLeft);
         return out;
     }
+
+    bool Reads(std::string_view bytes) const override {
+        const iconv_t converter = iconv_open("UTF-16LE", "CP932");
+        if (converter == reinterpret_cast<iconv_t>(-1)) {
+            return false;
+        }
+        std::string in(bytes);
+        std::string out(in.size() * 2 + 4, '\0');
+        char* inPos = in.data();
+        size_t inLeft = in.size();
+        char* outPos = out.data();
+        size_t outLeft = out.size();
+        const size_t result = iconv(converter, &inPos, &inLeft, &outPos, &outLeft);
+        iconv_close(converter);
+        return result != static_cast<size_t>(-1) && inLeft == 0;
+    }
 };

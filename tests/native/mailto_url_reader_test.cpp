@@ -80,6 +80,11 @@ TEST(MailtoUrlReader, RefusesWhatItCannotShow) {
         {"an emoji in the body", "mailto:a@b.jp?body=ok%F0%9F%98%80", MailtoField::Body},
         {"in CC", "mailto:a@b.jp?cc=%E2%82%AC@x.jp", MailtoField::Cc},
         {"in BCC", "mailto:a@b.jp?bcc=%E2%82%AC@x.jp", MailtoField::Bcc},
+        // Bytes that are no characters of the code page would come back changed.
+        {"an escaped lead byte without its trail byte", "mailto:a@b.jp?Subject=%82",
+         MailtoField::Subject},
+        {"a raw lead byte before a space", "mailto:a@b.jp?body=x\x82 y", MailtoField::Body},
+        {"a lead byte at the end of the address", "mailto:a@b.jp\x82", MailtoField::Address},
     };
     for (const Case& c : cases) {
         const MailtoReading reading = ReadMailtoUrl(c.url, kCp932);

@@ -115,6 +115,17 @@ TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFil
     RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
     ASSERT_EQ(store.files.size(), 2u);
     EXPECT_EQ(store.files[1]->writes.back(), "IconIndex=4\n");
+
+    // Written again by a copy that has no icon file to name: the envelope stays.
+    opened = Open("D:\\Mail\\週報.url", kFile);
+    RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
+    ASSERT_EQ(store.files.size(), 3u);
+    std::string third;
+    for (const std::string& write : store.files[2]->writes) {
+        third += write;
+    }
+    EXPECT_EQ(third.substr(third.find("\nIconFile")),
+              "\nIconFile=C:\\old\\ravlet.exe\nIconIndex=4\nHotKey=1601\n");
 }
 
 }  // namespace
