@@ -10,12 +10,10 @@
 #include "destinations/win32_shell_folders.h"
 #include "framework/command_line_paths.h"
 #include "framework/dropped_files.h"
-#include "framework/exact_ansi.h"
 #include "framework/exact_ansi_spelling.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
 #include "framework/paint_dc.h"
-#include "framework/path_names.h"
 #include "framework/resource_string.h"
 #include "framework/window_dpi.h"
 #include "iconpick/icon_choices.h"
@@ -223,14 +221,10 @@ void CMailtoDlg::OnAddDestination() {
             ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
             break;
         case FolderChoice::Chosen:
-            AddFolder(folder);
+            if (!destinations.Add(folder)) {
+                ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+            }
             break;
-    }
-}
-
-void CMailtoDlg::AddFolder(const std::string& folder) {
-    if (!destinations.Add(folder)) {
-        ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
     }
 }
 
@@ -245,32 +239,9 @@ MessageResult CMailtoDlg::OnOpenArguments(WPARAM, LPARAM) {
 }
 
 void CMailtoDlg::OpenPaths(const std::vector<std::wstring>& paths) {
-    if (paths.size() > 1) {
-        ShowMessage(IDS_OPEN_ONE_AT_A_TIME, IDS_CAPTION_CHECK, message_box::kWarning);
-    } else if (paths.size() == 1) {
-        OpenPath(paths[0]);
-    }
-}
-
-void CMailtoDlg::OpenPath(const std::wstring& givenPath) {
-    // The name the user sees, also when the caller passed short names.
-    const std::wstring path = LongPathName(givenPath);
-    const std::optional<std::string> ansiPath = ExactAnsiText(path);
-    if (!ansiPath) {
-        ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
-        return;
-    }
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        // A folder in the list already is selected, not added twice.
-        if (!destinations.SelectFolder(*ansiPath)) {
-            AddFolder(*ansiPath);
-        }
-        return;
-    }
     const ExactAnsiSpelling spelling;
-    std::optional<ShortcutRewrite> rewrite = RunOpenShortcutCommand(
-        *this, destinations, {*ansiPath, ReadShortcutFileBytes(path), IsBelowTemporaryFolder(path)},
+    std::optional<ShortcutRewrite> rewrite = RunOpenHandedOverCommand(
+        *this, destinations, paths.size(), [&paths] { return DescribeHandedOverPath(paths[0]); },
         spelling);
     if (rewrite) {
         opened = std::move(rewrite);

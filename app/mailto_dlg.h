@@ -58,8 +58,6 @@ private:
 
     // A shortcut file or a folder handed over by a drop or as an argument.
     void OpenPaths(const std::vector<std::wstring>& paths);
-    void OpenPath(const std::wstring& givenPath);
-    void AddFolder(const std::string& folder);
 
     void AddAboutItemToSystemMenu();
     void LocateSettings();

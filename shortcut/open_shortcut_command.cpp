@@ -101,3 +101,29 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
     form.SetIconIndex(opened.iconIndex);
     return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon};
 }
+
+std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
+    ShortcutForm& form, DestinationList& destinations, size_t count,
+    const std::function<HandedOverPath()>& describe, const CodePageSpelling& spelling) {
+    if (count == 0) {
+        return std::nullopt;
+    }
+    if (count > 1) {
+        form.ShowMessage(IDS_OPEN_ONE_AT_A_TIME, IDS_CAPTION_CHECK, message_box::kWarning);
+        return std::nullopt;
+    }
+    const HandedOverPath item = describe();
+    if (!item.path) {
+        form.ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
+        return std::nullopt;
+    }
+    if (item.isFolder) {
+        // A folder the list holds already is selected, not added twice.
+        if (!destinations.SelectFolder(*item.path) && !destinations.Add(*item.path)) {
+            form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+        }
+        return std::nullopt;
+    }
+    return RunOpenShortcutCommand(form, destinations,
+                                  {*item.path, item.bytes, item.belowTemporaryFolder}, spelling);
+}

@@ -2,6 +2,8 @@
 // selected, or a box says why the file cannot be opened and nothing changes.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -26,3 +28,22 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
                                                       DestinationList& destinations,
                                                       const ShortcutFileToOpen& file,
                                                       const CodePageSpelling& spelling);
+
+// A path dropped on the dialog or given as the program's argument, as the system
+// found it.
+struct HandedOverPath {
+    // The path in the code page, or nullopt when a character has no counterpart there.
+    std::optional<std::string> path;
+    bool isFolder = false;
+    // For a file: its bytes, or nullopt when it could not be read.
+    std::optional<std::string> bytes;
+    bool belowTemporaryFolder = false;
+};
+
+// count items handed over at once. Several get the one-at-a-time box; one folder is
+// selected, added first when the list does not hold it; one file opens as a shortcut.
+// describe gives the facts of the one item, and is asked only when there is one.
+// Returns what writing an opened shortcut again keeps, or nullopt when none was opened.
+std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
+    ShortcutForm& form, DestinationList& destinations, size_t count,
+    const std::function<HandedOverPath()>& describe, const CodePageSpelling& spelling);

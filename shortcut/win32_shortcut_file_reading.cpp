@@ -74,3 +74,21 @@ bool IsBelowTemporaryFolder(const std::wstring& path) {
            CompareStringOrdinal(file.c_str(), static_cast<int>(temp.size()), temp.c_str(),
                                 static_cast<int>(temp.size()), TRUE) == CSTR_EQUAL;
 }
+
+HandedOverPath DescribeHandedOverPath(const std::wstring& givenPath) {
+    // The name the user sees, also when the caller passed short names.
+    const std::wstring path = LongPathName(givenPath);
+    HandedOverPath item;
+    item.path = ExactAnsiText(path);
+    if (!item.path) {
+        return item;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    item.isFolder =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (!item.isFolder) {
+        item.bytes = ReadShortcutFileBytes(path);
+        item.belowTemporaryFolder = IsBelowTemporaryFolder(path);
+    }
+    return item;
+}

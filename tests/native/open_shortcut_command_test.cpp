@@ -93,6 +93,72 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
     }
 }
 
+HandedOverPath Folder(std::string path) {
+    HandedOverPath item;
+    item.path = std::move(path);
+    item.isFolder = true;
+    return item;
+}
+
+HandedOverPath File(std::string path, std::string bytes) {
+    HandedOverPath item;
+    item.path = std::move(path);
+    item.bytes = std::move(bytes);
+    return item;
+}
+
+// What is dropped or given as the argument: one item at a time, a folder as a
+// destination, a file as a shortcut.
+TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
+    struct Case {
+        const char* what;
+        size_t count;
+        HandedOverPath item;
+        std::vector<unsigned> messages;
+        int count_after;
+        std::optional<std::string> selected;
+    };
+    const std::string desktop = "C:\\Users\\me\\Desktop";
+    const Case cases[] = {
+        {"nothing", 0, {}, {}, 1, desktop},
+        {"two items", 2, Folder("D:\\x"), {IDS_OPEN_ONE_AT_A_TIME}, 1, desktop},
+        {"a path the code page cannot spell", 1, {}, {IDS_FOLDER_NOT_REPRESENTABLE}, 1, desktop},
+        {"a listed folder, another case", 1, Folder("c:\\users\\me\\DESKTOP"), {}, 1, desktop},
+        {"a new folder", 1, Folder("D:\\メール"), {}, 2, "D:\\メール"},
+        {"a folder the list refuses",
+         1,
+         Folder("D:\\" + std::string(600, 'x')),
+         {IDS_FOLDER_PATH_TOO_LONG},
+         1,
+         desktop},
+        {"a shortcut", 1, File("E:\\週報.url", kFile), {}, 2, "E:\\"},
+    };
+    for (const Case& c : cases) {
+        Events events;
+        FakeForm form{events};
+        FakeDropDownList view;
+        DestinationList list{view};
+        list.Fill({{"デスクトップ", desktop}}, settings);
+        bool described = false;
+        const auto rewrite = RunOpenHandedOverCommand(
+            form, list, c.count,
+            [&] {
+                described = true;
+                return c.item;
+            },
+            kCp932);
+        std::vector<unsigned> shown;
+        for (const ShownMessage& message : form.messages) {
+            shown.push_back(message.textId);
+        }
+        EXPECT_EQ(shown, c.messages) << c.what;
+        EXPECT_EQ(described, c.count == 1) << c.what;
+        EXPECT_EQ(list.count(), c.count_after) << c.what;
+        EXPECT_EQ(list.SelectedFolder(), c.selected) << c.what;
+        EXPECT_EQ(rewrite.has_value(), !c.item.isFolder && c.item.bytes.has_value()) << c.what;
+    }
+}
+
 TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFile) {
     FakeStore store{events};
     form.answers = {message_box::kYes, message_box::kOk, message_box::kOk};
