@@ -6,14 +6,13 @@
 
 #include <gtest/gtest.h>
 
-#include "destinations/destination_list.h"
 #include "destinations/settings_section.h"
-#include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file.h"
 #include "destinations/win32_settings_save.h"
 #include "framework/module_path.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/wine/scratch_folder.h"
+#include "tests/wine/settings_run.h"
 
 namespace {
 
@@ -57,19 +56,7 @@ RunResult RunOnce(const std::string& programFolder, const std::string& perUserFo
                   const std::string& add = {}) {
     RunResult result;
     result.files = LocateSettingsFiles(programFolder, perUserFolder);
-    FakeDropDownList view;
-    DestinationList list{view};
-    PrivateProfileSection read(result.files.readPath, kSettingsSectionName);
-    list.Fill(WellKnown(3), read);
-    for (int slot = list.fixedCount(); slot < list.count(); ++slot) {
-        result.folders.push_back(list.path(slot));
-    }
-    if (!add.empty()) {
-        list.Add(add);
-    }
-    result.saved = SaveSettingsFiles(list, result.files).saved;
-    // The next read comes from the disk.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, result.files.savePath.c_str());
+    result.saved = RunAndSave(result.files, add, &result.folders).saved;
     return result;
 }
 
@@ -115,11 +102,6 @@ TEST(SettingsLocation, ASaveBesideTheProgramThatFailsGoesWhereTheNextStartReads)
         const std::string dir = program.path() + "\\";
         const SettingsFiles files = LocateSettingsFiles(dir, appData / "ravlet\\");
         ASSERT_EQ(files.savePath, dir + "ravlet.ini");
-        FakeDropDownList view;
-        DestinationList list{view};
-        MemoryProfileSection nothing;
-        list.Fill(WellKnown(3), nothing);
-        list.Add("D:\\added");
         HANDLE held = INVALID_HANDLE_VALUE;
         if (heldFile) {
             // Another program holds the file beside the program.
@@ -131,7 +113,7 @@ TEST(SettingsLocation, ASaveBesideTheProgramThatFailsGoesWhereTheNextStartReads)
             ASSERT_TRUE(CreateDirectoryA((dir + "ravlet.ini").c_str(), nullptr));
         }
 
-        const SettingsSaveResult result = SaveSettingsFiles(list, files);
+        const SettingsSaveResult result = RunAndSave(files, "D:\\added");
         CloseHandle(held);
         EXPECT_EQ(result.saved, !heldFile);
         EXPECT_EQ(result.path, heldFile ? dir + "ravlet.ini" : appData / "ravlet\\ravlet.ini");
@@ -201,12 +183,7 @@ TEST(SettingsLocation, WhenNeitherPlaceCanBeWrittenTheSaveSaysSo) {
     for (const Case& c : cases) {
         const SettingsFiles files = LocateSettingsFiles(c.programFolder, c.perUser);
         EXPECT_EQ(files.savePath, c.tried) << c.what;
-        FakeDropDownList view;
-        DestinationList list{view};
-        PrivateProfileSection read(files.readPath, kSettingsSectionName);
-        list.Fill(WellKnown(3), read);
-        list.Add("D:\\added");
-        const SettingsSaveResult result = SaveSettingsFiles(list, files);
+        const SettingsSaveResult result = RunAndSave(files, "D:\\added");
         EXPECT_FALSE(result.saved) << c.what;
         EXPECT_EQ(result.path, c.tried) << c.what;
     }

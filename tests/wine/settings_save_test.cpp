@@ -3,31 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include "destinations/destination_list.h"
 #include "destinations/settings_section.h"
-#include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file_lock.h"
 #include "destinations/win32_settings_save.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/wine/scratch_folder.h"
+#include "tests/wine/settings_run.h"
 
 namespace {
 
 const char kAdministratorsFile[] =
     "[COMBO_BOX]\r\n; set up by the office\r\nMENU_000=C:\\shared\r\nLATER=1\r\n"
     "MENU_001=C:\\old\r\nSELECT=3\r\n[POLICY]\r\nP=2\r\n";
-
-// Fills a list from readPath, adds a folder and saves as a run with these files would.
-SettingsSaveResult AddAndSave(const SettingsFiles& files) {
-    FakeDropDownList view;
-    DestinationList list{view};
-    PrivateProfileSection read(files.readPath, kSettingsSectionName);
-    list.Fill(WellKnown(3), read);
-    list.Add("D:\\added");
-    const SettingsSaveResult result = SaveSettingsFiles(list, files);
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, result.path.c_str());
-    return result;
-}
 
 // The other keys and sections, comments too, come along; the program's own keys are
 // this run's.
@@ -45,7 +32,7 @@ TEST(SettingsCarryOver, TheFirstSaveToTheUsersOwnFileKeepsTheOtherKeysOfTheFileR
     ASSERT_TRUE(WriteFileBytes(files.readPath, kAdministratorsFile));
     SetFileAttributesA(files.readPath.c_str(), FILE_ATTRIBUTE_READONLY);
 
-    EXPECT_TRUE(AddAndSave(files).saved);
+    EXPECT_TRUE(RunAndSave(files, "D:\\added").saved);
     EXPECT_EQ(ReadWholeFile(files.savePath), kCarriedOver);
     EXPECT_EQ(GetFileAttributesA(files.savePath.c_str()) & FILE_ATTRIBUTE_READONLY, 0u);
     EXPECT_EQ(ReadWholeFile(files.readPath), kAdministratorsFile);
@@ -73,7 +60,7 @@ TEST(SettingsFileLock, ALockThatCannotBeMadeDoesNotStopTheSave) {
         const SettingsFileLock lock(files.savePath);
         EXPECT_FALSE(lock.held());
     }
-    EXPECT_TRUE(AddAndSave(files).saved);
+    EXPECT_TRUE(RunAndSave(files, "D:\\added").saved);
     CloseHandle(squatter);
 }
 
