@@ -1,7 +1,8 @@
 #include "destinations/win32_settings_file_lock.h"
 
 #include <cstdint>
-#include <vector>
+
+#include "framework/exact_ansi.h"
 
 namespace {
 
@@ -12,15 +13,12 @@ constexpr DWORD kLockWaitMilliseconds = 2000;
 std::string SettingsLockName(const std::string& iniPath) {
     // File names are compared without case, also beyond ASCII: the path is upper-cased
     // as UTF-16, whole characters at a time.
-    std::vector<wchar_t> wide(iniPath.size() + 1);
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, iniPath.data(), static_cast<int>(iniPath.size()),
-                            wide.data(), static_cast<int>(wide.size()));
-    CharUpperBuffW(wide.data(), static_cast<DWORD>(length));
+    std::wstring wide = WideFromAnsi(iniPath);
+    CharUpperBuffW(wide.data(), static_cast<DWORD>(wide.size()));
     // 64-bit FNV-1a over the UTF-16 units.
     uint64_t hash = 14695981039346656037ull;
-    for (int i = 0; i < length; ++i) {
-        hash = (hash ^ static_cast<uint16_t>(wide[static_cast<size_t>(i)])) * 1099511628211ull;
+    for (const wchar_t unit : wide) {
+        hash = (hash ^ static_cast<uint16_t>(unit)) * 1099511628211ull;
     }
     static const char kDigits[] = "0123456789abcdef";
     std::string name = "Local\\ravlet-settings-";

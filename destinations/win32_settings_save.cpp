@@ -5,28 +5,14 @@
 #include "destinations/settings_section.h"
 #include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file_lock.h"
+#include "framework/exact_ansi.h"
+#include "framework/file_bytes.h"
 #include "framework/file_kind.h"
 
 namespace {
 
 // A settings file is a few kilobytes; anything much larger is not copied.
-constexpr DWORD kMaxCopiedBytes = 1 << 20;
-
-bool ReadSmallFile(const std::string& path, std::string& bytes) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    const DWORD size = GetFileSize(file, nullptr);
-    bytes.assign(size == INVALID_FILE_SIZE || size > kMaxCopiedBytes ? 0 : size, '\0');
-    DWORD read = 0;
-    const bool whole = size != INVALID_FILE_SIZE && size <= kMaxCopiedBytes &&
-                       (size == 0 || ReadFile(file, bytes.data(), size, &read, nullptr)) &&
-                       read == size;
-    CloseHandle(file);
-    return whole;
-}
+constexpr size_t kMaxCopiedBytes = 1 << 20;
 
 bool SaveInto(DestinationList& destinations, const std::string& readPath,
               const std::string& savePath, const std::string& folderToCreate) {
@@ -42,9 +28,12 @@ bool SaveInto(DestinationList& destinations, const std::string& readPath,
 }  // namespace
 
 bool CopySettingsFileRead(const std::string& readPath, const std::string& savePath) {
-    std::string bytes;
-    if (readPath.empty() || savePath.empty() || readPath == savePath ||
-        !ReadSmallFile(readPath, bytes)) {
+    if (readPath.empty() || savePath.empty() || readPath == savePath) {
+        return false;
+    }
+    const std::optional<std::string> bytes =
+        ReadFileStart(WideFromAnsi(readPath), kMaxCopiedBytes + 1);
+    if (!bytes || bytes->size() > kMaxCopiedBytes) {
         return false;
     }
     // Not CopyFile: the copy gets none of the original's attributes, such as read-only.
@@ -55,8 +44,8 @@ bool CopySettingsFileRead(const std::string& readPath, const std::string& savePa
     }
     DWORD written = 0;
     const bool whole =
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size();
+        WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr) &&
+        written == bytes->size();
     CloseHandle(file);
     // Half a copy would be worse than none: the save then starts an empty file.
     if (!whole) {

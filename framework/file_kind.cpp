@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/exact_ansi.h"
+#include "framework/path_names.h"
 
 namespace {
 
@@ -12,19 +13,7 @@ std::wstring LongPathForm(const std::wstring& path) {
     if (path.size() < MAX_PATH || path.compare(0, 4, L"\\\\?\\") == 0) {
         return path;
     }
-    std::wstring full(path.size() + 1, L'\0');
-    for (;;) {
-        const DWORD length =
-            GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0) {
-            return path;
-        }
-        if (length < full.size()) {
-            full.resize(length);
-            break;
-        }
-        full.resize(length);
-    }
+    const std::wstring full = FullPathName(path);
     if (full.compare(0, 2, L"\\\\") == 0) {
         return L"\\\\?\\UNC\\" + full.substr(2);
     }

@@ -33,3 +33,8 @@ std::wstring LongPathName(const std::wstring& path) {
         return GetLongPathNameW(in, out, size);
     });
 }
+
+bool SamePathText(std::wstring_view first, std::wstring_view second) {
+    return CompareStringOrdinal(first.data(), static_cast<int>(first.size()), second.data(),
+                                static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
+}

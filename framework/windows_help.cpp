@@ -2,6 +2,7 @@
 
 #include "framework/exact_ansi.h"
 #include "framework/file_kind.h"
+#include "framework/path_names.h"
 #include "text/file_name.h"
 
 namespace {
@@ -46,8 +47,7 @@ std::wstring WithoutSeparator(std::wstring folder) {
 }
 
 bool SameFolder(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(WithoutSeparator(a).c_str(), -1, WithoutSeparator(b).c_str(), -1,
-                                TRUE) == CSTR_EQUAL;
+    return SamePathText(WithoutSeparator(a), WithoutSeparator(b));
 }
 
 bool HoldsViewer(std::wstring folder) {

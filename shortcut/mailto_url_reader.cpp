@@ -150,13 +150,12 @@ MailtoReading ReadMailtoUrl(std::string_view url, const CodePageSpelling& spelli
         const std::optional<MailtoField> field = equals == std::string_view::npos
                                                      ? std::nullopt
                                                      : MailtoFieldNamed(piece.substr(0, equals));
-        bool& fieldSeen = seen[field ? static_cast<int>(*field) : 0];
-        if (!field || fieldSeen) {
+        if (!field || seen[static_cast<int>(*field)]) {
             unread += unread.empty() ? "?" : "&";
             unread.append(piece);
             continue;
         }
-        fieldSeen = true;
+        seen[static_cast<int>(*field)] = true;
         const std::optional<std::string> value = DecodedValue(piece.substr(equals + 1), spelling);
         if (!value) {
             return UnspellableField{*field};

@@ -56,6 +56,18 @@ void Refuse(ShortcutForm& form, unsigned textId, const std::string& path) {
     form.ShowMessage(textId, IDS_CAPTION_CANNOT_OPEN, message_box::kWarning, path);
 }
 
+// Selects the folder, adding it first as the folder browser would when the list does
+// not hold it (a folder it holds is not added twice). False, after the browser's box,
+// for a folder the list refuses.
+bool SelectOrAddFolder(ShortcutForm& form, DestinationList& destinations,
+                       const std::string& folder) {
+    if (destinations.SelectFolder(folder) || destinations.Add(folder)) {
+        return true;
+    }
+    form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+    return false;
+}
+
 }  // namespace
 
 std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
@@ -83,9 +95,7 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
     }
     // The folder first: a folder the list refuses refuses the whole open.
     const std::string folder = FolderOf(file.path);
-    if (!file.belowTemporaryFolder && !destinations.SelectFolder(folder) &&
-        !destinations.Add(folder)) {
-        form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+    if (!file.belowTemporaryFolder && !SelectOrAddFolder(form, destinations, folder)) {
         return std::nullopt;
     }
 
@@ -118,10 +128,7 @@ std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
         return std::nullopt;
     }
     if (item.isFolder) {
-        // A folder the list holds already is selected, not added twice.
-        if (!destinations.SelectFolder(*item.path) && !destinations.Add(*item.path)) {
-            form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
-        }
+        SelectOrAddFolder(form, destinations, *item.path);
         return std::nullopt;
     }
     return RunOpenShortcutCommand(form, destinations,

@@ -3,62 +3,16 @@
 #include <windows.h>
 
 #include "framework/exact_ansi.h"
+#include "framework/file_bytes.h"
 #include "framework/path_names.h"
 #include "shortcut/shortcut_reader.h"
 
-namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle_);
-        }
-    }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
-}  // namespace
-
 std::optional<std::string> ReadShortcutFileBytes(const std::wstring& path) {
-    // Shared for writing and deletion: a shortcut being written elsewhere is still
-    // read, and a program that holds it open is not disturbed. The security flags stop
-    // a named pipe behind the path from acting as the user.
-    const FileHandle file(CreateFileW(
-        path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
-        nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE || GetFileType(file.get()) != FILE_TYPE_DISK) {
-        return std::nullopt;
-    }
-    std::string bytes(kMaxShortcutFileBytes + 1, '\0');
-    size_t total = 0;
-    while (total < bytes.size()) {
-        DWORD read = 0;
-        if (!ReadFile(file.get(), &bytes[total], static_cast<DWORD>(bytes.size() - total), &read,
-                      nullptr)) {
-            return std::nullopt;
-        }
-        if (read == 0) {
-            break;
-        }
-        total += read;
-    }
-    bytes.resize(total);
-    return bytes;
+    return ReadFileStart(path, kMaxShortcutFileBytes + 1);
 }
 
 bool IsSameShortcutPath(const std::string& first, const std::string& second) {
-    const std::wstring a = LongPathName(WideFromAnsi(first));
-    const std::wstring b = LongPathName(WideFromAnsi(second));
-    return CompareStringOrdinal(a.c_str(), static_cast<int>(a.size()), b.c_str(),
-                                static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+    return SamePathText(LongPathName(WideFromAnsi(first)), LongPathName(WideFromAnsi(second)));
 }
 
 bool IsBelowTemporaryFolder(const std::wstring& path) {
@@ -71,8 +25,7 @@ bool IsBelowTemporaryFolder(const std::wstring& path) {
     const std::wstring file = LongPathName(path);
     // The temporary path ends in "\", so a sibling folder with a longer name never matches.
     return file.size() > temp.size() &&
-           CompareStringOrdinal(file.c_str(), static_cast<int>(temp.size()), temp.c_str(),
-                                static_cast<int>(temp.size()), TRUE) == CSTR_EQUAL;
+           SamePathText(std::wstring_view(file).substr(0, temp.size()), temp);
 }
 
 HandedOverPath DescribeHandedOverPath(const std::wstring& givenPath) {

@@ -3,9 +3,13 @@
 #include "text/multibyte.h"
 
 namespace mbtext {
+namespace {
+
 char AsciiLower(char ch) {
     return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
 }
+
+}  // namespace
 
 bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii) {
     return text.size() == ascii.size() && StartsWithIgnoringAsciiCase(text, ascii);
@@ -23,22 +27,23 @@ bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view asciiPr
     return true;
 }
 
-bool SameIgnoringAsciiCase(std::string_view first, std::string_view second) {
-    if (first.size() != second.size()) {
-        return false;
-    }
-    for (size_t pos = 0; pos < first.size();) {
-        const size_t length = CharLength(first, pos);
-        if (length != CharLength(second, pos)) {
+bool StartsWithTextIgnoringAsciiCase(std::string_view text, std::string_view prefix) {
+    for (size_t pos = 0; pos < prefix.size();) {
+        const size_t length = CharLength(prefix, pos);
+        if (pos + length > text.size() || CharLength(text, pos) != length) {
             return false;
         }
-        if (length == 1 ? AsciiLower(first[pos]) != AsciiLower(second[pos])
-                        : first.substr(pos, length) != second.substr(pos, length)) {
+        if (length == 1 ? AsciiLower(text[pos]) != AsciiLower(prefix[pos])
+                        : text.substr(pos, length) != prefix.substr(pos, length)) {
             return false;
         }
         pos += length;
     }
     return true;
+}
+
+bool SameIgnoringAsciiCase(std::string_view first, std::string_view second) {
+    return first.size() == second.size() && StartsWithTextIgnoringAsciiCase(first, second);
 }
 
 std::string_view TrimmedBlanks(std::string_view text) {

@@ -7,16 +7,18 @@
 
 namespace mbtext {
 
-// "A" to "Z" as "a" to "z"; every other byte as it is.
-char AsciiLower(char ch);
-
 bool EqualsIgnoringAsciiCase(std::string_view text, std::string_view ascii);
 
 bool StartsWithIgnoringAsciiCase(std::string_view text, std::string_view asciiPrefix);
 
-// Two multibyte texts that differ at most in the case of their ASCII letters. Walks
-// whole characters: a double-byte character must match exactly, since the trail byte
-// of "ア" is the byte of "A" and that of "ャ" the byte of "a".
+// True when text begins with the multibyte text prefix, ASCII letters compared without
+// regard to case, and the prefix ends where a character of text ends. Walks whole
+// characters: a double-byte character must match exactly, since the trail byte of "ア"
+// is the byte of "A" and that of "ャ" the byte of "a".
+bool StartsWithTextIgnoringAsciiCase(std::string_view text, std::string_view prefix);
+
+// Two multibyte texts that differ at most in the case of their ASCII letters, compared
+// as above.
 bool SameIgnoringAsciiCase(std::string_view first, std::string_view second);
 
 // The text without the spaces, tabs and carriage returns around it. None of them is

@@ -69,24 +69,8 @@ std::string AllowedFolder(std::string_view entry) {
 // True when path is folder or lies inside it. Characters are compared whole, ASCII
 // letters without regard to case.
 bool IsInFolder(std::string_view path, std::string_view folder) {
-    if (folder.empty()) {
-        return false;
-    }
-    size_t pos = 0;
-    while (pos < folder.size()) {
-        const size_t length = mbtext::CharLength(folder, pos);
-        if (pos + length > path.size() || mbtext::CharLength(path, pos) != length) {
-            return false;
-        }
-        const bool same = length == 1
-                              ? mbtext::AsciiLower(path[pos]) == mbtext::AsciiLower(folder[pos])
-                              : path.substr(pos, length) == folder.substr(pos, length);
-        if (!same) {
-            return false;
-        }
-        pos += length;
-    }
-    return pos == path.size() || path[pos] == '\\';
+    return !folder.empty() && mbtext::StartsWithTextIgnoringAsciiCase(path, folder) &&
+           (path.size() == folder.size() || path[folder.size()] == '\\');
 }
 
 bool IsAllowed(std::string_view path, std::string_view allowList) {
