@@ -47,9 +47,14 @@ protected:
             ShellExecuteA(nullptr, "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
         EXPECT_GT(result, 32) << "ShellExecute failed with " << result;
         const std::string received = folder_ + "\\received-url.txt";
-        EXPECT_TRUE(PollUntil([&] { return PathExists(received); }))
-            << "the mailto handler was not started";
-        return ReadFileBytes(received).value_or("(nothing)");
+        // Polled until it can be read: a file that has just appeared may still be held
+        // for a moment by the handler that wrote it.
+        std::optional<std::string> url;
+        EXPECT_TRUE(PollUntil([&] {
+            url = ReadFileBytes(received);
+            return url.has_value();
+        })) << "the mailto handler was not started";
+        return url.value_or("(nothing)");
     }
 
     std::unique_ptr<MailtoHandler> handler_;
