@@ -22,7 +22,8 @@
 #include "shortcut/create_command.h"
 #include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
-#include "shortcut/open_shortcut_command.h"
+#include "opening/open_shortcut_command.h"
+#include "opening/win32_handed_over_path.h"
 #include "shortcut/win32_shortcut_file_reading.h"
 #include "shortcut/win32_shortcut_store.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "shortcut/shortcut_path.h"
 #include "text/ascii_text.h"
+#include "text/usable_folder.h"
 
 namespace {
 

@@ -3,25 +3,9 @@
 #include "text/ascii_text.h"
 #include "text/file_name.h"
 #include "text/multibyte.h"
+#include "text/usable_folder.h"
 
 namespace {
-
-bool IsSeparator(char ch) {
-    return ch == '\\' || ch == '/';
-}
-
-// Control bytes that Windows takes in no file name; a NUL would also end the path
-// early. DEL (0x7F) is the one control byte a file or folder name may hold, and a
-// folder the user chose may well hold it.
-bool HasByteRefusedInFileNames(std::string_view text) {
-    for (char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        if (mbtext::IsControlByte(byte) && byte != 0x7F) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Windows takes a file name for a device when the part before the first "." (or the
 // whole name), without trailing spaces, is one of the names it keeps for devices.
@@ -39,18 +23,6 @@ bool IsDeviceName(std::string_view fileName) {
            (mbtext::StartsWithIgnoringAsciiCase(base, "COM") ||
             mbtext::StartsWithIgnoringAsciiCase(base, "LPT")) &&
            base[3] >= '1' && base[3] <= '9';
-}
-
-// "\\.\", "\\?\" and "\??\", with either separator.
-bool IsInDeviceNamespace(std::string_view path) {
-    if (path.size() < 3) {
-        return false;
-    }
-    const bool separatorAfter = path.size() == 3 || IsSeparator(path[3]);
-    const bool localDevice =
-        IsSeparator(path[0]) && IsSeparator(path[1]) && (path[2] == '.' || path[2] == '?');
-    const bool ntObject = IsSeparator(path[0]) && path[1] == '?' && path[2] == '?';
-    return separatorAfter && (localDevice || ntObject);
 }
 
 }  // namespace
@@ -71,11 +43,6 @@ std::optional<std::string> BuildShortcutPath(const std::string& folder, const st
         return std::nullopt;
     }
     return ShortcutPathText(folder, name);
-}
-
-bool IsUsableFolder(std::string_view folder) {
-    return !folder.empty() && !HasByteRefusedInFileNames(folder) &&
-           !mbtext::EndsInLeadByte(folder) && !IsInDeviceNamespace(folder);
 }
 
 bool IsRefusedName(std::string_view name) {

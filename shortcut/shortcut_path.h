@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/usable_folder.h"
+
 // folder + "\" (unless it already ends in one) + name + ".url", as text to show: an
 // unfinished last character of the folder or the name runs into what follows.
 std::string ShortcutPathText(const std::string& folder, const std::string& name);
@@ -13,11 +15,6 @@ std::string ShortcutPathText(const std::string& folder, const std::string& name)
 // character, which would swallow the "\" or the "." that follows and so put the file
 // somewhere else or under another name.
 std::optional<std::string> BuildShortcutPath(const std::string& folder, const std::string& name);
-
-// True when a folder can hold shortcuts: not empty, no control byte other than DEL, no unfinished
-// last character, and not in the device namespaces ("\\.\", "\\?\", "\??\"), where a path names a
-// device or skips the checks Windows makes on names.
-bool IsUsableFolder(std::string_view folder);
 
 // True when Windows cannot keep a shortcut of this name as a file the user sees: a
 // control byte other than DEL, a ":" (on NTFS the data would go into a hidden stream), an

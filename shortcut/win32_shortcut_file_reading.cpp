@@ -14,34 +14,3 @@ std::optional<std::string> ReadShortcutFileBytes(const std::wstring& path) {
 bool IsSameShortcutPath(const std::string& first, const std::string& second) {
     return SamePathText(LongPathName(WideFromAnsi(first)), LongPathName(WideFromAnsi(second)));
 }
-
-bool IsBelowTemporaryFolder(const std::wstring& path) {
-    wchar_t buffer[MAX_PATH + 1] = {};
-    const DWORD length = GetTempPathW(MAX_PATH + 1, buffer);
-    if (length == 0 || length > MAX_PATH) {
-        return false;
-    }
-    const std::wstring temp = LongPathName(buffer);
-    const std::wstring file = LongPathName(path);
-    // The temporary path ends in "\", so a sibling folder with a longer name never matches.
-    return file.size() > temp.size() &&
-           SamePathText(std::wstring_view(file).substr(0, temp.size()), temp);
-}
-
-HandedOverPath DescribeHandedOverPath(const std::wstring& givenPath) {
-    // The name the user sees, also when the caller passed short names.
-    const std::wstring path = LongPathName(givenPath);
-    HandedOverPath item;
-    item.path = ExactAnsiText(path);
-    if (!item.path) {
-        return item;
-    }
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    item.isFolder =
-        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    if (!item.isFolder) {
-        item.bytes = ReadShortcutFileBytes(path);
-        item.belowTemporaryFolder = IsBelowTemporaryFolder(path);
-    }
-    return item;
-}

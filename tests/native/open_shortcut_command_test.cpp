@@ -1,4 +1,4 @@
-#include "shortcut/open_shortcut_command.h"
+#include "opening/open_shortcut_command.h"
 
 #include <gtest/gtest.h>
 

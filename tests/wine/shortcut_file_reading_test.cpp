@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/exact_ansi.h"
+#include "opening/win32_handed_over_path.h"
 #include "shortcut/shortcut_reader.h"
 #include "tests/wine/scratch_folder.h"
 

@@ -1,4 +1,4 @@
-#include "shortcut/open_shortcut_command.h"
+#include "opening/open_shortcut_command.h"
 
 #include "res/resource.h"
 #include "shortcut/message_box.h"
