@@ -11,12 +11,9 @@ DWORD AttributesOf(const std::wstring& path) {
     return GetFileAttributesW(path.c_str());
 }
 
-bool IsMissing(const std::wstring& path) {
-    if (AttributesOf(path) != INVALID_FILE_ATTRIBUTES) {
-        return false;
-    }
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+// A name that is no file name (a "?" in it) names nothing there either.
+bool Exists(const std::wstring& path) {
+    return AttributesOf(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 // GetFileAttributesW reports the link itself, not what it points at.
@@ -130,7 +127,7 @@ WholeFileResult ReplaceTarget(NewFile& file, const std::wstring& target) {
         return {WholeFileOutcome::Written, ERROR_SUCCESS};
     }
     const DWORD error = GetLastError();
-    switch (DecideAfterReplaceFailure(error, !IsMissing(target))) {
+    switch (DecideAfterReplaceFailure(error, Exists(target))) {
         case AfterReplaceFailure::MakeNew:
             return MakeNewTarget(file, target);
         case AfterReplaceFailure::RestoreFromBackup:
@@ -175,7 +172,7 @@ WholeFileResult WriteFileWhole(const std::wstring& target, std::string_view byte
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return Fail(ERROR_ACCESS_DENIED);
     }
-    if (!replaceExisting && !IsMissing(target)) {
+    if (!replaceExisting && Exists(target)) {
         return {WholeFileOutcome::TargetAppeared, ERROR_ALREADY_EXISTS};
     }
     NewFile file(NewFileBeside(target));
@@ -192,7 +189,7 @@ WholeFileResult WriteFileWhole(const std::wstring& target, std::string_view byte
     if (IsLink(target)) {
         return {WholeFileOutcome::TargetIsLink, ERROR_SUCCESS};
     }
-    if (IsMissing(target)) {
+    if (!Exists(target)) {
         return MakeNewTarget(file, target);
     }
     if (!replaceExisting) {
