@@ -32,7 +32,7 @@ WholeFileResult Fail(DWORD error) {
     return {WholeFileOutcome::Failed, error == ERROR_SUCCESS ? ERROR_GEN_FAILURE : error};
 }
 
-// The new file, open until it has been written, flushed and checked.
+// The new file, open until it has been written and flushed.
 class NewFile {
 public:
     explicit NewFile(std::wstring path) : path_(std::move(path)) {}
@@ -51,7 +51,7 @@ public:
         RemoveLeftover(path_);
         // A fresh file of our own: CREATE_NEW never writes through a link someone left
         // under the name. No hidden or temporary attribute, as the target keeps what
-        // the new file has. Readers may look at it while we check it; nobody writes.
+        // the new file has. Readers (a virus scanner) may look at it; nobody writes.
         // The security flags stop a named pipe behind the path from acting as the user.
         handle_ = CreateFileW(
             path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
@@ -179,11 +179,13 @@ WholeFileResult WriteFileWhole(const std::wstring& target, std::string_view byte
     if (const DWORD error = file.Write(bytes)) {
         return Fail(error);
     }
-    if (check && !check(file.path())) {
-        return {WholeFileOutcome::CheckFailed, ERROR_SUCCESS};
-    }
     if (const DWORD error = file.Close()) {
         return Fail(error);
+    }
+    // Closed first: Windows' own readers (the profile functions) may not share a file
+    // open for writing.
+    if (check && !check(file.path())) {
+        return {WholeFileOutcome::CheckFailed, ERROR_SUCCESS};
     }
     // Looked at again: the target may have become a link, or vanished, since.
     if (IsLink(target)) {

@@ -78,7 +78,7 @@ TEST_F(WholeFileWrite, ATargetHeldWithoutSharingStaysByteForByte) {
     EXPECT_EQ(EntriesIn(folder.path()), 1);
 }
 
-// The check reads the new file, still open, before the target is touched.
+// The check reads the new file, closed and flushed, before the target is touched.
 TEST_F(WholeFileWrite, ACheckThatSaysNoReplacesNothingAndRemovesTheNewFile) {
     ASSERT_TRUE(WriteFileBytes(target, "old"));
     std::string checked;
