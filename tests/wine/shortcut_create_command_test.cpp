@@ -113,4 +113,35 @@ TEST_F(CreateCommandOnDisk, ExistingShortcutIsReplacedAfterYes) {
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
 }
 
+// A store on the real file system where another program makes the file right after
+// the command looked for it.
+class StoreWhereAFileAppears : public Win32ShortcutStore {
+public:
+    bool Exists(const std::string& path) override {
+        const bool exists = Win32ShortcutStore::Exists(path);
+        if (!exists) {
+            WriteFileBytes(path, "theirs");
+        }
+        return exists;
+    }
+};
+
+TEST_F(CreateCommandOnDisk, AFileThatAppearedMeanwhileIsReplacedOnlyAfterTheQuestion) {
+    StoreWhereAFileAppears appearing;
+    form.answers = {message_box::kNo};
+    RunCreateCommand(form, appearing, folder.path(), "C:\\ravlet\\ravlet.exe");
+    EXPECT_EQ(Messages(), (TextIds{kOverwrite, kAborted}));
+    EXPECT_EQ(ReadWholeFile(folder / "taro.url"), "theirs");
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+
+    ASSERT_TRUE(DeleteFileA((folder / "taro.url").c_str()));
+    form.messages.clear();
+    form.answers = {message_box::kYes};
+    RunCreateCommand(form, appearing, folder.path(), "C:\\ravlet\\ravlet.exe");
+    EXPECT_EQ(Messages(), (TextIds{kOverwrite, kCreated}));
+    EXPECT_EQ(ReadWholeFile(folder / "taro.url"),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+}
+
 }  // namespace
