@@ -124,8 +124,8 @@ TEST_F(CreateChecks, ASubjectTypedBesideOneInTheAddressIsRefused) {
     const MessageBoxView box = WaitForMessageBox(Dialog());
     SaveScreenshot(box.window, "second-subject");
     EXPECT_EQ(box.text,
-              "メールアドレスの欄に件名（subject=）が書かれているため、件名が 2 つになります。\n"
-              "メールアドレスの欄の件名か、件名の欄のどちらかを消して下さい");
+              "メールアドレスの欄にも件名（subject=）があります。\n"
+              "件名が 2 つにならないよう、どちらかを消して下さい");
     EXPECT_EQ(box.caption, "確認");
     ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
     EXPECT_TRUE(FocusSettlesOn(IDC_ADDRESS));
