@@ -27,6 +27,7 @@ TEST(FolderPath, LosesItsTrailingSeparatorUnlessItIsARoot) {
         {"\\\\server\\表\\", "\\\\server\\表\\"},
         {"\\\\server\\share\\dir\\", "\\\\server\\share\\dir"},
         {"\\\\server\\", "\\\\server"},
+        {"\\\\server\\\\", "\\\\server"},  // no share
         {"", ""},
     };
     for (const Case& c : cases) {
