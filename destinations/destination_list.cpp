@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "destinations/settings_section.h"
-#include "text/ascii_text.h"
+#include "text/folder_path.h"
 
 void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
                            ProfileSection& settings) {
@@ -87,7 +87,8 @@ bool DestinationList::Add(const std::string& path) {
 
 bool DestinationList::SelectFolder(const std::string& path) {
     for (int slot = 0; slot < count_; ++slot) {
-        if (mbtext::SameIgnoringAsciiCase(paths_[slot], path)) {
+        // A saved "C:\Mail\" of an earlier version is the "C:\Mail" given now.
+        if (SameFolder(paths_[slot], path)) {
             view_.Select(slot);
             return true;
         }

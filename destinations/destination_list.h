@@ -29,7 +29,8 @@ public:
     // from the settings file.
     bool Add(const std::string& path);
     // Selects the first entry whose folder is path, letters compared without regard to
-    // case (a well-known folder included); false, with nothing changed, when none is.
+    // case and a trailing "\" aside (a well-known folder included); false, with nothing
+    // changed, when none is.
     bool SelectFolder(const std::string& path);
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();

@@ -5,6 +5,7 @@
 #include "shortcut/shortcut_reader.h"
 #include "text/ascii_text.h"
 #include "text/file_name.h"
+#include "text/folder_path.h"
 
 namespace {
 
@@ -36,14 +37,9 @@ unsigned UnspellableText(MailtoField field) {
     return IDS_OPEN_ADDRESS_NOT_SPELLABLE;
 }
 
-// The folder part of the path: a drive root keeps its "\", any other folder loses it.
+// The folder part of the path.
 std::string FolderOf(const std::string& path) {
-    const size_t nameStart = mbtext::FileNameStart(path);
-    std::string folder = path.substr(0, nameStart);
-    if (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] != ':') {
-        folder.pop_back();
-    }
-    return folder;
+    return path.substr(0, mbtext::FileNameStart(path));
 }
 
 // The file's name without its ".url".
@@ -57,10 +53,12 @@ void Refuse(ShortcutForm& form, unsigned textId, const std::string& path) {
 }
 
 // Selects the folder, adding it first as the folder browser would when the list does
-// not hold it (a folder it holds is not added twice). False, after the browser's box,
-// for a folder the list refuses.
+// not hold it (a folder it holds is not added twice, also when given as "C:\Mail\").
+// A drive root keeps its "\", any other folder loses it. False, after the browser's
+// box, for a folder the list refuses.
 bool SelectOrAddFolder(ShortcutForm& form, DestinationList& destinations,
-                       const std::string& folder) {
+                       const std::string& given) {
+    const std::string folder = FolderWithoutTrailingSeparator(given);
     if (destinations.SelectFolder(folder) || destinations.Add(folder)) {
         return true;
     }
@@ -123,8 +121,13 @@ std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
         return std::nullopt;
     }
     const HandedOverPath item = describe();
-    if (!item.path) {
+    if (!item.path && item.isFolder) {
         form.ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
+        return std::nullopt;
+    }
+    if (!item.path) {
+        form.ShowMessage(IDS_DROPPED_FILE_NOT_REPRESENTABLE, IDS_CAPTION_CANNOT_OPEN,
+                         message_box::kWarning);
         return std::nullopt;
     }
     if (item.isFolder) {

@@ -34,6 +34,7 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
 struct HandedOverPath {
     // The path in the code page, or nullopt when a character has no counterpart there.
     std::optional<std::string> path;
+    // Known also for a path the code page cannot spell, so that its box can say which.
     bool isFolder = false;
     // For a file: its bytes, or nullopt when it could not be read.
     std::optional<std::string> bytes;

@@ -60,6 +60,12 @@
 #define IDS_OPEN_NOT_URL_FILE 400
 #define IDS_OPEN_ONE_AT_A_TIME 401
 
+// A second subject or body (typed in its box while the address carries one), and a
+// dropped file whose name the code page cannot spell
+#define IDS_SECOND_SUBJECT 430
+#define IDS_SECOND_BODY 431
+#define IDS_DROPPED_FILE_NOT_REPRESENTABLE 432
+
 // Destinations: the folder browser's title, its messages and the well-known folders
 #define IDS_BROWSE_TITLE 330
 #define IDS_FOLDER_NOT_REPRESENTABLE 331

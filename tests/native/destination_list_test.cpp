@@ -205,6 +205,11 @@ TEST_F(DestinationListTest, SelectFolderMatchesLettersOfEitherCaseButWholeDouble
     EXPECT_EQ(view.Selection(), 3);
     EXPECT_TRUE(list.SelectFolder("d:\\ア"));
     EXPECT_EQ(view.Selection(), 4);
+    // A folder saved with its trailing "\" by an earlier version.
+    ASSERT_TRUE(list.Add("E:\\Mail\\"));
+    view.Select(-1);
+    EXPECT_TRUE(list.SelectFolder("e:\\MAIL"));
+    EXPECT_EQ(view.Selection(), 4);
 }
 
 }  // namespace

@@ -72,12 +72,22 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
     };
     const Case cases[] = {
         {"C:\\a.txt", kFile, IDS_OPEN_NOT_URL_FILE},
+        {"C:\\v1.url\\readme", kFile, IDS_OPEN_NOT_URL_FILE},  // no dot in the file's name
         {"C:\\a.url", std::nullopt, IDS_OPEN_UNREADABLE},
         {"C:\\a.url", std::string(70000, ';'), IDS_OPEN_TOO_LARGE},
         {"C:\\a.url", "[Other]\r\nURL=mailto:a@b.jp\r\n", IDS_OPEN_NO_URL},
         {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", IDS_OPEN_NOT_MAILTO},
+        // Each field that the code page cannot spell names itself.
         {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?body=%F0%9F%98%80\r\n",
          IDS_OPEN_BODY_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?CC=%F0%9F%98%80\r\n",
+         IDS_OPEN_CC_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?bcc=%C3%BD\r\n",
+         IDS_OPEN_BCC_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?cc=c@d.jp&Subject=%C3%BD\r\n",
+         IDS_OPEN_SUBJECT_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp\x82\r\n",
+         IDS_OPEN_ADDRESS_NOT_SPELLABLE},
         {"C:\\" + std::string(600, 'x') + "\\a.url", kFile, IDS_FOLDER_PATH_TOO_LONG},
     };
     for (const Case& c : cases) {
@@ -97,6 +107,11 @@ HandedOverPath Folder(std::string path) {
     HandedOverPath item;
     item.path = std::move(path);
     item.isFolder = true;
+    return item;
+}
+
+HandedOverPath Unspellable(HandedOverPath item) {
+    item.path.reset();
     return item;
 }
 
@@ -122,9 +137,29 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
     const Case cases[] = {
         {"nothing", 0, {}, {}, 1, desktop},
         {"two items", 2, Folder("D:\\x"), {IDS_OPEN_ONE_AT_A_TIME}, 1, desktop},
-        {"a path the code page cannot spell", 1, {}, {IDS_FOLDER_NOT_REPRESENTABLE}, 1, desktop},
+        {"a file the code page cannot spell",
+         1,
+         {},
+         {IDS_DROPPED_FILE_NOT_REPRESENTABLE},
+         1,
+         desktop},
+        {"a folder the code page cannot spell",
+         1,
+         Unspellable(Folder("")),
+         {IDS_FOLDER_NOT_REPRESENTABLE},
+         1,
+         desktop},
         {"a listed folder, another case", 1, Folder("c:\\users\\me\\DESKTOP"), {}, 1, desktop},
+        {"a listed folder with a trailing separator",
+         1,
+         Folder("C:\\Users\\me\\Desktop\\"),
+         {},
+         1,
+         desktop},
         {"a new folder", 1, Folder("D:\\メール"), {}, 2, "D:\\メール"},
+        {"a new folder with trailing separators", 1, Folder("D:\\表\\\\"), {}, 2, "D:\\表"},
+        {"a drive root keeps its separator", 1, Folder("D:\\"), {}, 2, "D:\\"},
+        {"so does a share root", 1, Folder("\\\\nas\\表\\"), {}, 2, "\\\\nas\\表\\"},
         {"a folder the list refuses",
          1,
          Folder("D:\\" + std::string(600, 'x')),
@@ -161,33 +196,64 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
 
 TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFile) {
     FakeStore store{events};
-    form.answers = {message_box::kYes, message_box::kOk, message_box::kOk};
-    std::optional<ShortcutRewrite> opened = Open("D:\\Mail\\週報.url", kFile);
-    opened->keepsOwnIcon = true;
-    opened->lines.iconLines = {"IconFile=\\\\server\\x.ico"};
-    form.iconIndex = 0;
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
+    const auto create = [&](std::optional<ShortcutRewrite>& opened, const std::string& iconFile) {
+        form.answers = {message_box::kYes, message_box::kOk};
+        RunCreateCommand(form, store, destinations.SelectedFolder(), iconFile, &opened);
+    };
+    // An icon of its own, which the command tells from the file, goes back as it was.
+    std::string ownIcon = kFile;
+    ownIcon.replace(ownIcon.find("IconFile"), ownIcon.find("HotKey") - ownIcon.find("IconFile"),
+                    "IconFile=\\\\server\\x.ico\r\nIconIndex=2\r\n");
+    std::optional<ShortcutRewrite> opened = Open("D:\\Mail\\週報.url", ownIcon);
+    create(opened, "C:\\ravlet\\ravlet.exe");
     ASSERT_EQ(store.written.size(), 1u);
-    const std::string& body = store.written[0].bytes;
-    EXPECT_EQ(body.substr(body.find("\nIconFile")),
-              "\nIconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n");
+    const std::string& first = store.written[0].bytes;
+    EXPECT_EQ(first.substr(first.find("\nIconFile")),
+              "\nIconFile=\\\\server\\x.ico\r\nIconIndex=2\r\nHotKey=1601\r\n");
     EXPECT_FALSE(opened);
 
-    // Opened again, written under another name: made from the fields alone.
+    // Opened again, written under another name: made from the fields alone, and the
+    // opened file is forgotten.
     opened = Open("D:\\Mail\\週報.url", kFile);
     form.texts[FormControl::Name] = "別名";
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
+    create(opened, "C:\\ravlet\\ravlet.exe");
     ASSERT_EQ(store.written.size(), 2u);
     const std::string& second = store.written[1].bytes;
     EXPECT_EQ(second.substr(second.find("IconIndex")), "IconIndex=4\r\n");
+    EXPECT_FALSE(opened);
+
+    // The envelope changed to the standard icon after the open: no icon lines at all.
+    opened = Open("D:\\Mail\\週報.url", kFile);
+    form.iconIndex = 0;
+    create(opened, "C:\\ravlet\\ravlet.exe");
+    ASSERT_EQ(store.written.size(), 3u);
+    const std::string& third = store.written[2].bytes;
+    EXPECT_EQ(third.find("Icon"), std::string::npos) << third;
+    EXPECT_EQ(third.substr(third.find("\nHotKey")), "\nHotKey=1601\r\n");
 
     // Written again by a copy that has no icon file to name: the envelope stays.
     opened = Open("D:\\Mail\\週報.url", kFile);
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
-    ASSERT_EQ(store.written.size(), 3u);
-    const std::string& third = store.written[2].bytes;
-    EXPECT_EQ(third.substr(third.find("\nIconFile")),
+    create(opened, "");
+    ASSERT_EQ(store.written.size(), 4u);
+    const std::string& fourth = store.written[3].bytes;
+    EXPECT_EQ(fourth.substr(fourth.find("\nIconFile")),
               "\nIconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n");
+}
+
+// The first subject fills the box and the second stays with the address, where the
+// user sees it; the Create command then asks the user to keep one.
+TEST_F(OpenShortcutCommand, AFileWithTwoSubjectsIsOpenedButNotWrittenAsItIs) {
+    FakeStore store{events};
+    std::optional<ShortcutRewrite> opened = Open(
+        "D:\\Mail\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?subject=one&Subject=two\r\n");
+    EXPECT_EQ(form.texts[FormControl::Subject], "one");
+    EXPECT_EQ(form.texts[FormControl::Address], "a@b.jp?Subject=two");
+    form.messages.clear();
+    RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].textId, static_cast<unsigned>(IDS_SECOND_SUBJECT));
+    EXPECT_TRUE(store.written.empty());
+    EXPECT_TRUE(opened);
 }
 
 }  // namespace
