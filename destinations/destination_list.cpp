@@ -85,6 +85,15 @@ bool DestinationList::Add(const std::string& path) {
     return true;
 }
 
+bool DestinationList::CanSelectOrAdd(const std::string& path) const {
+    for (int slot = 0; slot < count_; ++slot) {
+        if (mbtext::SameIgnoringAsciiCase(paths_[slot], path)) {
+            return true;
+        }
+    }
+    return CanKeepSavedFolder(path) && fixedCount_ < kMaxCount;
+}
+
 bool DestinationList::SelectFolder(const std::string& path) {
     for (int slot = 0; slot < count_; ++slot) {
         if (mbtext::SameIgnoringAsciiCase(paths_[slot], path)) {

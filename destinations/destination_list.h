@@ -31,6 +31,8 @@ public:
     // Selects the first entry whose folder is path, letters compared without regard to
     // case (a well-known folder included); false, with nothing changed, when none is.
     bool SelectFolder(const std::string& path);
+    // Whether SelectFolder or Add would take path; nothing changes.
+    bool CanSelectOrAdd(const std::string& path) const;
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();
     // Writes the user folders and the selection key by key. The section is read again

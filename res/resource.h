@@ -60,6 +60,13 @@
 #define IDS_OPEN_NOT_URL_FILE 400
 #define IDS_OPEN_ONE_AT_A_TIME 401
 
+// Questions before typed text that is not yet a shortcut is thrown away (%1 is the
+// path of the shortcut to open)
+#define IDS_CONFIRM_CLOSE_DISCARDS_INPUT 450
+#define IDS_CAPTION_CLOSE_DISCARDS_INPUT 451
+#define IDS_CONFIRM_OPEN_DISCARDS_INPUT 452
+#define IDS_CAPTION_OPEN_DISCARDS_INPUT 453
+
 // Destinations: the folder browser's title, its messages and the well-known folders
 #define IDS_BROWSE_TITLE 330
 #define IDS_FOLDER_NOT_REPRESENTABLE 331

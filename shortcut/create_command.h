@@ -12,7 +12,7 @@
 // A FileError from writing or closing the file propagates after the partial file has
 // been deleted; the form is then left as the user typed it. opened, when given, is the
 // shortcut the user opened to change: a file written to its path keeps its other lines,
-// and a successful Create ends it.
+// and a successful Create ends it. A successful Create leaves nothing pending.
 void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
                       const std::optional<std::string>& folder, const std::string& iconFilePath,
                       std::optional<ShortcutRewrite>* opened = nullptr);
