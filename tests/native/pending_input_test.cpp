@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <vector>
 
 #include "opening/open_shortcut_command.h"
 #include "shortcut/create_command.h"
@@ -18,25 +18,58 @@ const IconvCodePageSpelling kCp932;
 const std::string kFile =
     "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1\r\n";
 
+enum class Step {
+    TypeAddress,
+    TypeBody,
+    TypeSubject,
+    ClearSubject,
+    EmptyName,
+    PasteUnspellableCc,
+    PickIcon,
+    AddFolder,
+    Create,
+    Open,
+};
+
 struct Session {
     Session() {
         RouteChangesToNameSuggestion(form);
         destinations.Fill({{"デスクトップ", "C:\\Users\\me\\Desktop"}}, settings);
         form.MarkInputClean();
     }
-    // The user's typing: with the focus in the field, as the name suggestion sees it.
+    // Typing: with the focus in the field, as the name suggestion sees it.
     void Type(FormControl field, const std::string& text) {
         form.focus = field;
         form.SetFieldText(field, text);
     }
-    void Create() {
-        form.answers = {message_box::kOk};
-        RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe");
-    }
-    bool Open() {
-        form.answers = {message_box::kYes};
-        return RunOpenShortcutCommand(form, destinations, {"D:\\Mail\\週報.url", kFile}, kCp932)
-            .has_value();
+    void Run(Step step) {
+        switch (step) {
+            case Step::TypeAddress:
+                return Type(FormControl::Address, "a@b.jp");
+            case Step::TypeBody:
+                return Type(FormControl::Body, "\r\n");
+            case Step::TypeSubject:
+                return Type(FormControl::Subject, "x");
+            case Step::ClearSubject:
+                return Type(FormControl::Subject, "");
+            case Step::EmptyName:
+                return Type(FormControl::Name, "");
+            case Step::PasteUnspellableCc:
+                form.unspellable.insert(FormControl::Cc);
+                return;
+            case Step::PickIcon:
+                return form.SetIconIndex(3);
+            case Step::AddFolder:
+                destinations.Add("E:\\x");
+                return;
+            case Step::Create:
+                form.answers = {message_box::kOk};
+                return RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\r.exe");
+            case Step::Open:
+                form.answers = {message_box::kYes};
+                RunOpenShortcutCommand(form, destinations, {"D:\\Mail\\週報.url", kFile}, kCp932);
+                return;
+        }
     }
 
     Events events;
@@ -50,68 +83,31 @@ struct Session {
 TEST(PendingInput, TextTypedSinceTheLastCleanPointIsPending) {
     struct Case {
         const char* what;
-        std::function<void(Session&)> steps;
+        std::vector<Step> steps;
         bool pending;
     };
+    using S = Step;
     const Case cases[] = {
-        {"the start", [](Session&) {}, false},
-        {"an address typed", [](Session& s) { s.Type(FormControl::Address, "a@b.jp"); }, true},
-        {"a body typed", [](Session& s) { s.Type(FormControl::Body, "\r\n"); }, true},
-        {"a name typed", [](Session& s) { s.Type(FormControl::Name, "x"); }, true},
-        {"a CC holding only what the code page cannot spell",
-         [](Session& s) { s.form.unspellable.insert(FormControl::Cc); }, true},
-        {"an icon picked", [](Session& s) { s.form.SetIconIndex(3); }, false},
-        {"a destination added", [](Session& s) { s.destinations.Add("E:\\x"); }, false},
-        {"typed, then cleared by hand",
-         [](Session& s) {
-             s.Type(FormControl::Subject, "x");
-             s.Type(FormControl::Subject, "");
-         },
-         false},
-        {"created",
-         [](Session& s) {
-             s.Type(FormControl::Address, "a@b.jp");
-             s.Type(FormControl::Body, "x");
-             s.Create();
-         },
-         false},
-        {"a Create refused",
-         [](Session& s) {
-             s.Type(FormControl::Address, "a@b.jp");
-             s.Type(FormControl::Name, "");
-             s.Create();
-         },
-         true},
-        {"created, then typed",
-         [](Session& s) {
-             s.Type(FormControl::Address, "a@b.jp");
-             s.Create();
-             s.Type(FormControl::Cc, "c@d.jp");
-         },
-         true},
-        {"opened", [](Session& s) { s.Open(); }, false},
-        {"typed, then opened",
-         [](Session& s) {
-             s.Type(FormControl::Bcc, "x@y.jp");
-             s.Open();
-         },
-         false},
-        {"opened, then changed",
-         [](Session& s) {
-             s.Open();
-             s.Type(FormControl::Subject, "週報 12月");
-         },
-         true},
-        {"opened, then the name emptied",
-         [](Session& s) {
-             s.Open();
-             s.Type(FormControl::Name, "");
-         },
-         true},
+        {"the start", {}, false},
+        {"an address typed", {S::TypeAddress}, true},
+        {"a body typed", {S::TypeBody}, true},
+        {"a CC holding only what the code page cannot spell", {S::PasteUnspellableCc}, true},
+        {"an icon picked, a folder added", {S::PickIcon, S::AddFolder}, false},
+        {"typed, then cleared by hand", {S::TypeSubject, S::ClearSubject}, false},
+        {"created", {S::TypeAddress, S::TypeBody, S::Create}, false},
+        {"a Create refused", {S::TypeAddress, S::EmptyName, S::Create}, true},
+        // The cleared form is the clean point now, not the opened fields.
+        {"opened, changed, then created", {S::Open, S::TypeSubject, S::Create}, false},
+        {"created, then typed", {S::TypeAddress, S::Create, S::TypeSubject}, true},
+        {"typed, then opened", {S::TypeBody, S::Open}, false},
+        {"opened, then changed", {S::Open, S::TypeSubject}, true},
+        {"opened, then the name emptied", {S::Open, S::EmptyName}, true},
     };
     for (const Case& c : cases) {
         Session session;
-        c.steps(session);
+        for (const Step step : c.steps) {
+            session.Run(step);
+        }
         EXPECT_EQ(session.form.InputPending(), c.pending) << c.what;
     }
 }

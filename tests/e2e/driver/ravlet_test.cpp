@@ -50,16 +50,6 @@ void RavletTest::QuitWithEscape() {
     ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs)) << "Escape did not end the program";
 }
 
-void RavletTest::QuitGivingUpInput() {
-    SetForegroundWindow(dialog_);
-    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == dialog_; }));
-    PressKey(VK_ESCAPE);
-    const MessageBoxView question = WaitForMessageBox(dialog_);
-    ASSERT_EQ(question.caption, "終了しますか？") << "Escape asked nothing about the typed text";
-    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(question, IDYES));
-    ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs)) << "Yes did not end the program";
-}
-
 std::string RavletTest::Text(int id) const {
     return WindowText(Control(id));
 }

@@ -29,9 +29,6 @@ protected:
     void StartRavletAs(const std::string& commandLine, const std::string& workingFolder);
     // Escape, then waits for the process to end (the settings are written on the way).
     void QuitWithEscape();
-    // Escape with typed text in a field: the question whether to give it up, then Yes,
-    // and the wait for the end.
-    void QuitGivingUpInput();
 
     HWND Dialog() const { return dialog_; }
     HWND Control(int id) const { return GetDlgItem(dialog_, id); }
