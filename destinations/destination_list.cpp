@@ -86,6 +86,7 @@ bool DestinationList::Add(const std::string& path) {
 }
 
 bool DestinationList::CanSelectOrAdd(const std::string& path) const {
+    // The comparison and the checks of SelectFolder and Add, without their changes.
     for (int slot = 0; slot < count_; ++slot) {
         if (mbtext::SameIgnoringAsciiCase(paths_[slot], path)) {
             return true;
