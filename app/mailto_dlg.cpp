@@ -18,12 +18,12 @@
 #include "framework/window_dpi.h"
 #include "iconpick/icon_choices.h"
 #include "iconpick/icon_dlg.h"
+#include "opening/open_shortcut_command.h"
+#include "opening/win32_handed_over_path.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
-#include "opening/open_shortcut_command.h"
-#include "opening/win32_handed_over_path.h"
 #include "shortcut/win32_shortcut_file_reading.h"
 #include "shortcut/win32_shortcut_store.h"
 
@@ -93,6 +93,7 @@ BOOL CMailtoDlg::OnInitDialog() {
 
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+    MarkInputClean();
     return TRUE;  // the focus goes to the first tab stop, the address field
 }
 
@@ -153,6 +154,21 @@ void CMailtoDlg::AddAboutItemToSystemMenu() {
 void CMailtoDlg::OnOK() {
     Win32ShortcutStore store;
     RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath, &opened);
+}
+
+void CMailtoDlg::OnCancel() {
+    if (InputPending()) {
+        const HWND focus = GetFocus();
+        if (ShowMessage(IDS_CONFIRM_CLOSE_DISCARDS_INPUT, IDS_CAPTION_CLOSE_DISCARDS_INPUT,
+                        message_box::kQuestionDefaultNo) != message_box::kYes) {
+            // The dialog's own way, so that the default button follows the focus.
+            if (focus != nullptr && IsChild(GetSafeHwnd(), focus)) {
+                SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+            }
+            return;
+        }
+    }
+    CDialog::OnCancel();
 }
 
 MessageResult CMailtoDlg::OnSysCommand(WPARAM command, LPARAM) {
@@ -296,6 +312,11 @@ CDialogControl& CMailtoDlg::Control(FormControl control) {
 
 std::optional<std::string> CMailtoDlg::FieldText(FormControl field) {
     return Control(field).GetExactText();
+}
+
+std::u16string CMailtoDlg::FieldUtf16Text(FormControl field) {
+    const std::wstring text = Control(field).GetWideText();
+    return std::u16string(text.begin(), text.end());
 }
 
 void CMailtoDlg::SetFieldText(FormControl field, const std::string& text) {

@@ -32,6 +32,8 @@ public:
     // case and a trailing "\" aside (a well-known folder included); false, with nothing
     // changed, when none is.
     bool SelectFolder(const std::string& path);
+    // Whether SelectFolder or Add would take path; nothing changes.
+    bool CanSelectOrAdd(const std::string& path) const;
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();
     // Writes the user folders and the selection key by key. The section is read again
@@ -54,6 +56,9 @@ private:
     std::vector<std::string> loaded_;
     std::vector<std::string> unshown_;
 
+    // The first slot whose folder is path (letters without regard to case, a trailing
+    // "\" aside), or -1.
+    int SlotOf(const std::string& path) const;
     // The item to select for a saved index and path.
     int SavedSelection(int savedIndex, const std::optional<std::string>& savedPath) const;
 };

@@ -52,6 +52,18 @@ void Refuse(ShortcutForm& form, unsigned textId, const std::string& path) {
     form.ShowMessage(textId, IDS_CAPTION_CANNOT_OPEN, message_box::kWarning, path);
 }
 
+void ReportFolderRefused(ShortcutForm& form) {
+    form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+}
+
+// Typed text that is not yet a shortcut goes only when the user says so; a box that
+// could not be shown keeps it.
+bool MayDiscardPendingInput(ShortcutForm& form, const std::string& path) {
+    return !form.InputPending() ||
+           form.ShowMessage(IDS_CONFIRM_OPEN_DISCARDS_INPUT, IDS_CAPTION_OPEN_DISCARDS_INPUT,
+                            message_box::kQuestionDefaultNo, path) == message_box::kYes;
+}
+
 // Selects the folder, adding it first as the folder browser would when the list does
 // not hold it (a folder it holds is not added twice, also when given as "C:\Mail\").
 // A drive root keeps its "\", any other folder loses it. False, after the browser's
@@ -62,7 +74,7 @@ bool SelectOrAddFolder(ShortcutForm& form, DestinationList& destinations,
     if (destinations.SelectFolder(folder) || destinations.Add(folder)) {
         return true;
     }
-    form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+    ReportFolderRefused(form);
     return false;
 }
 
@@ -91,9 +103,19 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
         Refuse(form, UnspellableText(unspellable->field), file.path);
         return std::nullopt;
     }
-    // The folder first: a folder the list refuses refuses the whole open.
+    // A folder the list refuses refuses the whole open.
     const std::string folder = FolderOf(file.path);
-    if (!file.belowTemporaryFolder && !SelectOrAddFolder(form, destinations, folder)) {
+    const bool selectsFolder = !file.belowTemporaryFolder;
+    if (selectsFolder && !destinations.CanSelectOrAdd(folder)) {
+        ReportFolderRefused(form);
+        return std::nullopt;
+    }
+
+    // Every refusal comes before this point: a file that cannot open never asks.
+    if (!MayDiscardPendingInput(form, file.path)) {
+        return std::nullopt;
+    }
+    if (selectsFolder && !SelectOrAddFolder(form, destinations, folder)) {
         return std::nullopt;
     }
 
@@ -107,6 +129,7 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
     form.SetFieldText(FormControl::Body, opened.message.body);
     form.SetFieldText(FormControl::Name, NameOf(file.path));
     form.SetIconIndex(opened.iconIndex);
+    form.MarkInputClean();
     return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon};
 }
 

@@ -313,4 +313,5 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     form.ShowMessage(IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation,
                      request.address);
     ResetForm(form);
+    form.MarkInputClean();
 }

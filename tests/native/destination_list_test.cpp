@@ -166,6 +166,7 @@ TEST_F(DestinationListTest, AFolderThatCouldNotBeKeptIsRefusedAndChangesNothing)
         MemoryProfileSection settings;
         list.Fill(ThreeWellKnown(), settings);
         view.Select(1);
+        EXPECT_EQ(list.CanSelectOrAdd(c.path), c.added) << c.what;
         EXPECT_EQ(list.Add(c.path), c.added) << c.what;
         EXPECT_EQ(list.count(), c.added ? 4 : 3) << c.what;
         EXPECT_EQ(view.selected, c.added ? 3 : 1) << c.what;

@@ -37,6 +37,7 @@ protected:
 
 TEST_F(OpenShortcutCommand, FillsTheFormAndSelectsTheFilesFolder) {
     form.texts[FormControl::Name] = "old name";
+    form.answers = {message_box::kYes};
     const auto opened = Open("c:\\users\\ME\\desktop\\週報.URL", kFile);
     ASSERT_TRUE(opened);
     EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp");
@@ -46,7 +47,11 @@ TEST_F(OpenShortcutCommand, FillsTheFormAndSelectsTheFilesFolder) {
     EXPECT_EQ(form.texts[FormControl::Name], "週報");
     EXPECT_TRUE(form.nameEdited);
     EXPECT_EQ(form.iconIndex, 4);
-    EXPECT_TRUE(form.messages.empty());
+    // The typed name was pending: Yes discarded it.
+    const ShownMessage question{IDS_CONFIRM_OPEN_DISCARDS_INPUT, IDS_CAPTION_OPEN_DISCARDS_INPUT,
+                                message_box::kQuestionDefaultNo,
+                                "c:\\users\\ME\\desktop\\週報.URL"};
+    EXPECT_EQ(form.messages, std::vector<ShownMessage>{question});
     // The well-known folder, matched without regard to case; nothing added.
     EXPECT_EQ(view.Selection(), 0);
     EXPECT_EQ(destinations.count(), 1);
@@ -90,6 +95,9 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
          IDS_OPEN_ADDRESS_NOT_SPELLABLE},
         {"C:\\" + std::string(600, 'x') + "\\a.url", kFile, IDS_FOLDER_PATH_TOO_LONG},
     };
+    // Typed text is pending and would be given up: a file that cannot open never asks.
+    form.texts[FormControl::Body] = "typed";
+    form.answers = {message_box::kYes};
     for (const Case& c : cases) {
         form.messages.clear();
         events.clear();
@@ -100,7 +108,29 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         EXPECT_EQ(form.messages[0].value, c.textId == IDS_FOLDER_PATH_TOO_LONG ? "" : c.path);
         EXPECT_TRUE(events.size() == 1 && events[0].rfind("message", 0) == 0) << c.textId;
         EXPECT_EQ(destinations.count(), 1);
+        EXPECT_EQ(form.texts[FormControl::Body], "typed");
     }
+}
+
+TEST_F(OpenShortcutCommand, AnythingButYesToTheQuestionKeepsThePendingInput) {
+    // No, and a box that could not be shown.
+    for (const int answer : {message_box::kNo, 0}) {
+        form.texts = {{FormControl::Subject, "typed"}};
+        form.unspellable = {FormControl::Cc};
+        form.answers = {answer};
+        events.clear();
+        EXPECT_FALSE(Open("D:\\Mail\\週報.url", kFile));
+        EXPECT_EQ(events, Events{MessageEvent(IDS_CONFIRM_OPEN_DISCARDS_INPUT)}) << answer;
+        EXPECT_EQ(form.texts[FormControl::Subject], "typed");
+        EXPECT_EQ(destinations.count(), 1);
+        EXPECT_TRUE(form.InputPending());
+    }
+    // Only what the code page cannot spell is still typed text.
+    form.texts.clear();
+    form.answers = {message_box::kYes};
+    ASSERT_TRUE(Open("D:\\Mail\\週報.url", kFile));
+    EXPECT_EQ(form.messages.back().textId, IDS_CONFIRM_OPEN_DISCARDS_INPUT);
+    EXPECT_EQ(destinations.SelectedFolder(), "D:\\Mail");
 }
 
 HandedOverPath Folder(std::string path) {
@@ -166,11 +196,19 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
          {IDS_FOLDER_PATH_TOO_LONG},
          1,
          desktop},
-        {"a shortcut", 1, File("E:\\週報.url", kFile), {}, 2, "E:\\"},
+        {"a shortcut",
+         1,
+         File("E:\\週報.url", kFile),
+         {IDS_CONFIRM_OPEN_DISCARDS_INPUT},
+         2,
+         "E:\\"},
     };
     for (const Case& c : cases) {
         Events events;
         FakeForm form{events};
+        // With typed text pending only a shortcut that opens asks about it.
+        form.texts[FormControl::Address] = "typed@example.jp";
+        form.answers = {message_box::kYes};
         FakeDropDownList view;
         DestinationList list{view};
         list.Fill({{"デスクトップ", desktop}}, settings);
