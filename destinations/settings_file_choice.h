@@ -46,7 +46,3 @@ inline constexpr char kPerUserSettingsFolder[] = "ravlet";
 inline std::string IniPath(const std::string& programDirectory) {
     return programDirectory + kSettingsFileName;
 }
-// Always "ravlet.exe": shortcuts name this file, whatever the running copy is called.
-inline std::string IconFilePath(const std::string& programDirectory) {
-    return programDirectory + "ravlet.exe";
-}

@@ -190,4 +190,33 @@ TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFil
               "\nIconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n");
 }
 
+// A shortcut opened in the escaped form keeps it when written again, also on a system
+// that reads code page 932; one with raw or only ASCII escapes is written raw there.
+TEST_F(OpenShortcutCommand, TheEscapedFormOfAnOpenedShortcutIsKept) {
+    const struct {
+        const char* url;
+        const char* written;
+    } cases[] = {
+        {"mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1",
+         "URL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1\n"},
+        {"mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1",
+         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\n"},
+        {"mailto:taro@example.jp?Subject=%8F%54%95%F1",
+         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\n"},
+    };
+    for (const auto& c : cases) {
+        FakeStore store{events};
+        ShortcutWriting writing{&kCp932, true, false};
+        std::optional<ShortcutRewrite> opened =
+            Open("D:\\Mail\\a.url", std::string("[InternetShortcut]\r\nURL=") + c.url + "\r\n");
+        ASSERT_TRUE(opened) << c.url;
+        form.answers = {message_box::kYes, message_box::kOk};
+        RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened, &writing);
+        ASSERT_EQ(store.files.size(), 1u) << c.url;
+        EXPECT_EQ(store.files[0]->writes[1] + store.files[0]->writes[2] + store.files[0]->writes[3],
+                  c.written)
+            << c.url;
+    }
+}
+
 }  // namespace
