@@ -343,8 +343,9 @@ TEST_F(CreateCommand, TheUrlFormFollowsTheSystemAndTheLengthCountsWhatIsWritten)
         form.answers = {message_box::kYes, message_box::kOk};
         ShortcutWriting writing{&shiftJis, readsShiftJis, false};
         RunCreateCommand(form, store, folder, kIconFile, nullptr, &writing);
-        ASSERT_EQ(store.files.size(), 1u) << readsShiftJis;
-        const std::string url = Body(*store.files[0]).substr(23, 2049);
+        ASSERT_EQ(store.written.size(), 1u) << readsShiftJis;
+        const std::string file = Body(store.written[0]);
+        const std::string url = file.substr(23, file.find('\n', 23) - 23);
         if (readsShiftJis) {
             EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created("taro@example.jp")});
             EXPECT_EQ(url.substr(42, 4), "ああ");
@@ -372,8 +373,8 @@ TEST_F(CreateCommand, TheStandardIconInsteadOfAnEnvelopeIsToldOncePerRun) {
     }
     EXPECT_EQ(form.messages, (std::vector<ShownMessage>{Created("taro@example.jp"), told,
                                                         Created("taro@example.jp")}));
-    ASSERT_EQ(store.files.size(), 3u);
-    EXPECT_EQ(Body(*store.files[1]).find("Icon"), std::string::npos);
+    ASSERT_EQ(store.written.size(), 3u);
+    EXPECT_EQ(Body(store.written[1]).find("Icon"), std::string::npos);
 }
 
 TEST_F(CreateCommand, ALongUrlWithoutABodySendsTheUserToTheSubject) {

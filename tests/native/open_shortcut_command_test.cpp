@@ -198,11 +198,11 @@ TEST_F(OpenShortcutCommand, TheEscapedFormOfAnOpenedShortcutIsKept) {
         const char* written;
     } cases[] = {
         {"mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1",
-         "URL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1\n"},
+         "URL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1\r\n"},
         {"mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1",
-         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\n"},
+         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\r\n"},
         {"mailto:taro@example.jp?Subject=%8F%54%95%F1",
-         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\n"},
+         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\r\n"},
     };
     for (const auto& c : cases) {
         FakeStore store{events};
@@ -212,10 +212,10 @@ TEST_F(OpenShortcutCommand, TheEscapedFormOfAnOpenedShortcutIsKept) {
         ASSERT_TRUE(opened) << c.url;
         form.answers = {message_box::kYes, message_box::kOk};
         RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened, &writing);
-        ASSERT_EQ(store.files.size(), 1u) << c.url;
-        EXPECT_EQ(store.files[0]->writes[1] + store.files[0]->writes[2] + store.files[0]->writes[3],
-                  c.written)
-            << c.url;
+        ASSERT_EQ(store.written.size(), 1u) << c.url;
+        const std::string& body = store.written[0].bytes;
+        const size_t url = body.find("URL=");
+        EXPECT_EQ(body.substr(url, body.find('\n', url) + 1 - url), c.written) << c.url;
     }
 }
 
