@@ -7,7 +7,7 @@
 
 // What the program finds at start.
 struct SettingsPlaces {
-    // The program's folder is spelt exactly in the ANSI code page.
+    // The program's folder is spelt exactly in code page 932.
     bool programFolderKnown = true;
     // The current user can write the file beside the program (or create it there).
     bool programFolderWritable = true;

@@ -73,7 +73,7 @@ bool LeadsBackTo(const WCHAR* path, LPCITEMIDLIST item) {
 struct ItemPath {
     bool isFolder = false;            // the item has a file-system path
     bool tooLong = false;             // ... of MAX_PATH (260) characters or more
-    std::optional<std::string> ansi;  // that path, when the ANSI code page spells it exactly
+    std::optional<std::string> ansi;  // that path, when code page 932 spells it exactly
 };
 
 ItemPath PathOfItem(LPCITEMIDLIST item) {

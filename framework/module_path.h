@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-// Full path of the running executable as the ANSI code page spells it exactly, or
+// Full path of the running executable as code page 932 spells it exactly, or
 // nullopt when it cannot: a best-fit spelling names another file ("C:\a¥b" would
 // become "C:\a\b").
 std::optional<std::string> ExactModuleFileName();

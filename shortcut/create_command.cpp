@@ -21,7 +21,7 @@ struct Refusal {
 };
 
 // The fields as the command reads them; nullopt for a field holding a character the
-// ANSI code page cannot spell.
+// code page 932 cannot spell.
 struct Fields {
     std::optional<std::string> address;
     std::optional<std::string> name;

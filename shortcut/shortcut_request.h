@@ -6,7 +6,7 @@
 
 class CodePageSpelling;
 
-// Texts in the ANSI code page, as read from the fields (the address already without a
+// Texts in code page 932, as read from the fields (the address already without a
 // pasted scheme and the blanks around it).
 struct ShortcutRequest {
     std::string address;
