@@ -20,7 +20,7 @@ struct Refusal {
     FormControl focus;
 };
 
-// The fields as the command reads them; nullopt for a field holding a character the
+// The fields as the command reads them; nullopt for a field holding a character that
 // code page 932 cannot spell.
 struct Fields {
     std::optional<std::string> address;
