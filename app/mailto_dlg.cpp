@@ -10,6 +10,7 @@
 #include "destinations/win32_shell_folders.h"
 #include "framework/command_line_paths.h"
 #include "framework/dropped_files.h"
+#include "framework/exact_ansi.h"
 #include "framework/exact_ansi_spelling.h"
 #include "framework/message_boxes.h"
 #include "framework/module_path.h"
@@ -22,6 +23,7 @@
 #include "opening/win32_handed_over_path.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
+#include "shortcut/icon_file_choice.h"
 #include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
 #include "shortcut/win32_shortcut_file_reading.h"
@@ -98,13 +100,24 @@ BOOL CMailtoDlg::OnInitDialog() {
 }
 
 void CMailtoDlg::LocateSettings() {
+    // Shortcuts name the program in a form this system's shell reads, which may be
+    // one that code page 932 cannot spell.
+    const std::wstring wideDirectory = WideProgramDirectory();
+    iconFilePath = ChooseIconFile(std::u16string(wideDirectory.begin(), wideDirectory.end()),
+                                  systemCodePage, [&wideDirectory] {
+                                      const std::wstring shortName = ShortFolderName(wideDirectory);
+                                      return std::u16string(shortName.begin(), shortName.end());
+                                  });
+    writing.shiftJis = &shiftJis;
+    writing.systemReadsShiftJis = systemCodePage.ReadsShiftJis();
+    writing.standardIconNoticeDue = iconFilePath.empty();
+
     // The folder of the running module, whatever the command line says.
     const std::optional<std::string> programDirectory = ProgramDirectory();
     if (!programDirectory) {
         PostMessageA(GetSafeHwnd(), kShowSettingsUnavailable, 0, 0);
         return;
     }
-    iconFilePath = IconFilePath(*programDirectory);
     settingsFiles = LocateSettingsFiles(programDirectory, PerUserSettingsFolder(GetSafeHwnd()));
     iniPath = settingsFiles.readPath;
     iniSavePath = settingsFiles.savePath;
@@ -147,13 +160,13 @@ void CMailtoDlg::AddAboutItemToSystemMenu() {
     if (systemMenu == nullptr || aboutItem.empty()) {
         return;
     }
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutItem.c_str());
+    AppendMenuW(systemMenu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(systemMenu, MF_STRING, IDM_ABOUTBOX, WideFromAnsi(aboutItem).c_str());
 }
 
 void CMailtoDlg::OnOK() {
     Win32ShortcutStore store;
-    RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath, &opened);
+    RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath, &opened, &writing);
 }
 
 void CMailtoDlg::OnCancel() {
@@ -256,10 +269,9 @@ MessageResult CMailtoDlg::OnOpenArguments(WPARAM, LPARAM) {
 }
 
 void CMailtoDlg::OpenPaths(const std::vector<std::wstring>& paths) {
-    const ExactAnsiSpelling spelling;
     std::optional<ShortcutRewrite> rewrite = RunOpenHandedOverCommand(
         *this, destinations, paths.size(), [&paths] { return DescribeHandedOverPath(paths[0]); },
-        spelling);
+        shiftJis);
     if (rewrite) {
         opened = std::move(rewrite);
         ShowIconPreview();

@@ -11,10 +11,13 @@
 #include "destinations/win32_combo_box_destination_view.h"
 #include "destinations/win32_settings_file.h"
 #include "framework/dialog.h"
+#include "framework/exact_ansi_spelling.h"
 #include "framework/gdi_bitmap.h"
+#include "framework/windows_system_code_page.h"
 #include "shortcut/pending_input.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_rewrite.h"
+#include "shortcut/shortcut_writing.h"
 
 class CMailtoDlg : public CDialog, public ShortcutForm {
 public:
@@ -84,7 +87,12 @@ private:
     std::string iniSavePath;
     SettingsFiles settingsFiles;
     bool settingsSaved = false;
-    // Empty when the program's folder cannot be spelt exactly: no icon lines then.
+    // The code page the shell reads shortcuts in here, read once at start.
+    const WindowsSystemCodePage systemCodePage;
+    const ExactAnsiSpelling shiftJis;
+    ShortcutWriting writing;
+    // In the system's code page; empty when the shell cannot be told where the program
+    // is: no icon lines then.
     std::string iconFilePath;
     int nameEditedByUser = 0;
     PendingInput pendingInput;

@@ -7,7 +7,7 @@
 
 // What the program finds at start.
 struct SettingsPlaces {
-    // The program's folder is spelt exactly in the ANSI code page.
+    // The program's folder is spelt exactly in code page 932.
     bool programFolderKnown = true;
     // The current user can write the file beside the program (or create it there).
     bool programFolderWritable = true;
@@ -45,8 +45,4 @@ inline constexpr char kPerUserSettingsFolder[] = "ravlet";
 // The settings file in a folder; programDirectory ends in "\".
 inline std::string IniPath(const std::string& programDirectory) {
     return programDirectory + kSettingsFileName;
-}
-// Always "ravlet.exe": shortcuts name this file, whatever the running copy is called.
-inline std::string IconFilePath(const std::string& programDirectory) {
-    return programDirectory + "ravlet.exe";
 }

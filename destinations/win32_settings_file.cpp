@@ -2,6 +2,7 @@
 
 #include "destinations/settings_file_choice.h"
 #include "destinations/win32_shell_folders.h"
+#include "framework/exact_ansi.h"
 #include "framework/file_kind.h"
 
 namespace {
@@ -10,13 +11,13 @@ namespace {
 // to delete it; a link is never replaced.
 bool CanReplace(const std::string& path) {
     const HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_WRITE | DELETE,
+        CreateFileW(WideFromAnsi(path).c_str(), GENERIC_WRITE | DELETE,
                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         // Another program holding the file for a moment says nothing about the rights.
         return GetLastError() == ERROR_SHARING_VIOLATION &&
-               !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
+               !(GetFileAttributesW(WideFromAnsi(path).c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
     }
     BY_HANDLE_FILE_INFORMATION info = {};
     const bool link = !GetFileInformationByHandle(file, &info) ||
@@ -29,8 +30,8 @@ bool CanCreateFileIn(const std::string& folder) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::string probe = folder + "ravlet-" + std::to_string(GetCurrentProcessId()) + "-" +
                                   std::to_string(GetTickCount() + attempt) + ".tmp";
-        const HANDLE file = CreateFileA(
-            probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        const HANDLE file = CreateFileW(
+            WideFromAnsi(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
             FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             CloseHandle(file);
@@ -67,7 +68,7 @@ bool CanWriteSettingsFile(const std::string& folder) {
     }
     // A folder of that name (or anything else that is no file) would fail every save;
     // only a missing file can be created.
-    const bool missing = GetFileAttributesA(ini.c_str()) == INVALID_FILE_ATTRIBUTES &&
+    const bool missing = GetFileAttributesW(WideFromAnsi(ini).c_str()) == INVALID_FILE_ATTRIBUTES &&
                          GetLastError() == ERROR_FILE_NOT_FOUND;
     return missing && CanCreateFileIn(folder);
 }
@@ -109,6 +110,7 @@ SettingsFiles LocateSettingsFiles(const std::optional<std::string>& programDirec
 }
 
 bool CreateSettingsFolder(const std::string& folderToCreate) {
-    return folderToCreate.empty() || CreateDirectoryA(folderToCreate.c_str(), nullptr) ||
+    return folderToCreate.empty() ||
+           CreateDirectoryW(WideFromAnsi(folderToCreate).c_str(), nullptr) ||
            GetLastError() == ERROR_ALREADY_EXISTS;
 }

@@ -27,7 +27,7 @@ struct SettingsFiles {
 bool CanWriteSettingsFile(const std::string& folder);
 
 // %APPDATA%\ravlet\ (ending in "\"), or nullopt when the shell cannot name the
-// application data folder exactly in the ANSI code page.
+// application data folder exactly in code page 932.
 std::optional<std::string> PerUserSettingsFolder(HWND owner);
 
 // Probes both places and chooses. A program folder that is not spelt exactly gives no

@@ -37,8 +37,8 @@ bool CopySettingsFileRead(const std::string& readPath, const std::string& savePa
         return false;
     }
     // Not CopyFile: the copy gets none of the original's attributes, such as read-only.
-    const HANDLE file = CreateFileA(savePath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(WideFromAnsi(savePath).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -49,7 +49,7 @@ bool CopySettingsFileRead(const std::string& readPath, const std::string& savePa
     CloseHandle(file);
     // Half a copy would be worse than none: the save then starts an empty file.
     if (!whole) {
-        DeleteFileA(savePath.c_str());
+        DeleteFileW(WideFromAnsi(savePath).c_str());
     }
     return whole;
 }

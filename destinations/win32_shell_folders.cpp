@@ -73,7 +73,7 @@ bool LeadsBackTo(const WCHAR* path, LPCITEMIDLIST item) {
 struct ItemPath {
     bool isFolder = false;            // the item has a file-system path
     bool tooLong = false;             // ... of MAX_PATH (260) characters or more
-    std::optional<std::string> ansi;  // that path, when the ANSI code page spells it exactly
+    std::optional<std::string> ansi;  // that path, when code page 932 spells it exactly
 };
 
 ItemPath PathOfItem(LPCITEMIDLIST item) {
@@ -139,8 +139,8 @@ int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LP
         // destination shows none.
         const ItemPath found = PathOfItem(reinterpret_cast<LPCITEMIDLIST>(lParam));
         if (found.isFolder) {
-            const char* status = found.ansi ? found.ansi->c_str() : "";
-            SendMessageA(browser, BFFM_SETSTATUSTEXTA, 0, reinterpret_cast<LPARAM>(status));
+            const std::wstring status = found.ansi ? WideFromAnsi(*found.ansi) : std::wstring();
+            SendMessageW(browser, BFFM_SETSTATUSTEXTW, 0, reinterpret_cast<LPARAM>(status.c_str()));
         }
     }
     return 0;
@@ -153,18 +153,19 @@ FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* title
         return FolderChoice::Cancelled;
     }
 
-    char displayName[MAX_PATH] = {};
-    BROWSEINFOA info = {};
+    wchar_t displayName[MAX_PATH] = {};
+    const std::wstring wideTitle = WideFromAnsi(title != nullptr ? title : "");
+    BROWSEINFOW info = {};
     info.hwndOwner = owner;
     info.pidlRoot = nullptr;  // the desktop, with nothing selected
     info.pszDisplayName = displayName;
-    info.lpszTitle = title;
+    info.lpszTitle = wideTitle.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_STATUSTEXT;
     info.lpfn = FolderBrowserCallback;
     info.lParam = 0;
     info.iImage = 0;
 
-    const ItemIdList chosen(SHBrowseForFolderA(&info), allocator.get());
+    const ItemIdList chosen(SHBrowseForFolderW(&info), allocator.get());
     if (!chosen) {
         return FolderChoice::Cancelled;
     }

@@ -13,14 +13,14 @@
 enum class FolderChoice {
     Cancelled,
     Chosen,
-    // The user chose a folder whose path the ANSI code page cannot spell exactly.
+    // The user chose a folder whose path code page 932 cannot spell exactly.
     NotRepresentable,
     // The user chose a folder whose path has MAX_PATH (260) characters or more.
     TooLong,
 };
 
 // 1 on success, 0 on failure; path is empty unless the folder's path was found and
-// spelt exactly in the ANSI code page.
+// spelt exactly in code page 932.
 int GetSpecialFolderPath(HWND owner, int folderId, std::string& path);
 
 // How the folder browser takes the item it hands over: exposed for its tests.
@@ -31,7 +31,7 @@ FolderChoice ChoiceOfItem(LPCITEMIDLIST item, std::string& outPath);
 FolderChoice BrowseForFolder(HWND owner, std::string& outPath, const char* title);
 
 // The folder browser's callback: shows the full path of the highlighted folder in the
-// status line (empty for a folder whose path the ANSI code page cannot spell).
+// status line (empty for a folder whose path code page 932 cannot spell).
 // Returns 0.
 int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LPARAM data);
 

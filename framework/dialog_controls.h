@@ -11,14 +11,14 @@ public:
     void Attach(HWND hwnd) { hwnd_ = hwnd; }
     HWND GetSafeHwnd() const { return hwnd_; }
 
-    // The text in the ANSI code page, or nullopt when it holds a character the code page
+    // The text in code page 932, or nullopt when it holds a character the code page
     // cannot spell. Read as UTF-16: the ANSI read would swap such a character for a
     // best-fit look-alike ("¥" for "\", "〜" for "?") without a word.
     std::optional<std::string> GetExactText() const;
     // The text as the control holds it.
     std::wstring GetWideText() const;
-    // Converted to UTF-16 here, the way the ANSI functions convert, so that the
-    // control of a Unicode dialog holds the same characters.
+    // Converted from code page 932 to UTF-16 here, so that the control of a Unicode
+    // dialog holds the same characters.
     void SetText(const std::string& text);
     void SetFocus();
     bool HasFocus() const { return hwnd_ != nullptr && ::GetFocus() == hwnd_; }

@@ -12,7 +12,15 @@ public:
         return ExactAnsiText(std::wstring(text.begin(), text.end()));
     }
     bool Reads(std::string_view bytes) const override {
-        return bytes.empty() || MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, bytes.data(),
-                                                    static_cast<int>(bytes.size()), nullptr, 0) > 0;
+        return bytes.empty() ||
+               MultiByteToWideChar(kShiftJisCodePage, MB_ERR_INVALID_CHARS, bytes.data(),
+                                   static_cast<int>(bytes.size()), nullptr, 0) > 0;
+    }
+    std::optional<std::u16string> Decode(std::string_view bytes) const override {
+        if (!Reads(bytes)) {
+            return std::nullopt;
+        }
+        const std::wstring wide = WideFromAnsi(bytes);
+        return std::u16string(wide.begin(), wide.end());
     }
 };

@@ -7,6 +7,5 @@
 // True when path names a file: not a folder, and not missing or unreadable.
 bool IsFile(const std::wstring& path);
 
-// The same for a path in the ANSI code page, converted as the ANSI file functions
-// convert it.
+// The same for a path in code page 932.
 bool IsFile(const std::string& path);

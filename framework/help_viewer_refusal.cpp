@@ -45,7 +45,7 @@ bool IsOnNetworkDrive(std::string path) {
     if (path.size() < 2 || path[1] != ':') {
         return false;
     }
-    return GetDriveTypeA((path.substr(0, 2) + "\\").c_str()) == DRIVE_REMOTE;
+    return GetDriveTypeW(WideFromAnsi(path.substr(0, 2) + "\\").c_str()) == DRIVE_REMOTE;
 }
 
 // The viewer's limits, as an administrator set them (both values are optional).

@@ -2,27 +2,28 @@
 
 #include <htmlhelp.h>
 
+#include "framework/exact_ansi.h"
 #include "framework/file_kind.h"
 
 namespace {
 
-using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 // From the system folder by full path: a library of that name beside the program (in
 // a download folder, say) must not be loaded in its place.
 HtmlHelpFunction LoadHtmlHelp() {
     static const HtmlHelpFunction function = []() -> HtmlHelpFunction {
-        char folder[MAX_PATH];
-        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+        wchar_t folder[MAX_PATH];
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
         if (length == 0 || length >= MAX_PATH) {
             return nullptr;
         }
-        const HMODULE viewer = LoadLibraryA((std::string(folder) + "\\hhctrl.ocx").c_str());
+        const HMODULE viewer = LoadLibraryW((std::wstring(folder) + L"\\hhctrl.ocx").c_str());
         if (viewer == nullptr) {
             return nullptr;
         }
         return reinterpret_cast<HtmlHelpFunction>(
-            reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpA")));
+            reinterpret_cast<void*>(GetProcAddress(viewer, "HtmlHelpW")));
     }();
     return function;
 }
@@ -35,5 +36,5 @@ bool ShowHtmlHelpTopic(HWND owner, const std::string& helpFile, DWORD context) {
     }
     const HtmlHelpFunction htmlHelp = LoadHtmlHelp();
     return htmlHelp != nullptr &&
-           htmlHelp(owner, helpFile.c_str(), HH_HELP_CONTEXT, context) != nullptr;
+           htmlHelp(owner, WideFromAnsi(helpFile).c_str(), HH_HELP_CONTEXT, context) != nullptr;
 }

@@ -21,9 +21,9 @@ PixelBox BoxInClient(HWND dialog, HWND child) {
 
 // Labels whose text starts at their left edge: growing to the right keeps it in place.
 bool IsLeftAlignedTextStatic(HWND window) {
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (lstrcmpiA(className, "Static") != 0) {
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    if (lstrcmpiW(className, L"Static") != 0) {
         return false;
     }
     const LONG_PTR type = GetWindowLongPtrW(window, GWL_STYLE) & SS_TYPEMASK;

@@ -16,6 +16,6 @@ int ShowMessageBox(HWND owner, unsigned textId, unsigned captionId, UINT style,
 // name.
 int ShowAppMessageBox(HWND owner, unsigned textId, UINT style, const std::string& value = {});
 
-// The string table's text with each "%1" replaced by value (ANSI code page); empty
+// The string table's text with each "%1" replaced by value (code page 932); empty
 // when the table has no such string.
 std::wstring FormatResourceMessage(unsigned textId, const std::string& value = {});

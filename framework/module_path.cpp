@@ -53,6 +53,26 @@ std::optional<std::string> ProgramDirectory() {
     return path->substr(0, mbtext::FileNameStart(*path));
 }
 
+std::wstring WideProgramDirectory() {
+    const std::wstring path = WholeModuleFileName();
+    const size_t separator = path.find_last_of(L"\\/");
+    return separator == std::wstring::npos ? std::wstring() : path.substr(0, separator + 1);
+}
+
+std::wstring ShortFolderName(const std::wstring& folder) {
+    const DWORD size = GetShortPathNameW(folder.c_str(), nullptr, 0);
+    if (size == 0) {
+        return {};
+    }
+    std::wstring shortName(size, L'\0');
+    const DWORD length = GetShortPathNameW(folder.c_str(), shortName.data(), size);
+    if (length == 0 || length >= size) {
+        return {};
+    }
+    shortName.resize(length);
+    return shortName;
+}
+
 std::string FileTitle(const std::string& path) {
     const size_t start = mbtext::FileNameStart(path);
     const size_t dot = mbtext::ExtensionStart(path);

@@ -77,5 +77,5 @@ bool MayStartWindowsHelp(const std::string& helpFile) {
 
 bool ShowWindowsHelpTopic(HWND owner, const std::string& helpFile, DWORD context) {
     return MayStartWindowsHelp(helpFile) &&
-           WinHelpA(owner, helpFile.c_str(), HELP_CONTEXT, context) != FALSE;
+           WinHelpW(owner, WideFromAnsi(helpFile).c_str(), HELP_CONTEXT, context) != FALSE;
 }

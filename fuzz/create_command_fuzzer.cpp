@@ -21,6 +21,24 @@ namespace {
 
 const std::string kIconFile = "C:\\ravlet\\ravlet.exe";
 
+// Stands in for code page 932 where only the shape of the URL matters: each byte one
+// UTF-16 unit, and a character ending in 0xFF no text at all.
+class ByteUnitsSpelling : public CodePageSpelling {
+public:
+    std::optional<std::string> Spell(std::u16string_view) const override { return std::nullopt; }
+    bool Reads(std::string_view bytes) const override { return Decode(bytes).has_value(); }
+    std::optional<std::u16string> Decode(std::string_view bytes) const override {
+        if (!bytes.empty() && static_cast<unsigned char>(bytes.back()) == 0xFF) {
+            return std::nullopt;
+        }
+        std::u16string units;
+        for (const char byte : bytes) {
+            units += static_cast<char16_t>(0x3000 + static_cast<unsigned char>(byte));
+        }
+        return units;
+    }
+};
+
 std::vector<std::string> Lines(const std::string& body) {
     std::vector<std::string> lines;
     size_t start = 0;
@@ -32,7 +50,7 @@ std::vector<std::string> Lines(const std::string& body) {
     return lines;
 }
 
-void CheckShortcutBody(const std::string& body, int iconIndex) {
+void CheckShortcutBody(const std::string& body, int iconIndex, bool asciiOnly) {
     const std::vector<std::string> lines = Lines(body);
     FUZZ_CHECK(lines.size() == (iconIndex == 0 ? 2u : 4u));
     FUZZ_CHECK(lines[0] == "[InternetShortcut]");
@@ -41,6 +59,8 @@ void CheckShortcutBody(const std::string& body, int iconIndex) {
     // and no quote, which are never the trail byte of a double-byte character either.
     for (unsigned char byte : lines[1]) {
         FUZZ_CHECK(byte > 0x20 && byte != 0x7F && byte != '"');
+        // Where the shell reads another code page, the line reads the same in all.
+        FUZZ_CHECK(!asciiOnly || byte < 0x80);
     }
     if (iconIndex != 0) {
         FUZZ_CHECK(lines[2] == "IconFile=" + kIconFile);
@@ -117,10 +137,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     const int iconIndex = form.iconIndex;
+    const ByteUnitsSpelling shiftJis;
+    ShortcutWriting writing{&shiftJis, input.ConsumeBool(), false};
 
     bool failed = false;
     try {
-        RunCreateCommand(form, store, folder, kIconFile);
+        RunCreateCommand(form, store, folder, kIconFile, nullptr, &writing);
     } catch (const FileError& error) {
         failed = true;
         FUZZ_CHECK(folder && error.path() == BuildShortcutPath(*folder, name));
@@ -168,10 +190,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(!failed);
     {
         FUZZ_CHECK(announced);
-        CheckShortcutBody(body, iconIndex);
+        CheckShortcutBody(body, iconIndex, !writing.systemReadsShiftJis);
         // The completion names the address the file holds.
         ShortcutRequest addressOnly;
         addressOnly.address = announcedAddress;
+        addressOnly.beyondAsciiAsUtf8 = writing.systemReadsShiftJis ? nullptr : &shiftJis;
         FUZZ_CHECK(Lines(body)[1].rfind("URL=" + MailtoUrl(addressOnly), 0) == 0);
         // The form is cleared for the next shortcut.
         FUZZ_CHECK(form.texts[FormControl::Address].empty() && form.iconIndex == 0);

@@ -3,6 +3,7 @@
 #include "res/resource.h"
 #include "shortcut/message_box.h"
 #include "shortcut/shortcut_reader.h"
+#include "shortcut/utf8_escaped_form.h"
 #include "text/ascii_text.h"
 #include "text/file_name.h"
 #include "text/folder_path.h"
@@ -130,7 +131,8 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
     form.SetFieldText(FormControl::Name, NameOf(file.path));
     form.SetIconIndex(opened.iconIndex);
     form.MarkInputClean();
-    return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon};
+    const bool escapedForm = IsUtf8EscapedForm(opened.lines.url.value_or(std::string()));
+    return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon, escapedForm};
 }
 
 std::optional<ShortcutRewrite> RunOpenHandedOverCommand(

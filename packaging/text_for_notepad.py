@@ -1,5 +1,7 @@
 #!/usr/bin/env python3
-"""Writes a UTF-8 text as Notepad on Japanese Windows reads it: Shift-JIS, CRLF.
+"""Writes a UTF-8 text as Notepad reads it on any Windows: UTF-8 with a byte-order mark, CRLF.
+
+Shift-JIS would read as garbage where the system's code page is not 932.
 
     text_for_notepad.py SOURCE TARGET [NAME=VALUE...]
 
@@ -19,7 +21,7 @@ def main():
         text = text.replace(f"@{name}@", value)
     lines = text.splitlines()
     with open(sys.argv[2], "wb") as f:
-        f.write(("\r\n".join(lines) + "\r\n").encode("cp932"))
+        f.write(("\r\n".join(lines) + "\r\n").encode("utf-8-sig"))
 
 
 if __name__ == "__main__":

@@ -32,6 +32,8 @@
 #define IDS_ABORTED 319
 #define IDS_CANNOT_CREATE_FILE 320
 #define IDS_SHORTCUT_CREATED 321
+// Once per run, where the program's folder cannot be named in an icon line
+#define IDS_SHORTCUT_CREATED_STANDARD_ICON 440
 
 // Messages of the Create command about CC, BCC and the body, and its question about a
 // URL that some mail programs cut
@@ -88,8 +90,6 @@
 // the code page cannot spell
 #define IDS_SETTINGS_NOT_SAVED 360
 #define IDS_SETTINGS_UNAVAILABLE 361
-// At start, on a system whose code page is not Japanese
-#define IDS_NEEDS_JAPANESE_LOCALE 362
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.

@@ -21,8 +21,8 @@ struct Refusal {
     FormControl focus;
 };
 
-// The fields as the command reads them; nullopt for a field holding a character the
-// ANSI code page cannot spell.
+// The fields as the command reads them; nullopt for a field holding a character that
+// code page 932 cannot spell.
 struct Fields {
     std::optional<std::string> address;
     std::optional<std::string> name;
@@ -216,6 +216,27 @@ bool ConfirmLongUrl(ShortcutForm& form, const ShortcutRequest& request, const st
     return false;
 }
 
+// Text beyond ASCII goes into the URL as UTF-8 escapes where the shell does not read
+// code page 932, and in a shortcut opened in that form wherever it is written.
+const CodePageSpelling* UrlFormFor(const ShortcutWriting* writing,
+                                   const std::optional<ShortcutRewrite>* opened) {
+    if (!writing) {
+        return nullptr;
+    }
+    const bool openedEscaped = opened && *opened && (*opened)->utf8EscapedForm;
+    return !writing->systemReadsShiftJis || openedEscaped ? writing->shiftJis : nullptr;
+}
+
+// The completion box, which says once per run that the shortcut shows the standard
+// icon because the shell cannot be told where the program is.
+unsigned CompletionText(ShortcutWriting* writing, bool standardIcon) {
+    if (!writing || !standardIcon || !writing->standardIconNoticeDue) {
+        return IDS_SHORTCUT_CREATED;
+    }
+    writing->standardIconNoticeDue = false;
+    return IDS_SHORTCUT_CREATED_STANDARD_ICON;
+}
+
 void ResetForm(ShortcutForm& form) {
     form.SetNameEditedByUser(false);
     form.SetIconIndex(0);
@@ -258,7 +279,7 @@ Fields ReadFields(ShortcutForm& form) {
 
 void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
                       const std::optional<std::string>& folder, const std::string& iconFilePath,
-                      std::optional<ShortcutRewrite>* opened) {
+                      std::optional<ShortcutRewrite>* opened, ShortcutWriting* writing) {
     const Fields fields = ReadFields(form);
     if (const auto refusal = FirstFailedCheck(fields, folder)) {
         form.ShowMessage(refusal->textId, IDS_CAPTION_CHECK, message_box::kWarning);
@@ -274,6 +295,7 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     request.name = *fields.name;
     request.folder = folder;
     request.iconIndex = form.IconIndex();
+    request.beyondAsciiAsUtf8 = UrlFormFor(writing, opened);
     const std::string& name = request.name;
 
     // Asked before anything on disk is looked at: a No leaves the user in the dialog.
@@ -299,6 +321,10 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
 
     // Composed before the first try, so that every try writes the same bytes.
     const bool rewriting = path && opened && *opened && store.IsSamePath(*path, (*opened)->path);
+    // An envelope asked for without an icon file to name: a rewrite keeps the icon lines
+    // the shortcut had, anything else shows the standard icon.
+    const bool standardIcon = request.iconIndex != 0 && iconFilePath.empty() &&
+                              !(rewriting && !(*opened)->lines.iconLines.empty());
     const std::string bytes =
         ShortcutFileBytes(request, iconFilePath, rewriting ? &**opened : nullptr);
     // Success is reported only once the file is on disk.
@@ -310,8 +336,8 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
         opened->reset();
     }
 
-    form.ShowMessage(IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation,
-                     request.address);
+    form.ShowMessage(CompletionText(writing, standardIcon), IDS_CAPTION_DONE,
+                     message_box::kInformation, request.address);
     ResetForm(form);
     form.MarkInputClean();
 }

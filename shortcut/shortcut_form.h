@@ -11,7 +11,7 @@ class ShortcutForm {
 public:
     virtual ~ShortcutForm() = default;
 
-    // The field's text in the ANSI code page, or nullopt when it holds a character the
+    // The field's text in code page 932, or nullopt when it holds a character the
     // code page cannot spell (it is never swapped for a look-alike).
     virtual std::optional<std::string> FieldText(FormControl field) = 0;
     // The field's text as the control holds it, including what the code page cannot

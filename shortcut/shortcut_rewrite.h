@@ -11,4 +11,7 @@ struct ShortcutRewrite {
     ShortcutFileLines lines;
     // Its own icon lines go back too, until the user picks an icon.
     bool keepsOwnIcon = false;
+    // Its URL was in the escaped form (IsUtf8EscapedForm), which it keeps when written
+    // again, on any system.
+    bool utf8EscapedForm = false;
 };

@@ -30,7 +30,7 @@ ShortcutWriteOutcome Win32ShortcutStore::WriteWhole(const std::string& path, std
             return onDisk && check(*onDisk);
         };
     }
-    // The wide name of the file the ANSI functions would open.
+    // The path is code page 932 text, whatever the system's code page.
     const WholeFileResult result =
         WriteFileWhole(WideFromAnsi(path), bytes, replaceExisting, readBack);
     switch (result.outcome) {

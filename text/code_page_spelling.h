@@ -17,4 +17,7 @@ public:
     // one before a byte that cannot follow it, would be shown as another character and
     // written back changed.
     virtual bool Reads(std::string_view bytes) const = 0;
+    // The code page's text in UTF-16, or nullopt when the bytes are not whole
+    // characters of it.
+    virtual std::optional<std::u16string> Decode(std::string_view bytes) const = 0;
 };

@@ -1,5 +1,5 @@
-// Lead bytes of the system ANSI code page, which is also the code page of every text
-// the dialogs, the shell and the profile functions hand to this program.
+// Lead bytes of code page 932, the code page of every text the program holds; the
+// system's own code page does not matter.
 #include <windows.h>
 
 #include "text/multibyte.h"
@@ -7,7 +7,7 @@
 namespace mbtext {
 
 bool IsLeadByte(unsigned char byte) {
-    return IsDBCSLeadByteEx(CP_ACP, byte) != FALSE;
+    return IsDBCSLeadByteEx(932, byte) != FALSE;
 }
 
 }  // namespace mbtext

@@ -9,7 +9,7 @@
 
 namespace mbtext {
 
-// True when the byte starts a double-byte character in the current ANSI code page.
+// True when the byte starts a double-byte character in code page 932.
 bool IsLeadByte(unsigned char byte);
 
 // Byte length of the character that starts at pos: 2 for a lead byte followed by

@@ -103,7 +103,7 @@ TEST_F(CreateChecks, ANameTheCodePageCannotSpellIsRefusedAndNothingIsWritten) {
     const MessageBoxView box = WaitForMessageBox(Dialog());
     SaveScreenshot(box.window, "unspellable-name");
     EXPECT_EQ(box.text,
-              "ショートカットの名前に、この環境で扱えない文字が含まれています。\n"
+              "ショートカットの名前に、シフト JIS で表せない文字が含まれています。\n"
               "その文字を取り除いて下さい");
     EXPECT_EQ(box.caption, "確認");
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});

@@ -310,7 +310,13 @@ TEST_F(Settings, AProgramFolderTheCodePageCannotSpellKeepsNoSettingsAndSaysSoOnc
     EXPECT_NE(box.text.find("ravlet.ini"), std::string::npos) << box.text;
     AnswerMessageBox(box, IDOK);
 
-    // Shortcuts name no icon file: "ravlet.exe" alone would be looked for beside them.
+    // Shortcuts name the program by its folder's short form, which every code page
+    // reads alike.
+    wchar_t shortFolder[MAX_PATH] = {};
+    ASSERT_GT(GetShortPathNameW(folder.c_str(), shortFolder, MAX_PATH), 0u);
+    const std::wstring wideShort = shortFolder;
+    const std::string shortName(wideShort.begin(), wideShort.end());
+    ASSERT_EQ(shortName.find('\xE9'), std::string::npos) << "no short form";
     const std::string outbox = Outbox();
     ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
     HWND picker = OpenIconPicker(Dialog());
@@ -319,7 +325,8 @@ TEST_F(Settings, AProgramFolderTheCodePageCannotSpellKeepsNoSettingsAndSaysSoOnc
     ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "a@example.jp"));
     ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("a@example.jp"));
     EXPECT_EQ(ReadFileBytes(outbox + "\\a@example.jp さんへ.url").value_or("(missing)"),
-              "[InternetShortcut]\r\nURL=mailto:a@example.jp\r\n");
+              "[InternetShortcut]\r\nURL=mailto:a@example.jp\r\nIconFile=" + shortName +
+                  "\\ravlet.exe\r\nIconIndex=2\r\n");
     ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
 
     EXPECT_EQ(GetFileAttributesW((folder + L"\\ravlet.ini").c_str()), INVALID_FILE_ATTRIBUTES);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "iconv_code_page_spelling.h"
 #include "res/resource.h"
 #include "shortcut/file_error.h"
 #include "shortcut/name_suggestion.h"
@@ -369,6 +370,60 @@ TEST_F(CreateCommand, AsksBeforeWritingAUrlOfMoreThan2048Bytes) {
             ExpectFormUntouched(form);
         }
     }
+}
+
+// Where the shell does not read code page 932 the URL is ASCII; the length question
+// counts the escapes as written. A system that does read it keeps the raw bytes.
+TEST_F(CreateCommand, TheUrlFormFollowsTheSystemAndTheLengthCountsWhatIsWritten) {
+    const IconvCodePageSpelling shiftJis;
+    // 42 bytes before the body, then 223 characters of two bytes raw, nine escaped.
+    std::string body;
+    for (int i = 0; i < 223; ++i) {
+        body += "あ";
+    }
+    const ShownMessage question = {IDS_CONFIRM_LONG_URL, IDS_CAPTION_LONG_URL,
+                                   message_box::kQuestionDefaultNo, "2049"};
+    for (const bool readsShiftJis : {true, false}) {
+        Events events;
+        FakeForm form(events);
+        FakeStore store(events);
+        FillIn(form);
+        form.texts[FormControl::Body] = body;
+        form.answers = {message_box::kYes, message_box::kOk};
+        ShortcutWriting writing{&shiftJis, readsShiftJis, false};
+        RunCreateCommand(form, store, folder, kIconFile, nullptr, &writing);
+        ASSERT_EQ(store.written.size(), 1u) << readsShiftJis;
+        const std::string file = Body(store.written[0]);
+        const std::string url = file.substr(23, file.find('\n', 23) - 23);
+        if (readsShiftJis) {
+            EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created("taro@example.jp")});
+            EXPECT_EQ(url.substr(42, 4), "ああ");
+        } else {
+            EXPECT_EQ(form.messages,
+                      (std::vector<ShownMessage>{question, Created("taro@example.jp")}));
+            EXPECT_EQ(url.substr(42, 9), "%E3%81%82");
+            EXPECT_EQ(url.size(), 2049u);
+        }
+    }
+}
+
+// Without an icon file to name, the first shortcut given an envelope says once that it
+// shows the standard icon; one made with the standard icon says nothing.
+TEST_F(CreateCommand, TheStandardIconInsteadOfAnEnvelopeIsToldOncePerRun) {
+    ShortcutWriting writing;
+    writing.standardIconNoticeDue = true;
+    const ShownMessage told = {IDS_SHORTCUT_CREATED_STANDARD_ICON, IDS_CAPTION_DONE,
+                               message_box::kInformation, "taro@example.jp"};
+    const int icons[] = {0, 2, 2};
+    for (const int icon : icons) {
+        FillIn(form);
+        form.iconIndex = icon;
+        RunCreateCommand(form, store, folder, "", nullptr, &writing);
+    }
+    EXPECT_EQ(form.messages, (std::vector<ShownMessage>{Created("taro@example.jp"), told,
+                                                        Created("taro@example.jp")}));
+    ASSERT_EQ(store.written.size(), 3u);
+    EXPECT_EQ(Body(store.written[1]).find("Icon"), std::string::npos);
 }
 
 TEST_F(CreateCommand, ALongUrlWithoutABodySendsTheUserToTheSubject) {

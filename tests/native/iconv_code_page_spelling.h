@@ -23,7 +23,19 @@ public:
         return Converted("UTF-16LE", "CP932", std::string(bytes)).has_value();
     }
 
-private:
+    std::optional<std::u16string> Decode(std::string_view bytes) const override {
+        const std::optional<std::string> units = Converted("UTF-16LE", "CP932", std::string(bytes));
+        if (!units) {
+            return std::nullopt;
+        }
+        std::u16string text;
+        for (size_t pos = 0; pos + 1 < units->size(); pos += 2) {
+            text += static_cast<char16_t>(static_cast<unsigned char>((*units)[pos]) |
+                                          static_cast<unsigned char>((*units)[pos + 1]) << 8);
+        }
+        return text;
+    }
+
     // The whole text converted, or nullopt when a character has no counterpart, is
     // guessed, or is no character at all.
     static std::optional<std::string> Converted(const char* to, const char* from, std::string in) {

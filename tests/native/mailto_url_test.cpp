@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "iconv_code_page_spelling.h"
+
 namespace {
 
 struct Case {
@@ -70,6 +72,30 @@ TEST(MailtoUrl, Composition) {
          Fields("a@b.c\r\n", "x\ty", "c@d.e\n", "", ""), "mailto:a@b.c?Subject=xy&cc=c@d.e"},
     };
     for (const Case& c : cases) {
+        EXPECT_EQ(MailtoUrl(c.request), c.url) << c.what;
+    }
+}
+
+// Where the shell does not read code page 932, every character beyond ASCII becomes
+// the escapes of its UTF-8; ASCII is escaped exactly as in the raw form.
+TEST(MailtoUrl, BeyondAsciiAsUtf8Escapes) {
+    const IconvCodePageSpelling shiftJis;
+    const Case cases[] = {
+        {"kanji and the ideographic space, whose trail byte is 0x40", Fields("a@b.c", "見積　依頼"),
+         "mailto:a@b.c?Subject=%E8%A6%8B%E7%A9%8D%E3%80%80%E4%BE%9D%E9%A0%BC"},
+        {"a trail byte 0x5C is part of its character, not a backslash",
+         Fields("表@example.jp", "", "", "", "ソ\\"),
+         "mailto:%E8%A1%A8@example.jp?body=%E3%82%BD%5C"},
+        {"single-byte katakana are three UTF-8 bytes", Fields("a@b.c", "ｱｲ ﾃ"),
+         "mailto:a@b.c?Subject=%EF%BD%B1%EF%BD%B2%20%EF%BE%83"},
+        {"ASCII is escaped as in the raw form, in every field",
+         Fields("a@b.c?x=1", "Q&A 50%", "c@d.e", "x@y.z", "一\r\n\t~"),
+         "mailto:a@b.c?x=1&Subject=Q%26A%2050%25&cc=c@d.e&bcc=x@y.z&body=%E4%B8%80%0D%0A%09~"},
+        {"ASCII only: the same URL as the raw form", Fields("a@b.c", "Hello"),
+         "mailto:a@b.c?Subject=Hello"},
+    };
+    for (Case c : cases) {
+        c.request.beyondAsciiAsUtf8 = &shiftJis;
         EXPECT_EQ(MailtoUrl(c.request), c.url) << c.what;
     }
 }

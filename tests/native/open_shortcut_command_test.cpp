@@ -294,4 +294,33 @@ TEST_F(OpenShortcutCommand, AFileWithTwoSubjectsIsOpenedButNotWrittenAsItIs) {
     EXPECT_TRUE(opened);
 }
 
+// A shortcut opened in the escaped form keeps it when written again, also on a system
+// that reads code page 932; one with raw or only ASCII escapes is written raw there.
+TEST_F(OpenShortcutCommand, TheEscapedFormOfAnOpenedShortcutIsKept) {
+    const struct {
+        const char* url;
+        const char* written;
+    } cases[] = {
+        {"mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1",
+         "URL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1\r\n"},
+        {"mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1",
+         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\r\n"},
+        {"mailto:taro@example.jp?Subject=%8F%54%95%F1",
+         "URL=mailto:taro@example.jp?Subject=\x8F\x54\x95\xF1\r\n"},
+    };
+    for (const auto& c : cases) {
+        FakeStore store{events};
+        ShortcutWriting writing{&kCp932, true, false};
+        std::optional<ShortcutRewrite> opened =
+            Open("D:\\Mail\\a.url", std::string("[InternetShortcut]\r\nURL=") + c.url + "\r\n");
+        ASSERT_TRUE(opened) << c.url;
+        form.answers = {message_box::kYes, message_box::kOk};
+        RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened, &writing);
+        ASSERT_EQ(store.written.size(), 1u) << c.url;
+        const std::string& body = store.written[0].bytes;
+        const size_t url = body.find("URL=");
+        EXPECT_EQ(body.substr(url, body.find('\n', url) + 1 - url), c.written) << c.url;
+    }
+}
+
 }  // namespace

@@ -76,4 +76,30 @@ TEST(ProgramImports, OnlySystemDllsAndNoDpiFunctionsOfNewerWindows) {
     }
 }
 
+// The program's text is code page 932 whatever the system's code page is, so every
+// call that carries text beyond ASCII is a wide one. These ANSI calls carry none.
+TEST(ProgramImports, AnsiCallsCarryNoTextBeyondAscii) {
+    const std::string path = BuiltProgramPath();
+    HMODULE image = LoadLibraryExA(path.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    ASSERT_NE(image, nullptr) << "cannot map " << path;
+    const Imports imports = ReadImports(image);
+    FreeLibrary(image);
+
+    const std::set<std::string> asciiOnly = {
+        // Resource ids, window messages without text, a bitmap's size, a monitor's
+        // rectangle, a message hook, module and lock names spelt in ASCII.
+        "LoadIconA", "LoadBitmapA", "PostMessageA", "SendMessageA", "GetObjectA", "GetMonitorInfoA",
+        "SetWindowsHookExA", "GetModuleHandleA", "CreateMutexA",
+        // The C and C++ run-time's own.
+        "CreateEventA", "CreateSemaphoreA", "OutputDebugStringA", "GetStartupInfoA",
+        // The settings file's profile calls, which a byte-level reading replaces.
+        "GetPrivateProfileStringA", "GetPrivateProfileIntA", "GetPrivateProfileSectionA",
+        "WritePrivateProfileStringA"};
+    for (const std::string& function : imports.functions) {
+        const bool ansi = function.size() > 1 && function.back() == 'A' &&
+                          std::islower(static_cast<unsigned char>(function[function.size() - 2]));
+        EXPECT_TRUE(!ansi || asciiOnly.count(function)) << function;
+    }
+}
+
 }  // namespace

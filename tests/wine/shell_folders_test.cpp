@@ -236,7 +236,7 @@ struct SentMessage {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    std::string text;
+    std::wstring text;
 };
 std::vector<SentMessage> g_sent;
 
@@ -244,7 +244,7 @@ LRESULT CALLBACK RecordingWindowProc(HWND window, UINT message, WPARAM wParam, L
     if (message >= WM_USER) {
         g_sent.push_back(
             {message, wParam, lParam,
-             message == BFFM_SETSTATUSTEXTA ? reinterpret_cast<const char*>(lParam) : ""});
+             message == BFFM_SETSTATUSTEXTW ? reinterpret_cast<const wchar_t*>(lParam) : L""});
         return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -287,8 +287,8 @@ TEST(FolderBrowserCallback, ShowsThePathOfAHighlightedFolderInTheStatusLine) {
                                         reinterpret_cast<LPARAM>(folder.get()), 0),
                   0);
         ASSERT_EQ(g_sent.size(), 1u) << path;
-        EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTA));
-        EXPECT_EQ(g_sent[0].text, path);
+        EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTW));
+        EXPECT_EQ(g_sent[0].text, Wide(path));
     }
 }
 
@@ -304,8 +304,8 @@ TEST(FolderBrowserCallback, ShowsNoPathForAFolderTheCodePageCannotSpell) {
     FolderBrowserCallback(browser.get(), BFFM_SELCHANGED, reinterpret_cast<LPARAM>(folder.get()),
                           0);
     ASSERT_EQ(g_sent.size(), 1u);
-    EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTA));
-    EXPECT_EQ(g_sent[0].text, "");
+    EXPECT_EQ(g_sent[0].message, static_cast<UINT>(BFFM_SETSTATUSTEXTW));
+    EXPECT_EQ(g_sent[0].text, L"");
 }
 
 TEST(FolderBrowserCallback, LeavesTheStatusLineAloneForAnItemWithoutAPath) {

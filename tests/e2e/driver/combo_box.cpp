@@ -18,6 +18,14 @@ std::string AnsiFromWide(const std::wstring& wide) {
 
 std::vector<std::string> ComboItems(HWND comboBox) {
     std::vector<std::string> items;
+    for (const std::wstring& item : WideComboItems(comboBox)) {
+        items.push_back(AnsiFromWide(item));
+    }
+    return items;
+}
+
+std::vector<std::wstring> WideComboItems(HWND comboBox) {
+    std::vector<std::wstring> items;
     const LRESULT count = SendMessageW(comboBox, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT length = SendMessageW(comboBox, CB_GETLBTEXTLEN, i, 0);
@@ -25,7 +33,7 @@ std::vector<std::string> ComboItems(HWND comboBox) {
         const LRESULT copied =
             SendMessageW(comboBox, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item.data()));
         item.resize(copied < 0 ? 0 : copied);
-        items.push_back(AnsiFromWide(item));
+        items.push_back(item);
     }
     return items;
 }

@@ -9,6 +9,8 @@
 namespace e2e {
 
 std::vector<std::string> ComboItems(HWND comboBox);
+// The same in UTF-16, as the program shows them, whatever the driver's code page.
+std::vector<std::wstring> WideComboItems(HWND comboBox);
 int ComboSelection(HWND comboBox);  // CB_ERR (-1) when nothing is selected
 
 }  // namespace e2e

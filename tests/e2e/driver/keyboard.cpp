@@ -30,6 +30,10 @@ void TypeKeys(const std::string& ansiText) {
     std::wstring wide(units, L'\0');
     MultiByteToWideChar(CP_ACP, 0, ansiText.data(), static_cast<int>(ansiText.size()), wide.data(),
                         units);
+    TypeWideKeys(wide);
+}
+
+void TypeWideKeys(const std::wstring& wide) {
     std::vector<INPUT> inputs;
     for (wchar_t unit : wide) {
         inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE));

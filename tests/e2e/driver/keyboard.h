@@ -11,6 +11,8 @@ namespace e2e {
 // Types text given in the ANSI code page (Shift-JIS literals of the tests) as Unicode
 // key strokes; the target's ANSI window receives the same bytes back.
 void TypeKeys(const std::string& ansiText);
+// The same for UTF-16 text, whatever the driver's code page.
+void TypeWideKeys(const std::wstring& text);
 
 // Presses and releases one virtual key (VK_RETURN, VK_ESCAPE, ...).
 void PressKey(WORD virtualKey);
