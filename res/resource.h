@@ -79,6 +79,11 @@
 // At start, on a system whose code page is not Japanese
 #define IDS_NEEDS_JAPANESE_LOCALE 362
 
+// What Windows reads from a shortcut: a file it reads otherwise than the program (%1 is
+// the path), and a new file that did not read back as written (%1 is the target)
+#define IDS_OPEN_WINDOWS_READS_OTHERWISE 460
+#define IDS_READ_BACK_FAILED 461
+
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.
 #define IDR_MAINFRAME 128

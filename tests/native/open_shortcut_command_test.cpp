@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/native/iconv_code_page_spelling.h"
 #include "tests/native/shortcut_fakes.h"
+#include "tests/native/windows_reading_double.h"
 
 namespace {
 
@@ -22,10 +25,16 @@ protected:
         destinations.Fill({{"デスクトップ", "C:\\Users\\me\\Desktop"}}, settings);
     }
 
-    std::optional<ShortcutRewrite> Open(const std::string& path, std::optional<std::string> bytes,
-                                        bool belowTemp = false) {
-        return RunOpenShortcutCommand(form, destinations, {path, std::move(bytes), belowTemp},
-                                      kCp932);
+    // windowsDiffers, when given, changes what Windows reads from the file.
+    std::optional<ShortcutRewrite> Open(
+        const std::string& path, std::optional<std::string> bytes, bool belowTemp = false,
+        const std::function<void(WindowsProfileReading&)>& windowsDiffers = {}) {
+        WindowsProfileReading windows = AgreeingWindowsReading(bytes.value_or(""));
+        if (windowsDiffers) {
+            windowsDiffers(windows);
+        }
+        return RunOpenShortcutCommand(form, destinations,
+                                      {path, std::move(bytes), belowTemp, windows}, kCp932);
     }
 
     Events events;
@@ -69,9 +78,35 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         std::string path;
         std::optional<std::string> bytes;
         unsigned textId;
+        std::function<void(WindowsProfileReading&)> windowsDiffers = nullptr;
     };
+    using W = WindowsProfileReading;
+    const unsigned kOtherwise = IDS_OPEN_WINDOWS_READS_OTHERWISE;
+    const std::string url = "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n";
+    const std::string nul(1, '\0');
     const Case cases[] = {
         {"C:\\a.txt", kFile, IDS_OPEN_NOT_URL_FILE},
+        // Bytes that readers disagree on, anywhere in the file: the reader's box.
+        {"C:\\a.url", url.substr(0, url.size() - 2) + nul + "x@c.jp\r\n", IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "[X]\r\nK=" + nul + "\r\n" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "\xEF\xBB\xBF" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "\xFF\xFE" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "\xFE\xFF" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "; \x82\r\n" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "[Internet\x81\x7FShortcut]\r\n" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", url + "HotKey=\x82", IDS_OPEN_UNREADABLE},
+        // Windows reads another value than the program: each of the five, and a value
+        // beyond the code page.
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.url = "mailto:evil@x.jp"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.url.reset(); }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlA = "mailto:evil@x.jp"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlW = ""; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconFile = "\\\\evil\\x.ico"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconIndex.reset(); }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.spelt = false; }},
+        // Before the reader's own refusals.
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", kOtherwise,
+         [](W& w) { w.url = "mailto:a@b.jp"; }},
         {"C:\\a.url", std::nullopt, IDS_OPEN_UNREADABLE},
         {"C:\\a.url", std::string(70000, ';'), IDS_OPEN_TOO_LARGE},
         {"C:\\a.url", "[Other]\r\nURL=mailto:a@b.jp\r\n", IDS_OPEN_NO_URL},
@@ -83,7 +118,7 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
     for (const Case& c : cases) {
         form.messages.clear();
         events.clear();
-        const bool opened = Open(c.path, c.bytes).has_value();
+        const bool opened = Open(c.path, c.bytes, false, c.windowsDiffers).has_value();
         EXPECT_FALSE(opened) << c.textId;
         ASSERT_EQ(form.messages.size(), 1u) << c.textId;
         EXPECT_EQ(form.messages[0].textId, c.textId);
@@ -103,6 +138,7 @@ HandedOverPath Folder(std::string path) {
 HandedOverPath File(std::string path, std::string bytes) {
     HandedOverPath item;
     item.path = std::move(path);
+    item.windows = AgreeingWindowsReading(bytes);
     item.bytes = std::move(bytes);
     return item;
 }
