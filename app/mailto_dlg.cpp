@@ -18,12 +18,12 @@
 #include "framework/window_dpi.h"
 #include "iconpick/icon_choices.h"
 #include "iconpick/icon_dlg.h"
+#include "opening/open_shortcut_command.h"
+#include "opening/win32_handed_over_path.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
-#include "opening/open_shortcut_command.h"
-#include "opening/win32_handed_over_path.h"
 #include "shortcut/win32_shortcut_file_reading.h"
 #include "shortcut/win32_shortcut_store.h"
 
@@ -257,6 +257,7 @@ void CMailtoDlg::OnChangeIcon() {
         // A picked icon replaces the shortcut's own.
         if (opened) {
             opened->keepsOwnIcon = false;
+            opened->iconPicked = true;
         }
     }
     // Redrawn after a cancel too.

@@ -1,5 +1,6 @@
 // A shortcut opened to be changed. Written again to its own path, the file keeps every
-// line the program does not own; anywhere else it is made from the fields alone.
+// line the program does not own, as the file holds them at that moment; anywhere else
+// it is made from the fields alone.
 #pragma once
 
 #include <string>
@@ -11,4 +12,7 @@ struct ShortcutRewrite {
     ShortcutFileLines lines;
     // Its own icon lines go back too, until the user picks an icon.
     bool keepsOwnIcon = false;
+    // The user picked an icon since the file was opened: the file's icon, read again
+    // at Create, no longer counts.
+    bool iconPicked = false;
 };

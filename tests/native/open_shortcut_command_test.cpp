@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "res/resource.h"
@@ -195,35 +196,75 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
     }
 }
 
-TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFile) {
+// The kept lines and the icon come from the file as it is at Create, not as it was
+// opened; a file the program can no longer read is written from the fields alone.
+TEST_F(OpenShortcutCommand, CreateReadsTheOpenedFileAgain) {
+    const std::string path = "D:\\Mail\\週報.url";
+    const std::string ownIcon =
+        "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\nIconFile=\\\\server\\x.ico\r\n"
+        "HotKey=1601\r\n";
+    struct Case {
+        const char* what;
+        std::string opened;
+        std::string atCreate;  // empty: the file is gone
+        bool pickIcon;
+        std::string iconFilePath;
+        std::string tail;  // the written file from its icon lines on
+    };
+    const Case cases[] = {
+        {"a hot key changed meanwhile is kept", kFile,
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nIconFile=C:\\old\\ravlet.exe\r\n"
+         "IconIndex=4\r\nHotKey=1700\r\n",
+         false, "C:\\ravlet\\ravlet.exe",
+         "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1700\r\n"},
+        {"an icon of its own, kept with its lines", ownIcon, ownIcon, false,
+         "C:\\ravlet\\ravlet.exe", "IconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n"},
+        {"an icon of its own given meanwhile", kFile, ownIcon, false, "C:\\ravlet\\ravlet.exe",
+         "IconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n"},
+        {"an envelope given meanwhile", ownIcon,
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nIconFile=D:\\ravlet.exe\r\nIconIndex=2\r\n",
+         false, "C:\\ravlet\\ravlet.exe", "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\n"},
+        {"a picked icon wins over the file's", kFile, ownIcon, true, "C:\\ravlet\\ravlet.exe",
+         "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n"},
+        {"no icon file to name: the envelope's lines stay", kFile, kFile, false, "",
+         "IconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n"},
+        {"a file no longer readable: the fields alone", kFile,
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nHotKey=1700\x82\r\n", false,
+         "C:\\ravlet\\ravlet.exe", "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\n"},
+        {"a file gone: the fields alone", ownIcon, "", false, "C:\\ravlet\\ravlet.exe", ""},
+    };
+    for (const Case& c : cases) {
+        FakeStore store{events};
+        std::optional<ShortcutRewrite> opened = Open(path, c.opened);
+        ASSERT_TRUE(opened) << c.what;
+        if (c.pickIcon) {
+            opened->keepsOwnIcon = false;
+            opened->iconPicked = true;
+        }
+        if (!c.atCreate.empty()) {
+            store.Store(path, c.atCreate);
+            store.existing.insert(path);
+        }
+        form.answers = {message_box::kYes};
+        RunCreateCommand(form, store, destinations.SelectedFolder(), c.iconFilePath, &opened);
+        ASSERT_EQ(store.written.size(), 1u) << c.what;
+        const std::string& bytes = store.written[0].bytes;
+        const size_t icon = bytes.find("IconFile");
+        EXPECT_EQ(icon == std::string::npos ? "" : bytes.substr(icon), c.tail) << c.what;
+        EXPECT_FALSE(opened) << c.what;
+    }
+
+    // Written under another name: made from the fields alone, the opened file not read.
+    std::optional<ShortcutRewrite> opened = Open(path, kFile);
     FakeStore store{events};
-    form.answers = {message_box::kYes, message_box::kOk, message_box::kOk};
-    std::optional<ShortcutRewrite> opened = Open("D:\\Mail\\週報.url", kFile);
-    opened->keepsOwnIcon = true;
-    opened->lines.iconLines = {"IconFile=\\\\server\\x.ico"};
-    form.iconIndex = 0;
+    store.Store(path, kFile);
+    form.texts[FormControl::Name] = "別名";
+    events.clear();
     RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
     ASSERT_EQ(store.written.size(), 1u);
-    const std::string& body = store.written[0].bytes;
-    EXPECT_EQ(body.substr(body.find("\nIconFile")),
-              "\nIconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n");
-    EXPECT_FALSE(opened);
-
-    // Opened again, written under another name: made from the fields alone.
-    opened = Open("D:\\Mail\\週報.url", kFile);
-    form.texts[FormControl::Name] = "別名";
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
-    ASSERT_EQ(store.written.size(), 2u);
-    const std::string& second = store.written[1].bytes;
-    EXPECT_EQ(second.substr(second.find("IconIndex")), "IconIndex=4\r\n");
-
-    // Written again by a copy that has no icon file to name: the envelope stays.
-    opened = Open("D:\\Mail\\週報.url", kFile);
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
-    ASSERT_EQ(store.written.size(), 3u);
-    const std::string& third = store.written[2].bytes;
-    EXPECT_EQ(third.substr(third.find("\nIconFile")),
-              "\nIconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n");
+    EXPECT_EQ(store.written[0].bytes.substr(store.written[0].bytes.find("IconIndex")),
+              "IconIndex=4\r\n");
+    EXPECT_EQ(std::count(events.begin(), events.end(), "read " + path), 0);
 }
 
 }  // namespace
