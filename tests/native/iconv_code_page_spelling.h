@@ -1,4 +1,5 @@
-// Code page 932 as glibc's iconv spells it, standing in for Windows' exact conversion.
+// Code page 932 as glibc's iconv spells and reads it, standing in for Windows' exact
+// conversion.
 #pragma once
 
 #include <iconv.h>
@@ -16,11 +17,31 @@ public:
             in += static_cast<char>(unit & 0xFF);
             in += static_cast<char>(unit >> 8);
         }
-        return Converted("CP932", "UTF-16LE", in);
+        // glibc also takes a few look-alikes one way ("¥" to "\"); Windows' exact
+        // conversion does not, so a spelling must read back as the same text.
+        std::optional<std::string> spelt = Converted("CP932", "UTF-16LE", in);
+        if (spelt && Converted("UTF-16LE", "CP932", *spelt) != in) {
+            return std::nullopt;
+        }
+        return spelt;
     }
 
     bool Reads(std::string_view bytes) const override {
         return Converted("UTF-16LE", "CP932", std::string(bytes)).has_value();
+    }
+
+protected:
+    std::optional<std::u16string> Decoded(std::string_view bytes) const override {
+        const std::optional<std::string> le = Converted("UTF-16LE", "CP932", std::string(bytes));
+        if (!le) {
+            return std::nullopt;
+        }
+        std::u16string text;
+        for (size_t pos = 0; pos + 1 < le->size(); pos += 2) {
+            text += static_cast<char16_t>(static_cast<unsigned char>((*le)[pos]) |
+                                          static_cast<unsigned char>((*le)[pos + 1]) << 8);
+        }
+        return text;
     }
 
 private:
