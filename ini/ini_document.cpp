@@ -149,7 +149,11 @@ std::variant<Document, Refusal> Document::Parse(std::string_view bytes) {
     if (const Refusal* refusal = std::get_if<Refusal>(&detected)) {
         return *refusal;
     }
-    Document document(std::get<Encoding>(detected));
+    return ParseAs(bytes, std::get<Encoding>(detected));
+}
+
+Document Document::ParseAs(std::string_view bytes, Encoding encoding) {
+    Document document(encoding);
     bytes.remove_prefix(ByteOrderMark(document.encoding_).size());
     // Observed: only LF ends a line; a CR before it belongs to the end, a CR elsewhere
     // is a blank inside the line.

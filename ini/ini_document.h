@@ -35,6 +35,9 @@ class Document {
 public:
     // The document of a file's bytes, or why it is left alone.
     static std::variant<Document, Refusal> Parse(std::string_view bytes);
+    // The document of bytes in an encoding the caller knows (a .url is always code-page
+    // text), its byte-order mark, if any, first.
+    static Document ParseAs(std::string_view bytes, Encoding encoding);
     // A document without lines, for a file that does not exist yet.
     explicit Document(Encoding encoding) : encoding_(encoding) {}
 
