@@ -17,8 +17,16 @@
 #include "shortcut/name_suggestion.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_store.h"
-#include "tests/native/iconv_code_page_spelling.h"
 #include "tests/native/windows_reading_double.h"
+
+// The code page the fake store reads files in: Windows' own where the tests run on it.
+#ifdef _WIN32
+#include "framework/exact_ansi_spelling.h"
+using FakeStoreSpelling = ExactAnsiSpelling;
+#else
+#include "tests/native/iconv_code_page_spelling.h"
+using FakeStoreSpelling = IconvCodePageSpelling;
+#endif
 
 using Events = std::vector<std::string>;
 
@@ -213,5 +221,5 @@ public:
 
 private:
     Events& events_;
-    IconvCodePageSpelling spelling_;
+    FakeStoreSpelling spelling_;
 };

@@ -106,9 +106,6 @@ TEST(ShortcutFileLines, ReadsAsTheProfileFunctionsDo) {
         {"\\v \\f", s + "\f URL\v=\fmailto:a@b.jp\v\r\n", "mailto:a@b.jp", "-"},
         {"\\v \\f", s + "URL=mailto:a@b.jp\r\n\f\v[InternetShortcut.A]\r\nURL=x\r\n",
          "mailto:a@b.jp", "x"},
-        // Observed: only LF ends a line; a CR alone is a blank inside it.
-        {"CR", s + "HotKey=1\rURL=mailto:a@b.jp\r\n", "-", "-"},
-        {"CR", "[InternetShortcut]\rURL=mailto:a@b.jp\r\n", "-", "-"},
         // Observed: only the first section of a name counts, an empty one too.
         {"first section", s + "HotKey=1\r\n" + s + "URL=mailto:a@b.jp\r\n", "-", "-"},
         {"first section",
