@@ -11,12 +11,9 @@ DWORD AttributesOf(const std::wstring& path) {
     return GetFileAttributesW(path.c_str());
 }
 
-bool IsMissing(const std::wstring& path) {
-    if (AttributesOf(path) != INVALID_FILE_ATTRIBUTES) {
-        return false;
-    }
-    const DWORD error = GetLastError();
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+// A name that is no file name (a "?" in it) names nothing there either.
+bool Exists(const std::wstring& path) {
+    return AttributesOf(path) != INVALID_FILE_ATTRIBUTES;
 }
 
 // GetFileAttributesW reports the link itself, not what it points at.
@@ -35,7 +32,7 @@ WholeFileResult Fail(DWORD error) {
     return {WholeFileOutcome::Failed, error == ERROR_SUCCESS ? ERROR_GEN_FAILURE : error};
 }
 
-// The new file, open until it has been written, flushed and checked.
+// The new file, open until it has been written and flushed.
 class NewFile {
 public:
     explicit NewFile(std::wstring path) : path_(std::move(path)) {}
@@ -54,7 +51,7 @@ public:
         RemoveLeftover(path_);
         // A fresh file of our own: CREATE_NEW never writes through a link someone left
         // under the name. No hidden or temporary attribute, as the target keeps what
-        // the new file has. Readers may look at it while we check it; nobody writes.
+        // the new file has. Readers (a virus scanner) may look at it; nobody writes.
         // The security flags stop a named pipe behind the path from acting as the user.
         handle_ = CreateFileW(
             path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
@@ -130,7 +127,7 @@ WholeFileResult ReplaceTarget(NewFile& file, const std::wstring& target) {
         return {WholeFileOutcome::Written, ERROR_SUCCESS};
     }
     const DWORD error = GetLastError();
-    switch (DecideAfterReplaceFailure(error, !IsMissing(target))) {
+    switch (DecideAfterReplaceFailure(error, Exists(target))) {
         case AfterReplaceFailure::MakeNew:
             return MakeNewTarget(file, target);
         case AfterReplaceFailure::RestoreFromBackup:
@@ -175,24 +172,26 @@ WholeFileResult WriteFileWhole(const std::wstring& target, std::string_view byte
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         return Fail(ERROR_ACCESS_DENIED);
     }
-    if (!replaceExisting && !IsMissing(target)) {
+    if (!replaceExisting && Exists(target)) {
         return {WholeFileOutcome::TargetAppeared, ERROR_ALREADY_EXISTS};
     }
     NewFile file(NewFileBeside(target));
     if (const DWORD error = file.Write(bytes)) {
         return Fail(error);
     }
-    if (check && !check(file.path())) {
-        return {WholeFileOutcome::CheckFailed, ERROR_SUCCESS};
-    }
     if (const DWORD error = file.Close()) {
         return Fail(error);
+    }
+    // Closed first: Windows' own readers (the profile functions) may not share a file
+    // open for writing.
+    if (check && !check(file.path())) {
+        return {WholeFileOutcome::CheckFailed, ERROR_SUCCESS};
     }
     // Looked at again: the target may have become a link, or vanished, since.
     if (IsLink(target)) {
         return {WholeFileOutcome::TargetIsLink, ERROR_SUCCESS};
     }
-    if (IsMissing(target)) {
+    if (!Exists(target)) {
         return MakeNewTarget(file, target);
     }
     if (!replaceExisting) {

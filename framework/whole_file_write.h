@@ -31,9 +31,8 @@ struct WholeFileResult {
     DWORD error = ERROR_SUCCESS;
 };
 
-// Called with the new file's path after it is flushed and before it replaces the
-// target; false stops the write. The new file is still open for writing, shared for
-// reading, so that nobody changes it between the check and the replacement.
+// Called with the new file's path after it is flushed and closed, before it replaces
+// the target; false stops the write.
 using NewFileCheck = std::function<bool(const std::wstring& newFile)>;
 
 // Writes bytes as they are (no line-end translation) in place of target. With

@@ -324,8 +324,8 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     }
     const std::string shownPath = ShortcutPathText(*folder, name);
 
-    // The only guard against replacing a file; "?" and "*" in the name match as
-    // wildcards here.
+    // The question before a file is replaced; the writer brings it back for a file
+    // that appears later. "?" and "*" in the name match as wildcards here.
     const bool replaceExisting = path && store.Exists(*path);
     if (replaceExisting && !ConfirmOverwrite(form, name)) {
         ReportAborted(form);
