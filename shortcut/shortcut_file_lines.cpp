@@ -23,12 +23,28 @@ std::optional<std::string> ValueOf(const ini::Document& document, std::string_vi
     return line == ini::kNoLine ? std::nullopt : document.Value(line);
 }
 
+// Observed: Wine's profile functions end a line at a CR alone too, where the model keeps
+// it inside the line. Ended here as CR LF, so that no kept line holds a CR behind which
+// Windows would find a header or a key; the file reads the same to Windows either way.
+std::string WithLoneCrEnded(std::string_view text) {
+    std::string ended;
+    ended.reserve(text.size());
+    for (size_t pos = 0; pos < text.size(); ++pos) {
+        ended += text[pos];
+        if (text[pos] == '\r' && (pos + 1 == text.size() || text[pos + 1] != '\n')) {
+            ended += '\n';
+        }
+    }
+    return ended;
+}
+
 }  // namespace
 
 ShortcutFileLines ReadShortcutFileLines(std::string_view text) {
     // Whatever the model takes for a header decides which lines belong where, so that
     // no kept line can hide a header from the program that the shell would see.
-    const ini::Document document = ini::Document::ParseAs(text, ini::Encoding::CodePage);
+    const ini::Document document =
+        ini::Document::ParseAs(WithLoneCrEnded(text), ini::Encoding::CodePage);
     ShortcutFileLines result;
     const size_t first = document.FindSection(kShortcut);
     result.hasSection = first != ini::kNoLine;

@@ -32,8 +32,8 @@ struct ShortcutFileLines {
     std::vector<std::string> keptLines;
 };
 
-// Code-page text read as the profile functions read it (the INI model's rules): only LF
-// ends a line; a header's name ends at its last "]"; blanks, \v and \f are trimmed;
+// Code-page text read as the profile functions read it (the INI model's rules): LF, CR LF
+// and a CR alone end a line; a header's name ends at its last "]"; blanks, \v and \f are trimmed;
 // names match without case; the first section and the first key of a name win; quotes
 // around a value are dropped.
 ShortcutFileLines ReadShortcutFileLines(std::string_view text);

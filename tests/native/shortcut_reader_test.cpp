@@ -40,11 +40,10 @@ TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
         std::string kept;
     };
     const Case cases[] = {
-        {"LF and CR LF line ends, a CR alone inside a line; names without case; no line end at "
-         "the end",
+        {"LF, CR LF and a CR alone end lines; names without case; no line end at the end",
          "[InternetShortcut]\nHotKey=1601\r  url  =  mailto:x@b.jp \r\n Url = mailto:a@b.jp \r\n"
          "Modified=X",
-         "mailto:a@b.jp", "HotKey=1601\r  url  =  mailto:x@b.jp \r\nModified=X\r\n"},
+         "mailto:x@b.jp", "HotKey=1601\r\nModified=X\r\n"},
         {"the first URL; the owned keys leave every [InternetShortcut] section; a header with "
          "blanks inside its brackets names another section",
          "[InternetShortcut]\r\nURL=mailto:first@b.jp\r\nURL=mailto:second@b.jp\r\nIconFile=x\r\n"
@@ -105,6 +104,10 @@ TEST(ShortcutFileLines, ReadsAsTheProfileFunctionsDo) {
         {"\\v \\f", s + "\vURL=mailto:a@b.jp\r\n", "mailto:a@b.jp", "-"},
         {"\\v \\f", s + "\f URL\v=\fmailto:a@b.jp\v\r\n", "mailto:a@b.jp", "-"},
         {"\\v \\f", s + "URL=mailto:a@b.jp\r\n\f\v[InternetShortcut.A]\r\nURL=x\r\n",
+         "mailto:a@b.jp", "x"},
+        // Observed: a CR alone ends a line, as LF does.
+        {"CR", s + "HotKey=1\rURL=mailto:a@b.jp\r\n", "mailto:a@b.jp", "-"},
+        {"CR", "[InternetShortcut]\rURL=mailto:a@b.jp\r[InternetShortcut.A]\rURL=x",
          "mailto:a@b.jp", "x"},
         // Observed: only the first section of a name counts, an empty one too.
         {"first section", s + "HotKey=1\r\n" + s + "URL=mailto:a@b.jp\r\n", "-", "-"},

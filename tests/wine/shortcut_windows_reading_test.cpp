@@ -59,10 +59,9 @@ TEST(ShortcutWindowsReading, CraftedFilesOpenAsWindowsReadsThemOrNotAtAll) {
          s + "URL=mailto:a@b.jp?subject=??\r\n[InternetShortcut.A]\r\n[InternetShortcut.W]\r\n" +
              shellCopies,
          0, "??"},
-        // Wine 8 ends a line at a CR alone, where the program's model does not: the
-        // guard refuses the file.
-        {"a CR alone", "[InternetShortcut]\rURL=mailto:a@b.jp\r\n",
-         IDS_OPEN_WINDOWS_READS_OTHERWISE, ""},
+        {"a CR alone ends a line",
+         "[InternetShortcut]\rURL=mailto:a@b.jp?subject=cr\r[InternetShortcut.A]\rURL=x\r\n", 0,
+         "cr"},
         {"a byte-order mark", "\xEF\xBB\xBF" + s + "URL=mailto:a@b.jp\r\n", IDS_OPEN_UNREADABLE,
          ""},
     };
