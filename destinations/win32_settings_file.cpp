@@ -6,16 +6,23 @@
 
 namespace {
 
-bool CanOpenForWriting(const std::string& path) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+// The save replaces the file whole (ReplaceFileW), which needs the right to write and
+// to delete it; a link is never replaced.
+bool CanReplace(const std::string& path) {
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE | DELETE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        // Another program holding the file for a moment says nothing about the folder.
-        return GetLastError() == ERROR_SHARING_VIOLATION;
+        // Another program holding the file for a moment says nothing about the rights.
+        return GetLastError() == ERROR_SHARING_VIOLATION &&
+               !(GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
     }
+    BY_HANDLE_FILE_INFORMATION info = {};
+    const bool link = !GetFileInformationByHandle(file, &info) ||
+                      (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
     CloseHandle(file);
-    return true;
+    return !link;
 }
 
 bool CanCreateFileIn(const std::string& folder) {
@@ -52,12 +59,14 @@ std::string PlacePath(SettingsPlace place, const std::string& programDirectory,
 }  // namespace
 
 bool CanWriteSettingsFile(const std::string& folder) {
+    // Every save makes a new file beside the old one, so the folder must take one even
+    // when the file is there already.
     const std::string ini = IniPath(folder);
     if (IsFile(ini)) {
-        return CanOpenForWriting(ini);
+        return CanReplace(ini) && CanCreateFileIn(folder);
     }
-    // A folder of that name (or anything else the profile functions cannot write) would
-    // fail every save; only a missing file can be created.
+    // A folder of that name (or anything else that is no file) would fail every save;
+    // only a missing file can be created.
     const bool missing = GetFileAttributesA(ini.c_str()) == INVALID_FILE_ATTRIBUTES &&
                          GetLastError() == ERROR_FILE_NOT_FOUND;
     return missing && CanCreateFileIn(folder);

@@ -20,10 +20,10 @@ struct SettingsFiles {
 };
 
 // True when the current user can write the settings file in folder (ending in "\"):
-// open the existing file for writing, or create a new file there where no file or
-// folder has its name. Nothing is written,
-// and nothing is left behind: a new file is a uniquely named one that the system
-// deletes when it is closed.
+// create a new file there, and, where the file exists, open it for writing and
+// deleting, as replacing it needs; a link is never replaced. Nothing is written, and
+// nothing is left behind: a new file is a uniquely named one that the system deletes
+// when it is closed.
 bool CanWriteSettingsFile(const std::string& folder);
 
 // %APPDATA%\ravlet\ (ending in "\"), or nullopt when the shell cannot name the

@@ -31,8 +31,8 @@ struct WholeFileResult {
     DWORD error = ERROR_SUCCESS;
 };
 
-// Called with the new file's path after it is flushed and before it replaces the
-// target; false stops the write.
+// Called with the new file's path after it is flushed and closed, before it replaces
+// the target; false stops the write.
 using NewFileCheck = std::function<bool(const std::wstring& newFile)>;
 
 // Writes bytes as they are (no line-end translation) in place of target. With
@@ -41,3 +41,19 @@ using NewFileCheck = std::function<bool(const std::wstring& newFile)>;
 // TargetAppeared. A target that vanished meanwhile is made new.
 WholeFileResult WriteFileWhole(const std::wstring& target, std::string_view bytes,
                                bool replaceExisting, const NewFileCheck& check = {});
+
+// The names beside the target: the new content, and the old file while ReplaceFileW
+// swaps them. Leftovers of either, from a crash, are replaced by the next write.
+std::wstring NewFileBeside(const std::wstring& target);
+std::wstring BackupFileBeside(const std::wstring& target);
+
+// What is left to do after ReplaceFileW failed with error.
+enum class AfterReplaceFailure {
+    // The target is unchanged under its own name.
+    KeepTarget,
+    // The target lies under the backup name: move it back at once.
+    RestoreFromBackup,
+    // The target vanished: make it new.
+    MakeNew,
+};
+AfterReplaceFailure DecideAfterReplaceFailure(DWORD error, bool targetStillThere);

@@ -1,14 +1,18 @@
 // The Create command with any field texts, folder, icon and answers, on a store whose
-// opens, writes and closes fail at chosen points. Whatever happens, nothing outside
-// the rules reaches the file system, every file written is a well-formed shortcut with
-// one URL line, and success is announced only for a file that was closed.
+// whole-file writes end in chosen ways. Whatever happens, nothing outside the rules
+// reaches the file system, every file written is a well-formed shortcut with one URL
+// line, a file is replaced only after a Yes, and success is announced only for a file
+// that was written.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "fuzz/check.h"
+#include "res/resource.h"
 #include "shortcut/create_command.h"
+#include "shortcut/file_error.h"
 #include "shortcut/mailto_url.h"
 #include "shortcut/shortcut_path.h"
 #include "tests/native/shortcut_fakes.h"
@@ -20,9 +24,9 @@ const std::string kIconFile = "C:\\ravlet\\ravlet.exe";
 std::vector<std::string> Lines(const std::string& body) {
     std::vector<std::string> lines;
     size_t start = 0;
-    for (size_t end = body.find('\n'); end != std::string::npos; end = body.find('\n', start)) {
+    for (size_t end = body.find("\r\n"); end != std::string::npos; end = body.find("\r\n", start)) {
         lines.push_back(body.substr(start, end - start));
-        start = end + 1;
+        start = end + 2;
     }
     FUZZ_CHECK(start == body.size());  // the last line ends too
     return lines;
@@ -44,10 +48,11 @@ void CheckShortcutBody(const std::string& body, int iconIndex) {
     }
 }
 
-// Every path the command hands to the file system, after "exists " or "open ".
+// Every path the command hands to the file system, after "exists ", "write " or
+// "replace ".
 void CheckTouchedPath(const std::string& event, const std::optional<std::string>& folder,
                       const std::string& name) {
-    for (const std::string prefix : {"exists ", "open "}) {
+    for (const std::string prefix : {"exists ", "write ", "replace "}) {
         if (event.rfind(prefix, 0) != 0) {
             continue;
         }
@@ -79,9 +84,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     form.texts[FormControl::Bcc] = input.ConsumeRandomLengthString(60);
     form.texts[FormControl::Body] = input.ConsumeRandomLengthString(2100);
     form.iconIndex = input.ConsumeIntegralInRange(0, 5);
-    store.failingOpens = input.ConsumeIntegralInRange(0, 3);
-    store.failingWrite = input.ConsumeIntegralInRange(-1, 9);
-    store.failClose = input.ConsumeBool();
+    const ShortcutWriteOutcome kFailures[] = {
+        ShortcutWriteOutcome::TargetAppeared, ShortcutWriteOutcome::DiskFull,
+        ShortcutWriteOutcome::CheckFailed, ShortcutWriteOutcome::Refused};
+    for (int failures = input.ConsumeIntegralInRange(0, 3); failures > 0; --failures) {
+        store.failures.push_back(input.PickValueInArray(kFailures));
+    }
+    store.changedReadBacks = input.ConsumeIntegralInRange(0, 2);
     if (folder && input.ConsumeBool()) {
         if (const auto path = BuildShortcutPath(*folder, name)) {
             store.existing.insert(*path);
@@ -97,6 +106,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int answers = input.ConsumeIntegralInRange(0, 8); answers > 0; --answers) {
         form.answers.push_back(input.PickValueInArray(kButtons));
     }
+    // The answers as given, one per box; OK once they run out.
+    std::vector<int> answers(form.answers.begin(), form.answers.end());
+    answers.resize(64, message_box::kOk);
     // Fields holding a character the code page cannot spell.
     for (const FormControl field : {FormControl::Address, FormControl::Name, FormControl::Subject,
                                     FormControl::Cc, FormControl::Bcc, FormControl::Body}) {
@@ -117,12 +129,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const std::string& event : events) {
         CheckTouchedPath(event, folder, name);
     }
-    FUZZ_CHECK(store.files.size() <= 1);
+    FUZZ_CHECK(store.written.size() <= 1);
     // A field the code page cannot spell is refused before the file system is asked.
     if (!form.unspellable.empty()) {
-        FUZZ_CHECK(store.files.empty() && !failed);
+        FUZZ_CHECK(store.tries.empty() && !failed);
         for (const std::string& event : events) {
-            FUZZ_CHECK(event.rfind("exists ", 0) != 0 && event.rfind("open ", 0) != 0);
+            FUZZ_CHECK(event.rfind("exists ", 0) != 0);
         }
     }
     bool announced = false;
@@ -133,20 +145,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             announcedAddress = message.value;
         }
     }
-    if (store.files.empty()) {
-        FUZZ_CHECK(!failed && !announced);
+    // A replacing write only after a Yes to the overwrite question.
+    bool yesToOverwrite = false;
+    size_t answered = 0;
+    for (const std::string& event : events) {
+        if (event == MessageEvent(IDS_CONFIRM_OVERWRITE)) {
+            yesToOverwrite = yesToOverwrite || answers[answered] == message_box::kYes;
+        }
+        if (event.rfind("message ", 0) == 0) {
+            ++answered;
+        }
+        if (event.rfind("replace ", 0) == 0) {
+            FUZZ_CHECK(yesToOverwrite);
+        }
+    }
+    if (store.written.empty()) {
+        // A failed write leaves no announcement.
+        FUZZ_CHECK(!announced);
         return 0;
     }
-    const FakeFileRecord& file = *store.files[0];
-    std::string body;
-    for (const std::string& write : file.writes) {
-        body += write;
-    }
-    if (failed) {
-        // A failed write or close leaves no file and no announcement.
-        FUZZ_CHECK(file.discarded && !announced);
-    } else {
-        FUZZ_CHECK(file.closed && !file.discarded && announced);
+    const std::string& body = store.written[0].bytes;
+    FUZZ_CHECK(!failed);
+    {
+        FUZZ_CHECK(announced);
         CheckShortcutBody(body, iconIndex);
         // The completion names the address the file holds.
         ShortcutRequest addressOnly;

@@ -1,6 +1,7 @@
 #include "shortcut/create_command.h"
 
 #include "res/resource.h"
+#include "shortcut/file_error.h"
 #include "shortcut/mail_address.h"
 #include "shortcut/mailto_url.h"
 #include "shortcut/message_box.h"
@@ -122,23 +123,47 @@ bool ConfirmOverwrite(ShortcutForm& form, const std::string& name) {
                             name) == message_box::kYes;
 }
 
-// Null when the user gives up after a failed open. Without a path to open every try
-// fails at once, as for any other name the file system refuses; shownPath is what the
-// box names.
-std::unique_ptr<ShortcutFile> OpenWithRetry(ShortcutForm& form, ShortcutStore& store,
-                                            const std::optional<std::string>& path,
-                                            const std::string& shownPath) {
+// Anything but Retry, also a box that could not be shown, gives up. shownPath is what
+// the box names: the target, never the new file beside it.
+bool RetryAfterRefusal(ShortcutForm& form, const std::string& shownPath) {
+    return form.ShowMessage(IDS_CANNOT_CREATE_FILE, IDS_CAPTION_CANNOT_CREATE,
+                            message_box::kErrorWithRetry, shownPath) == message_box::kRetry;
+}
+
+// Writes the file whole, going round again on Retry and after a Yes to a file that
+// appeared meanwhile. False when the user gave up: nothing was written. Without a path
+// to write every try is refused at once, as for any other name the file system refuses.
+// A full disk raises FileError naming the target, after which the old file is as it was.
+bool WriteWithRetry(ShortcutForm& form, ShortcutStore& store,
+                    const std::optional<std::string>& path, const std::string& shownPath,
+                    const std::string& name, const std::string& bytes, bool replaceExisting) {
+    // What is read back must be what was composed: anything else (a filter that changed
+    // the file, a disk that lost a block) never takes the old file's place.
+    const WrittenShortcutCheck sameBytes = [&bytes](std::string_view onDisk) {
+        return onDisk == bytes;
+    };
     for (;;) {
-        if (path) {
-            if (auto file = store.Open(*path)) {
-                return file;
-            }
-        }
-        // Anything but Retry, also a box that could not be shown, ends the loop.
-        const int answer = form.ShowMessage(IDS_CANNOT_CREATE_FILE, IDS_CAPTION_CANNOT_CREATE,
-                                            message_box::kErrorWithRetry, shownPath);
-        if (answer != message_box::kRetry) {
-            return nullptr;
+        const ShortcutWriteOutcome outcome =
+            path ? store.WriteWhole(*path, bytes, replaceExisting, sameBytes)
+                 : ShortcutWriteOutcome::Refused;
+        switch (outcome) {
+            case ShortcutWriteOutcome::Written:
+                return true;
+            case ShortcutWriteOutcome::TargetAppeared:
+                // Never replace a file the user was not asked about.
+                if (!ConfirmOverwrite(form, name)) {
+                    return false;
+                }
+                replaceExisting = true;
+                break;
+            case ShortcutWriteOutcome::DiskFull:
+                throw FileError(*path);
+            case ShortcutWriteOutcome::CheckFailed:
+            case ShortcutWriteOutcome::Refused:
+                if (!RetryAfterRefusal(form, shownPath)) {
+                    return false;
+                }
+                break;
         }
     }
 }
@@ -156,26 +181,6 @@ bool ConfirmLongUrl(ShortcutForm& form, const ShortcutRequest& request, const st
     }
     form.SetFocusTo(request.body.empty() ? FormControl::Subject : FormControl::Body);
     return false;
-}
-
-// Writes and closes the file; on any failure deletes it, so that no broken shortcut
-// stays behind, and passes the error on.
-void WriteAndClose(ShortcutFile& file, const ShortcutRequest& request,
-                   const std::string& iconFilePath, const ShortcutRewrite* rewrite) {
-    try {
-        WriteMailtoShortcut(file, request, iconFilePath);
-        if (rewrite) {
-            // Without an icon file to name (the program's folder cannot be spelt), an
-            // envelope the shortcut had stays as it was written rather than going.
-            const bool keepIconLines =
-                rewrite->keepsOwnIcon || (iconFilePath.empty() && request.iconIndex != 0);
-            WriteKeptLines(file, rewrite->lines, keepIconLines);
-        }
-        file.Close();
-    } catch (...) {
-        file.Discard();
-        throw;
-    }
 }
 
 void ResetForm(ShortcutForm& form) {
@@ -251,21 +256,23 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     }
     const std::string shownPath = ShortcutPathText(*folder, name);
 
-    // The only guard against replacing a file; "?" and "*" in the name match as
-    // wildcards here.
-    if (path && store.Exists(*path) && !ConfirmOverwrite(form, name)) {
+    // The question before a file is replaced; the writer brings it back for a file
+    // that appears later. "?" and "*" in the name match as wildcards here.
+    const bool replaceExisting = path && store.Exists(*path);
+    if (replaceExisting && !ConfirmOverwrite(form, name)) {
         ReportAborted(form);
         return;
     }
 
-    const std::unique_ptr<ShortcutFile> file = OpenWithRetry(form, store, path, shownPath);
-    if (!file) {
+    // Composed before the first try, so that every try writes the same bytes.
+    const bool rewriting = path && opened && *opened && store.IsSamePath(*path, (*opened)->path);
+    const std::string bytes =
+        ShortcutFileBytes(request, iconFilePath, rewriting ? &**opened : nullptr);
+    // Success is reported only once the file is on disk.
+    if (!WriteWithRetry(form, store, path, shownPath, name, bytes, replaceExisting)) {
         ReportAborted(form);
         return;
     }
-    // Success is reported only once the data is on disk.
-    const bool rewriting = opened && *opened && store.IsSamePath(*path, (*opened)->path);
-    WriteAndClose(*file, request, iconFilePath, rewriting ? &**opened : nullptr);
     if (opened) {
         opened->reset();
     }

@@ -9,10 +9,10 @@
 #include "shortcut/shortcut_store.h"
 
 // folder is the path of the selected destination, or nullopt when none is selected.
-// A FileError from writing or closing the file propagates after the partial file has
-// been deleted; the form is then left as the user typed it. opened, when given, is the
-// shortcut the user opened to change: a file written to its path keeps its other lines,
-// and a successful Create ends it.
+// The file is written whole or not at all. A full disk raises FileError naming the
+// file, after which any old file is as it was and the form as the user typed it. opened, when
+// given, is the shortcut the user opened to change: a file written to its path keeps its other
+// lines, and a successful Create ends it.
 void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
                       const std::optional<std::string>& folder, const std::string& iconFilePath,
                       std::optional<ShortcutRewrite>* opened = nullptr);

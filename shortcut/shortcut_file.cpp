@@ -2,6 +2,24 @@
 
 #include "shortcut/mailto_url.h"
 
+namespace {
+
+// Collects what is written, each "\n" as "\r\n", as a text-mode file would.
+class CrLfText : public TextStream {
+public:
+    void WriteString(std::string_view text) override {
+        for (char ch : text) {
+            if (ch == '\n') {
+                bytes += '\r';
+            }
+            bytes += ch;
+        }
+    }
+    std::string bytes;
+};
+
+}  // namespace
+
 void WriteMailtoShortcut(TextStream& stream, const ShortcutRequest& request,
                          const std::string& iconFilePath) {
     stream.WriteString("[InternetShortcut]\n");
@@ -15,4 +33,18 @@ void WriteMailtoShortcut(TextStream& stream, const ShortcutRequest& request,
         stream.WriteString("\n");
         stream.WriteString("IconIndex=" + std::to_string(request.iconIndex) + "\n");
     }
+}
+
+std::string ShortcutFileBytes(const ShortcutRequest& request, const std::string& iconFilePath,
+                              const ShortcutRewrite* rewrite) {
+    CrLfText text;
+    WriteMailtoShortcut(text, request, iconFilePath);
+    if (rewrite) {
+        // Without an icon file to name (the program's folder cannot be spelt), an
+        // envelope the shortcut had stays as it was written rather than going.
+        const bool keepIconLines =
+            rewrite->keepsOwnIcon || (iconFilePath.empty() && request.iconIndex != 0);
+        WriteKeptLines(text, rewrite->lines, keepIconLines);
+    }
+    return text.bytes;
 }

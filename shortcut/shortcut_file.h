@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shortcut/shortcut_request.h"
+#include "shortcut/shortcut_rewrite.h"
 #include "shortcut/text_stream.h"
 
 // "[InternetShortcut]", the URL line of MailtoUrl and, for icon indexes 1 to 5, the icon
@@ -12,3 +13,8 @@
 // whatever the icon index.
 void WriteMailtoShortcut(TextStream& stream, const ShortcutRequest& request,
                          const std::string& iconFilePath);
+
+// The whole file as it goes to the disk, lines ending in CR LF: the shortcut's own
+// lines and, for a shortcut written again to its own path, every line it kept.
+std::string ShortcutFileBytes(const ShortcutRequest& request, const std::string& iconFilePath,
+                              const ShortcutRewrite* rewrite);

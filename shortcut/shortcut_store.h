@@ -1,22 +1,28 @@
 // The file system as the Create command sees it.
 #pragma once
 
-#include <memory>
+#include <functional>
 #include <string>
+#include <string_view>
 
-#include "shortcut/text_stream.h"
-
-// A shortcut file opened for writing (create-or-truncate, read sharing only).
-class ShortcutFile : public TextStream {
-public:
-    // Flushes what is buffered and closes the file; throws FileError on failure.
-    // After a failure (here or in WriteString) no further write is attempted, so the
-    // error is raised only once.
-    virtual void Close() = 0;
-    // Closes without writing anything more and deletes the file, unless it has been
-    // closed already. Never throws.
-    virtual void Discard() = 0;
+// What became of a shortcut written whole.
+enum class ShortcutWriteOutcome {
+    Written,
+    // Meant as a new file, but a file has appeared under the name since: nothing was
+    // written, and the user is asked before it is replaced.
+    TargetAppeared,
+    // The disk filled while the new content was written; the old file is untouched.
+    DiskFull,
+    // The check of the new content read back from the disk said no; nothing replaced.
+    CheckFailed,
+    // Anything else: the file is shared, read-only or a link, the folder refuses a new
+    // file, the name is no file. The old file is untouched.
+    Refused,
 };
+
+// Given the bytes of the new file as read back from the disk, before it takes the
+// target's place; false keeps the target as it was.
+using WrittenShortcutCheck = std::function<bool(std::string_view bytesOnDisk)>;
 
 class ShortcutStore {
 public:
@@ -28,6 +34,10 @@ public:
     virtual bool IsSamePath(const std::string& first, const std::string& second) {
         return first == second;
     }
-    // Null when the file cannot be opened as a file on disk.
-    virtual std::unique_ptr<ShortcutFile> Open(const std::string& path) = 0;
+    // Writes bytes as the whole file at path, or nothing at all. replaceExisting says
+    // the user agreed to replace a file there; without it an existing file gives
+    // TargetAppeared.
+    virtual ShortcutWriteOutcome WriteWhole(const std::string& path, std::string_view bytes,
+                                            bool replaceExisting,
+                                            const WrittenShortcutCheck& check) = 0;
 };

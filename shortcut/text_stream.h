@@ -1,4 +1,5 @@
-// An open, writable text stream: each "\n" written reaches the file as "\r\n".
+// Text written piece by piece: each "\n" written stands for a line end, which the file
+// holds as "\r\n".
 #pragma once
 
 #include <string_view>
@@ -6,6 +7,5 @@
 class TextStream {
 public:
     virtual ~TextStream() = default;
-    // Throws FileError when the data cannot be written.
     virtual void WriteString(std::string_view text) = 0;
 };

@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include "framework/exact_ansi.h"
+#include "framework/file_bytes.h"
 #include "framework/file_find.h"
-#include "shortcut/win32_shortcut_file.h"
+#include "framework/whole_file_write.h"
 #include "shortcut/win32_shortcut_file_reading.h"
 
 bool Win32ShortcutStore::Exists(const std::string& path) {
@@ -17,6 +19,33 @@ bool Win32ShortcutStore::IsSamePath(const std::string& first, const std::string&
     return IsSameShortcutPath(first, second);
 }
 
-std::unique_ptr<ShortcutFile> Win32ShortcutStore::Open(const std::string& path) {
-    return Win32ShortcutFile::Open(path);
+ShortcutWriteOutcome Win32ShortcutStore::WriteWhole(const std::string& path, std::string_view bytes,
+                                                    bool replaceExisting,
+                                                    const WrittenShortcutCheck& check) {
+    NewFileCheck readBack;
+    if (check) {
+        readBack = [&check, &bytes](const std::wstring& newFile) {
+            // One byte more than was written tells a file that grew.
+            const auto onDisk = ReadFileStart(newFile, bytes.size() + 1);
+            return onDisk && check(*onDisk);
+        };
+    }
+    // The wide name of the file the ANSI functions would open.
+    const WholeFileResult result =
+        WriteFileWhole(WideFromAnsi(path), bytes, replaceExisting, readBack);
+    switch (result.outcome) {
+        case WholeFileOutcome::Written:
+            return ShortcutWriteOutcome::Written;
+        case WholeFileOutcome::TargetAppeared:
+            return ShortcutWriteOutcome::TargetAppeared;
+        case WholeFileOutcome::CheckFailed:
+            return ShortcutWriteOutcome::CheckFailed;
+        case WholeFileOutcome::TargetIsLink:
+            return ShortcutWriteOutcome::Refused;
+        case WholeFileOutcome::Failed:
+            break;
+    }
+    return result.error == ERROR_DISK_FULL || result.error == ERROR_HANDLE_DISK_FULL
+               ? ShortcutWriteOutcome::DiskFull
+               : ShortcutWriteOutcome::Refused;
 }

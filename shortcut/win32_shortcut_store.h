@@ -7,5 +7,7 @@ class Win32ShortcutStore : public ShortcutStore {
 public:
     bool Exists(const std::string& path) override;
     bool IsSamePath(const std::string& first, const std::string& second) override;
-    std::unique_ptr<ShortcutFile> Open(const std::string& path) override;
+    ShortcutWriteOutcome WriteWhole(const std::string& path, std::string_view bytes,
+                                    bool replaceExisting,
+                                    const WrittenShortcutCheck& check) override;
 };

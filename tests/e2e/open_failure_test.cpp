@@ -1,6 +1,7 @@
-// When the shortcut file cannot be opened the user is offered Retry as often as they
+// When the shortcut file cannot be written the user is offered Retry as often as they
 // like; when the disk fills up while it is written, one stop box names the file, no
-// completion is announced and nothing half-written stays behind.
+// completion is announced, nothing half-written stays behind and an old file is as it
+// was.
 #include <string>
 
 #include "driver/button.h"
@@ -181,6 +182,54 @@ TEST_F(OpenFailure, AFullDiskIsReportedOnceAndLeavesNoFileAndTheFormAsTyped) {
     EXPECT_EQ(Text(IDC_SUBJECT), "subject");
     EXPECT_EQ(Text(IDC_NAME), "full@example.com さんへ");
     EXPECT_TRUE(program_->Running());
+}
+
+// A shortcut opened to be changed, on a disk that has filled up since: 作成 and Yes
+// report the full disk naming the shortcut, which stays byte for byte. Its kept lines
+// fill most of a block, so the changed file needs more room than the old one freed.
+TEST_F(OpenFailure, AShortcutRewrittenOnAFullDiskSurvivesByteForByte) {
+    const std::string volume = FullVolumeFolder();
+    if (!IsSmallVolume(volume)) {
+        GTEST_SKIP() << "no small volume at " << volume
+                     << " (the Wine session mounts one when run as root)";
+    }
+    const std::string path = volume + "\\週報.url";
+    std::string original =
+        "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1\r\n"
+        "HotKey=1601\r\n[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\nProp5=31,";
+    original += std::string(4088 - original.size(), 'p') + "\r\n";
+    {
+        UniqueHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        DWORD written = 0;
+        ASSERT_TRUE(file.Valid() &&
+                    WriteFile(file.Get(), original.data(), static_cast<DWORD>(original.size()),
+                              &written, nullptr));
+    }
+    VolumeFiller filler(volume);
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
+    ASSERT_NO_FATAL_FAILURE(StartRavletAs("\"" + exe_ + "\" \"" + path + "\"", folder_));
+    EXPECT_EQ(Text(IDC_SUBJECT), "週報");
+    const std::string subject = "週報 12月 第2週 営業部と開発部の合同報告";
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_SUBJECT, subject));
+
+    MessageBoxView question;
+    ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(question));
+    EXPECT_EQ(question.caption, "上書きしますか？");
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(question, IDYES));
+    MessageBoxView box = WaitForMessageBox(Dialog());
+    SaveScreenshot(box.window, "disk-full-rewrite");
+    EXPECT_EQ(box.caption, "ravlet");
+    EXPECT_EQ(box.text, path + " へのｱｸｾｽ中にﾃﾞｨｽｸがいっぱいになりました。");
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
+
+    EXPECT_TRUE(HasNoMessageBox(Dialog())) << "a second box followed the file error";
+    EXPECT_EQ(ReadFileBytes(path).value_or("(missing)"), original);
+    EXPECT_FALSE(PathExists(path + ".ravlet-new"));
+    EXPECT_FALSE(PathExists(path + ".ravlet-old"));
+    EXPECT_EQ(Text(IDC_SUBJECT), subject);
+    EXPECT_TRUE(program_->Running());
+    DeleteFileA(path.c_str());
 }
 
 }  // namespace

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <deque>
+#include <iterator>
 #include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "res/resource.h"
+#include "shortcut/file_error.h"
 #include "shortcut/name_suggestion.h"
 #include "shortcut_fakes.h"
 
@@ -21,11 +24,13 @@ ShownMessage CannotCreate(const std::string& path) {
     return {IDS_CANNOT_CREATE_FILE, IDS_CAPTION_CANNOT_CREATE, message_box::kErrorWithRetry, path};
 }
 
-// Everything written to the file, in one piece.
-std::string Body(const FakeFileRecord& file) {
+// The file's bytes with its line ends as "\n", which the composition's own test shows.
+std::string Body(const FakeWrite& file) {
     std::string body;
-    for (const std::string& write : file.writes) {
-        body += write;
+    for (size_t i = 0; i < file.bytes.size(); ++i) {
+        if (file.bytes.compare(i, 2, "\r\n") != 0) {
+            body += file.bytes[i];
+        }
     }
     return body;
 }
@@ -261,8 +266,8 @@ TEST_F(CreateCommand, WritesCopiesAndABodyAndClearsThem) {
     form.texts[FormControl::Bcc] = AddressOfBytes(200, "x");
     form.texts[FormControl::Body] = "お疲れ様です。\r\n以上";
     Run();
-    ASSERT_EQ(store.files.size(), 1u);
-    EXPECT_EQ(Body(*store.files[0]),
+    ASSERT_EQ(store.written.size(), 1u);
+    EXPECT_EQ(Body(store.written[0]),
               "[InternetShortcut]\nURL=mailto:taro@example.jp?Subject=Hello"
               "&cc=jiro@example.jp,%20hanako@example.jp&bcc=" +
                   AddressOfBytes(200, "x") +
@@ -308,7 +313,7 @@ TEST_F(CreateCommand, AsksBeforeWritingAUrlOfMoreThan2048Bytes) {
         form.answers.assign(c.answers.begin(), c.answers.end());
         RunCreateCommand(form, store, folder, kIconFile);
         EXPECT_EQ(form.messages, c.messages) << c.what;
-        EXPECT_EQ(store.files.size(), c.files) << c.what;
+        EXPECT_EQ(store.written.size(), c.files) << c.what;
         if (c.files == 0) {
             // Nothing on disk is looked at, and the user goes on where the text is long.
             EXPECT_EQ(events, (Events{MessageEvent(IDS_CONFIRM_LONG_URL), "focus Body"})) << c.what;
@@ -332,7 +337,7 @@ TEST_F(CreateCommand, TheLengthQuestionComesBeforeTheOverwriteQuestion) {
     ASSERT_EQ(form.messages.size(), 3u);
     EXPECT_EQ(form.messages[0].textId, static_cast<unsigned>(IDS_CONFIRM_LONG_URL));
     EXPECT_EQ(form.messages[1].textId, static_cast<unsigned>(IDS_CONFIRM_OVERWRITE));
-    EXPECT_EQ(store.files.size(), 1u);
+    EXPECT_EQ(store.written.size(), 1u);
 }
 
 TEST_F(CreateCommand, AcceptsTheAddressesAtTheEdgeOfEachCheck) {
@@ -352,7 +357,7 @@ TEST_F(CreateCommand, AcceptsTheAddressesAtTheEdgeOfEachCheck) {
         form.texts[FormControl::Address] = address;
         form.texts[FormControl::Name] = "n";
         RunCreateCommand(form, store, std::string("C:\\"), kIconFile);
-        ASSERT_EQ(store.files.size(), 1u) << address;
+        ASSERT_EQ(store.written.size(), 1u) << address;
         EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created(address)}) << address;
     }
 }
@@ -361,8 +366,7 @@ TEST_F(CreateCommand, WritesClosesReportsAndResetsInThisOrder) {
     Run();
     EXPECT_EQ(events, (Events{
                           "exists " + path,
-                          "open " + path,
-                          "close",
+                          "write " + path,
                           MessageEvent(IDS_SHORTCUT_CREATED),
                           "edited 0",
                           "icon 0",
@@ -375,12 +379,10 @@ TEST_F(CreateCommand, WritesClosesReportsAndResetsInThisOrder) {
                           "focus Address",
                           "clear preview",
                       }));
-    ASSERT_EQ(store.files.size(), 1u);
-    EXPECT_EQ(Body(*store.files[0]),
+    ASSERT_EQ(store.written.size(), 1u);
+    EXPECT_EQ(Body(store.written[0]),
               "[InternetShortcut]\nURL=mailto:taro@example.jp?Subject=Hello\n"
               "IconFile=C:\\ravlet\\ravlet.exe\nIconIndex=2\n");
-    EXPECT_TRUE(store.files[0]->closed);
-    EXPECT_FALSE(store.files[0]->discarded);
     EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created("taro@example.jp")});
     EXPECT_FALSE(form.previewShown);
 }
@@ -396,8 +398,8 @@ TEST_F(CreateCommand, AfterSuccessTheNextShortcutHasTheStandardIcon) {
     form.texts[FormControl::Address] = "b@c.d";
     form.texts[FormControl::Name] = "b";
     Run();
-    ASSERT_EQ(store.files.size(), 2u);
-    EXPECT_EQ(store.files[1]->writes.size(), 4u);
+    ASSERT_EQ(store.written.size(), 2u);
+    EXPECT_EQ(Body(store.written[1]), "[InternetShortcut]\nURL=mailto:b@c.d\n");
 }
 
 // No, Cancel, and 0 from a box that could not be shown: only Yes replaces the file.
@@ -415,7 +417,7 @@ TEST_F(CreateCommand, AnyAnswerButYesToTheOverwriteQuestionLeavesEverythingAsItW
         const ShownMessage question = {IDS_CONFIRM_OVERWRITE, IDS_CAPTION_OVERWRITE,
                                        message_box::kQuestion, "taro@example.jp さんへ"};
         EXPECT_EQ(form.messages, (std::vector<ShownMessage>{question, kAborted}));
-        EXPECT_TRUE(store.files.empty());
+        EXPECT_TRUE(store.written.empty());
         EXPECT_EQ(form.focus, FormControl::Subject);
         ExpectFormUntouched(form);
     }
@@ -425,44 +427,33 @@ TEST_F(CreateCommand, ExistingFileAndYesReplacesIt) {
     store.existing.insert(path);
     form.answers = {message_box::kYes};
     Run();
-    ASSERT_EQ(store.files.size(), 1u);
-    EXPECT_TRUE(store.files[0]->closed);
+    ASSERT_EQ(store.written.size(), 1u);
     ASSERT_EQ(form.messages.size(), 2u);
     EXPECT_EQ(form.messages[1], Created("taro@example.jp"));
 }
 
-TEST_F(CreateCommand, OpenFailureRetriedUntilItSucceeds) {
-    store.failingOpens = 2;
-    form.answers = {message_box::kRetry, message_box::kRetry};
-    Run();
-    EXPECT_EQ(form.messages, (std::vector<ShownMessage>{CannotCreate(path), CannotCreate(path),
-                                                        Created("taro@example.jp")}));
-    ASSERT_EQ(store.files.size(), 1u);
-    EXPECT_TRUE(store.files[0]->closed);
-}
-
 // Cancel, and anything else but Retry (0 from a box that could not be shown), ends the
 // retries.
-TEST_F(CreateCommand, OpenFailureRetriedUntilAnswerIsNotRetry) {
+TEST_F(CreateCommand, RefusedWriteRetriedUntilAnswerIsNotRetry) {
     for (const int last : {message_box::kCancel, 0, message_box::kOk}) {
         SCOPED_TRACE(last);
         Events events;
         FakeForm form(events);
         FakeStore store(events);
         FillIn(form);
-        store.failingOpens = 5;
+        store.failures.assign(5, ShortcutWriteOutcome::Refused);
         form.answers = {message_box::kRetry, last, message_box::kRetry};
         RunCreateCommand(form, store, folder, kIconFile);
 
         EXPECT_EQ(form.messages,
                   (std::vector<ShownMessage>{CannotCreate(path), CannotCreate(path), kAborted}));
-        EXPECT_EQ(std::count(events.begin(), events.end(), "open " + path), 2);
+        EXPECT_EQ(std::count(events.begin(), events.end(), "write " + path), 2);
         ExpectFormUntouched(form);
     }
 }
 
 // Names and folders Windows would turn into a device, a hidden stream or another file
-// never reach the file system: no existence test, no question, no open; the retry box
+// never reach the file system: no existence test, no question, no write; the retry box
 // names the path until the user gives up.
 TEST_F(CreateCommand, NamesAndFoldersTheFileSystemCannotTakeAreNeverTried) {
     struct Case {
@@ -528,8 +519,8 @@ TEST_F(CreateCommand, ControlBytesAndAPastedSchemeNeverReachTheFile) {
         form.texts[FormControl::Subject] = c.subject;
         form.texts[FormControl::Name] = "n";
         RunCreateCommand(form, store, folder, kIconFile);
-        ASSERT_EQ(store.files.size(), 1u) << c.address;
-        EXPECT_EQ(Body(*store.files[0]), "[InternetShortcut]\n" + c.urlLine) << c.address;
+        ASSERT_EQ(store.written.size(), 1u) << c.address;
+        EXPECT_EQ(Body(store.written[0]), "[InternetShortcut]\n" + c.urlLine) << c.address;
         EXPECT_EQ(form.messages, std::vector<ShownMessage>{Created("taro@example.jp")})
             << c.address;
     }
@@ -541,7 +532,7 @@ TEST_F(CreateCommand, LongNamesAndPathsAreNeverCutInMessages) {
     form.texts[FormControl::Name] = name;
     const std::string longPath = "C:\\Mail\\" + name + ".url";
     store.existing.insert(longPath);
-    store.failingOpens = 1;
+    store.failures = {ShortcutWriteOutcome::Refused};
     form.answers = {message_box::kYes, message_box::kCancel};
     Run();
     ASSERT_EQ(form.messages.size(), 3u);
@@ -549,31 +540,144 @@ TEST_F(CreateCommand, LongNamesAndPathsAreNeverCutInMessages) {
     EXPECT_EQ(form.messages[1], CannotCreate(longPath));
 }
 
-TEST_F(CreateCommand, WriteFailureDeletesTheFileAndReportsNoSuccess) {
-    store.failingWrite = 2;  // the URL
-    try {
-        Run();
-        FAIL() << "the write failure was swallowed";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.path(), path);
+// Every way a whole write can end, as the user sees it: the boxes in order, and the
+// writes asked of the store, replacing only what the user agreed to replace.
+TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
+    using Outcome = ShortcutWriteOutcome;
+    const ShownMessage question = {IDS_CONFIRM_OVERWRITE, IDS_CAPTION_OVERWRITE,
+                                   message_box::kQuestion, "taro@example.jp さんへ"};
+    const ShownMessage created = Created("taro@example.jp");
+    const ShownMessage cannot = CannotCreate(path);
+    const std::string write = "write " + path;
+    const std::string replace = "replace " + path;
+    struct Case {
+        const char* what;
+        bool exists;
+        std::deque<Outcome> failures;
+        int changedReadBacks;
+        std::deque<int> answers;
+        std::vector<ShownMessage> messages;
+        Events writes;
+    };
+    const Case cases[] = {
+        {"a new file", false, {}, 0, {}, {created}, {write}},
+        {"an existing file after Yes",
+         true,
+         {},
+         0,
+         {message_box::kYes},
+         {question, created},
+         {replace}},
+        {"a file appeared meanwhile, then Yes",
+         false,
+         {Outcome::TargetAppeared},
+         0,
+         {message_box::kYes},
+         {question, created},
+         {write, replace}},
+        {"a file appeared meanwhile, then No",
+         false,
+         {Outcome::TargetAppeared},
+         0,
+         {message_box::kNo},
+         {question, kAborted},
+         {write}},
+        {"a file appeared meanwhile, and the question could not be shown",
+         false,
+         {Outcome::TargetAppeared},
+         0,
+         {0},
+         {question, kAborted},
+         {write}},
+        {"refused (shared, read-only, a link) until the second Retry",
+         false,
+         {Outcome::Refused, Outcome::Refused},
+         0,
+         {message_box::kRetry, message_box::kRetry},
+         {cannot, cannot, created},
+         {write, write, write}},
+        {"refused while replacing: Retry replaces again",
+         true,
+         {Outcome::Refused},
+         0,
+         {message_box::kYes, message_box::kRetry},
+         {question, cannot, created},
+         {replace, replace}},
+        {"refused, then Cancel",
+         false,
+         {Outcome::Refused},
+         0,
+         {message_box::kCancel},
+         {cannot, kAborted},
+         {write}},
+        {"read back changed, then Retry",
+         false,
+         {},
+         1,
+         {message_box::kRetry},
+         {cannot, created},
+         {write, write}},
+        {"read back changed while replacing, then Cancel",
+         true,
+         {},
+         1,
+         {message_box::kYes, message_box::kCancel},
+         {question, cannot, kAborted},
+         {replace}},
+        {"the store's own check failed, and the box could not be shown",
+         false,
+         {Outcome::CheckFailed},
+         0,
+         {0},
+         {cannot, kAborted},
+         {write}},
+    };
+    for (const Case& c : cases) {
+        Events events;
+        FakeForm form(events);
+        FakeStore store(events);
+        FillIn(form);
+        if (c.exists) {
+            store.existing.insert(path);
+        }
+        store.failures = c.failures;
+        store.changedReadBacks = c.changedReadBacks;
+        form.answers = c.answers;
+        RunCreateCommand(form, store, folder, kIconFile);
+
+        EXPECT_EQ(form.messages, c.messages) << c.what;
+        Events writes;
+        std::copy_if(events.begin(), events.end(), std::back_inserter(writes),
+                     [](const std::string& event) {
+                         return event.rfind("write ", 0) == 0 || event.rfind("replace ", 0) == 0;
+                     });
+        EXPECT_EQ(writes, c.writes) << c.what;
+        const bool done = c.messages.back() == created;
+        EXPECT_EQ(store.written.size(), done ? 1u : 0u) << c.what;
+        if (done) {
+            EXPECT_EQ(Body(store.written[0]).substr(0, 19), "[InternetShortcut]\n") << c.what;
+            EXPECT_EQ(form.texts[FormControl::Address], "") << c.what;
+        } else {
+            ExpectFormUntouched(form);
+        }
     }
-    EXPECT_EQ(events, (Events{"exists " + path, "open " + path, "write failed", "discard"}));
-    EXPECT_TRUE(form.messages.empty());
-    ExpectFormUntouched(form);
 }
 
-TEST_F(CreateCommand, CloseFailureDeletesTheFileAndReportsNoSuccess) {
-    store.failClose = true;
+// The full disk has its own box, shown by the dialog for the error raised here; it
+// names the shortcut, and nothing is tried again.
+TEST_F(CreateCommand, AFullDiskRaisesTheFileErrorOnceAndLeavesTheFormAsTyped) {
+    store.existing.insert(path);
+    store.failures = {ShortcutWriteOutcome::DiskFull};
+    form.answers = {message_box::kYes};
     try {
         Run();
-        FAIL() << "the close failure was swallowed";
+        FAIL() << "the full disk was swallowed";
     } catch (const FileError& error) {
         EXPECT_EQ(error.path(), path);
     }
-    EXPECT_EQ(events, (Events{"exists " + path, "open " + path, "close", "discard"}));
-    ASSERT_EQ(store.files.size(), 1u);
-    EXPECT_TRUE(store.files[0]->discarded);
-    EXPECT_TRUE(form.messages.empty());
+    EXPECT_EQ(events,
+              (Events{"exists " + path, MessageEvent(IDS_CONFIRM_OVERWRITE), "replace " + path}));
+    EXPECT_EQ(form.messages.size(), 1u);
     ExpectFormUntouched(form);
 }
 

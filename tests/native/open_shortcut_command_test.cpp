@@ -167,31 +167,27 @@ TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFil
     opened->lines.iconLines = {"IconFile=\\\\server\\x.ico"};
     form.iconIndex = 0;
     RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
-    ASSERT_EQ(store.files.size(), 1u);
-    std::string body;
-    for (const std::string& write : store.files[0]->writes) {
-        body += write;
-    }
-    EXPECT_EQ(body.substr(body.find("\nIconFile")), "\nIconFile=\\\\server\\x.ico\nHotKey=1601\n");
+    ASSERT_EQ(store.written.size(), 1u);
+    const std::string& body = store.written[0].bytes;
+    EXPECT_EQ(body.substr(body.find("\nIconFile")),
+              "\nIconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n");
     EXPECT_FALSE(opened);
 
     // Opened again, written under another name: made from the fields alone.
     opened = Open("D:\\Mail\\週報.url", kFile);
     form.texts[FormControl::Name] = "別名";
     RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
-    ASSERT_EQ(store.files.size(), 2u);
-    EXPECT_EQ(store.files[1]->writes.back(), "IconIndex=4\n");
+    ASSERT_EQ(store.written.size(), 2u);
+    const std::string& second = store.written[1].bytes;
+    EXPECT_EQ(second.substr(second.find("IconIndex")), "IconIndex=4\r\n");
 
     // Written again by a copy that has no icon file to name: the envelope stays.
     opened = Open("D:\\Mail\\週報.url", kFile);
     RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
-    ASSERT_EQ(store.files.size(), 3u);
-    std::string third;
-    for (const std::string& write : store.files[2]->writes) {
-        third += write;
-    }
+    ASSERT_EQ(store.written.size(), 3u);
+    const std::string& third = store.written[2].bytes;
     EXPECT_EQ(third.substr(third.find("\nIconFile")),
-              "\nIconFile=C:\\old\\ravlet.exe\nIconIndex=4\nHotKey=1601\n");
+              "\nIconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n");
 }
 
 }  // namespace

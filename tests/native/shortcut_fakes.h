@@ -13,7 +13,6 @@
 #include <string>
 #include <vector>
 
-#include "shortcut/file_error.h"
 #include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
 #include "shortcut/shortcut_form.h"
@@ -141,48 +140,11 @@ inline void RouteChangesToNameSuggestion(FakeForm& form) {
     };
 }
 
-// What one opened file went through.
-struct FakeFileRecord {
-    std::vector<std::string> writes;
-    bool closed = false;
-    bool discarded = false;
-};
-
-class FakeShortcutFile : public ShortcutFile {
-public:
-    FakeShortcutFile(std::string path, Events& events, std::shared_ptr<FakeFileRecord> record,
-                     int failingWrite, bool failClose)
-        : path_(std::move(path)),
-          events_(events),
-          record_(std::move(record)),
-          failingWrite_(failingWrite),
-          failClose_(failClose) {}
-
-    void WriteString(std::string_view text) override {
-        if (static_cast<int>(record_->writes.size()) == failingWrite_) {
-            events_.push_back("write failed");
-            throw FileError(path_);
-        }
-        record_->writes.emplace_back(text);
-    }
-    void Close() override {
-        events_.push_back("close");
-        if (failClose_) {
-            throw FileError(path_);
-        }
-        record_->closed = true;
-    }
-    void Discard() override {
-        events_.push_back("discard");
-        record_->discarded = true;
-    }
-
-private:
-    std::string path_;
-    Events& events_;
-    std::shared_ptr<FakeFileRecord> record_;
-    int failingWrite_;
-    bool failClose_;
+// One whole-file write as the command asked for it.
+struct FakeWrite {
+    std::string path;
+    std::string bytes;
+    bool replaceExisting = false;
 };
 
 class FakeStore : public ShortcutStore {
@@ -193,24 +155,36 @@ public:
         events_.push_back("exists " + path);
         return existing.count(path) != 0;
     }
-    std::unique_ptr<ShortcutFile> Open(const std::string& path) override {
-        events_.push_back("open " + path);
-        if (failingOpens > 0) {
-            --failingOpens;
-            return nullptr;
+    // The first writes end as failures says; the new file reads back changed while
+    // changedReadBacks lasts; every other write succeeds.
+    ShortcutWriteOutcome WriteWhole(const std::string& path, std::string_view bytes,
+                                    bool replaceExisting,
+                                    const WrittenShortcutCheck& check) override {
+        events_.push_back((replaceExisting ? "replace " : "write ") + path);
+        tries.push_back({path, std::string(bytes), replaceExisting});
+        if (!failures.empty()) {
+            const ShortcutWriteOutcome outcome = failures.front();
+            failures.pop_front();
+            return outcome;
         }
-        files.push_back(std::make_shared<FakeFileRecord>());
-        return std::make_unique<FakeShortcutFile>(path, events_, files.back(), failingWrite,
-                                                  failClose);
+        std::string onDisk(bytes);
+        if (changedReadBacks > 0) {
+            --changedReadBacks;
+            onDisk += "\r\n";
+        }
+        if (check && !check(onDisk)) {
+            return ShortcutWriteOutcome::CheckFailed;
+        }
+        written.push_back(tries.back());
+        return ShortcutWriteOutcome::Written;
     }
 
     std::set<std::string> existing;
-    // Opens that fail before one succeeds.
-    int failingOpens = 0;
-    // Index of the write that fails, or -1.
-    int failingWrite = -1;
-    bool failClose = false;
-    std::vector<std::shared_ptr<FakeFileRecord>> files;
+    std::deque<ShortcutWriteOutcome> failures;
+    int changedReadBacks = 0;
+    // Every write asked for, and those that replaced or made the file.
+    std::vector<FakeWrite> tries;
+    std::vector<FakeWrite> written;
 
 private:
     Events& events_;

@@ -82,10 +82,8 @@ TEST(ShortcutReader, AFileReadAndWrittenAgainUnchangedIsTheSameBytes) {
     request.bcc = opened.message.bcc;
     request.body = opened.message.body;
     request.iconIndex = opened.iconIndex;
-    CrLfStream stream;
-    WriteMailtoShortcut(stream, request, "D:\\old\\ravlet.exe");
-    WriteKeptLines(stream, opened.lines, opened.keepsOwnIcon);
-    EXPECT_EQ(stream.bytes, file);
+    const ShortcutRewrite rewrite = {"D:\\Mail\\a.url", opened.lines, opened.keepsOwnIcon};
+    EXPECT_EQ(ShortcutFileBytes(request, "D:\\old\\ravlet.exe", &rewrite), file);
 }
 
 TEST(ShortcutReader, ChoosesTheIcon) {

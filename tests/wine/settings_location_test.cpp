@@ -83,6 +83,36 @@ TEST(SettingsProbe, AWritableFolderIsSeenSoAndKeepsItsEntriesAndTheFileItsBytes)
     EXPECT_EQ(CompareFileTime(&before, &after), 0);
 }
 
+// Every save makes a new file beside the old one: a folder that takes none cannot be
+// written, even though its settings file can be changed (wine-session.sh mounts one).
+TEST(SettingsProbe, AFolderThatTakesNoNewFileCannotBeWrittenThoughItsFileCan) {
+    const std::string dir = "D:\\pinned\\folder\\";
+    const HANDLE ini = CreateFileA((dir + "ravlet.ini").c_str(), GENERIC_WRITE | DELETE, 0, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool folderTakesFiles = CreateDirectoryA((dir + "probe").c_str(), nullptr) != FALSE;
+    RemoveDirectoryA((dir + "probe").c_str());
+    if (ini == INVALID_HANDLE_VALUE || folderTakesFiles) {
+        CloseHandle(ini);
+        GTEST_SKIP() << "D:\\pinned\\folder is not mounted (wine-session.sh does as root)";
+    }
+    CloseHandle(ini);
+    EXPECT_FALSE(CanWriteSettingsFile(dir));
+}
+
+// A file held for a moment by another program, even without sharing its deletion, says
+// nothing about the rights: the folder stays the settings' place.
+TEST(SettingsProbe, AFileHeldByAnotherProgramStillCountsAsWritable) {
+    ScratchFolder folder;
+    const std::string dir = folder.path() + "\\";
+    ASSERT_TRUE(WriteFileBytes(dir + "ravlet.ini", "[COMBO_BOX]\r\n"));
+    const HANDLE held =
+        CreateFileA((dir + "ravlet.ini").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_TRUE(CanWriteSettingsFile(dir));
+    CloseHandle(held);
+}
+
 TEST(SettingsProbe, ASettingsFileThatIsAFolderCannotBeWrittenAndTheUsersOwnFileIsUsed) {
     ScratchFolder program, appData;
     const std::string dir = program.path() + "\\";

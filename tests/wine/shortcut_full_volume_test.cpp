@@ -1,14 +1,15 @@
-// A shortcut written to a full disk, on the small volume that the Wine session mounts
-// at D:\fullvol.
+// A shortcut rewritten on a full disk, on the small volume that the Wine session
+// mounts at D:\fullvol: the old file stays as it was.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "framework/exact_ansi.h"
+#include "framework/whole_file_write.h"
 #include "shortcut/create_command.h"
 #include "shortcut/file_error.h"
-#include "shortcut/shortcut_file.h"
 #include "shortcut/win32_shortcut_store.h"
 #include "tests/native/shortcut_fakes.h"
 #include "tests/shared/shortcut_request_of.h"
@@ -21,6 +22,11 @@ const std::string kFiller = "D:\\fullvol\\filler";
 const std::string kShortcut = "D:\\fullvol\\full.url";
 constexpr ULONGLONG kSmallVolumeBytes = 1024 * 1024;
 
+const std::string kOriginal =
+    "[InternetShortcut]\r\nURL=mailto:old@example.jp\r\nHotKey=1601\r\n"
+    "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n";
+
+// A shortcut the user made earlier, on a volume that has since filled up.
 class ShortcutOnFullVolume : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -30,11 +36,14 @@ protected:
             GTEST_SKIP() << "D:\\fullvol is not a small volume (mounted by wine-session.sh "
                             "when run as root); full-disk failures are not tested";
         }
-        DeleteFileA(kShortcut.c_str());
+        TearDown();
+        ASSERT_TRUE(WriteFileBytes(kShortcut, kOriginal));
         ASSERT_TRUE(FillVolume()) << "could not fill D:\\fullvol";
     }
     void TearDown() override {
         DeleteFileA(kShortcut.c_str());
+        DeleteFileA((kShortcut + ".ravlet-new").c_str());
+        DeleteFileA((kShortcut + ".ravlet-old").c_str());
         DeleteFileA(kFiller.c_str());
     }
 
@@ -55,47 +64,29 @@ protected:
         return true;
     }
 
+    static void ExpectOriginalAlone() {
+        EXPECT_EQ(ReadWholeFile(kShortcut), kOriginal);
+        EXPECT_FALSE(FileExists(kShortcut + ".ravlet-new"));
+        EXPECT_FALSE(FileExists(kShortcut + ".ravlet-old"));
+    }
+
     Win32ShortcutStore store;
 };
 
-TEST_F(ShortcutOnFullVolume, LongBodyFailsOnceWhileWrittenAndCloseStaysQuiet) {
-    auto file = store.Open(kShortcut);
-    ASSERT_TRUE(file) << "an empty file should still be created";
-    int failures = 0;
-    try {
-        WriteMailtoShortcut(*file, RequestOf("a@b.c", std::string(5000, 's'), 0), "");
-    } catch (const FileError& error) {
-        ++failures;
-        EXPECT_EQ(error.path(), kShortcut);
+TEST_F(ShortcutOnFullVolume, TheWriterSaysTheDiskIsFullAndLeavesTheOriginal) {
+    for (const size_t size : {size_t{100}, size_t{6000}}) {
+        const WholeFileResult result =
+            WriteFileWhole(WideFromAnsi(kShortcut), std::string(size, 'x'), true, {});
+        EXPECT_EQ(result.outcome, WholeFileOutcome::Failed) << size;
+        EXPECT_EQ(result.error, static_cast<DWORD>(ERROR_DISK_FULL)) << size;
+        ExpectOriginalAlone();
     }
-    EXPECT_EQ(failures, 1);
-    EXPECT_NO_THROW(file->WriteString("more\n"));
-    EXPECT_NO_THROW(file->Close());
-    EXPECT_TRUE(FileExists(kShortcut));
-    // Removed through the handle that is still open.
-    file->Discard();
-    EXPECT_FALSE(FileExists(kShortcut));
 }
 
-TEST_F(ShortcutOnFullVolume, ShortBodyFailsAtCloseOnce) {
-    auto file = store.Open(kShortcut);
-    ASSERT_TRUE(file);
-    EXPECT_NO_THROW(
-        WriteMailtoShortcut(*file, RequestOf("a@b.c", "", 1), "C:\\ravlet\\ravlet.exe"));
-    try {
-        file->Close();
-        ADD_FAILURE() << "closing on a full disk succeeded";
-    } catch (const FileError& error) {
-        EXPECT_EQ(error.path(), kShortcut);
-    }
-    EXPECT_NO_THROW(file->Close());
-    file->Discard();
-    EXPECT_FALSE(FileExists(kShortcut));
-}
-
-// The Create command on the real file system: the error reaches the caller once,
-// the broken shortcut is gone, and the form keeps what the user typed.
-TEST_F(ShortcutOnFullVolume, CreateCommandReportsNothingAndLeavesNoFile) {
+// The Create command on the real file system, after Yes to the overwrite question: the
+// error names the shortcut and reaches the caller once, and the form keeps what the user
+// typed.
+TEST_F(ShortcutOnFullVolume, ARewriteFailsOnceAndTheShortcutSurvivesByteForByte) {
     const std::string subjects[] = {std::string(5000, 's'), "short"};
     for (const std::string& subject : subjects) {
         Events events;
@@ -103,7 +94,8 @@ TEST_F(ShortcutOnFullVolume, CreateCommandReportsNothingAndLeavesNoFile) {
         form.texts[FormControl::Address] = "a@b.c";
         form.texts[FormControl::Name] = "full";
         form.texts[FormControl::Subject] = subject;
-        form.answers = {message_box::kYes};  // a URL that long is written all the same
+        // Yes to the length (a URL that long is written all the same) and the overwrite.
+        form.answers = {message_box::kYes, message_box::kYes};
         int failures = 0;
         try {
             RunCreateCommand(form, store, std::string("D:\\fullvol"), "C:\\ravlet\\ravlet.exe");
@@ -112,10 +104,10 @@ TEST_F(ShortcutOnFullVolume, CreateCommandReportsNothingAndLeavesNoFile) {
             EXPECT_EQ(error.path(), kShortcut);
         }
         EXPECT_EQ(failures, 1) << subject.size();
-        // Only the question about the length, before anything was written.
-        EXPECT_EQ(form.messages.size(), subject.size() > 2048 ? 1u : 0u) << subject.size();
+        // Only the questions, before anything was written.
+        EXPECT_EQ(form.messages.size(), subject.size() > 2048 ? 2u : 1u) << subject.size();
         EXPECT_EQ(form.texts[FormControl::Address], "a@b.c");
-        EXPECT_FALSE(FileExists(kShortcut)) << subject.size();
+        ExpectOriginalAlone();
     }
 }
 

@@ -165,12 +165,33 @@ wine_session_readonly() {
     return 0
 }
 
+# D:\pinned\folder: a folder that takes no new file (a read-only bind mount) holding a
+# ravlet.ini that can be written (a writable file mounted over it), as where a user may
+# change a file but not create one. Remade at every start; absent without root.
+wine_session_pinned() {
+    local dir="$RAVLET_BUILD_DIR/pinned"
+    [ "$(id -u)" = 0 ] || return 0
+    umount -R "$dir/folder" 2>/dev/null || true
+    rm -rf "${dir:?}"
+    mkdir -p "$dir/folder"
+    printf '[COMBO_BOX]\r\nSELECT=1\r\n' >"$dir/ravlet.ini"
+    : >"$dir/folder/ravlet.ini"
+    if ! { mount --bind "$dir/folder" "$dir/folder" &&
+        mount -o remount,bind,ro "$dir/folder" &&
+        mount --bind "$dir/ravlet.ini" "$dir/folder/ravlet.ini"; }; then
+        umount -R "$dir/folder" 2>/dev/null || true
+        echo "wine-session: no pinned folder at $dir; its tests will skip" >&2
+    fi
+    return 0
+}
+
 wine_session_start() {
     wine_session_display || return 1
     wine_session_prefix || return 1
     wine_session_program
     wine_session_fullvol
     wine_session_readonly
+    wine_session_pinned
     wineserver -p >/dev/null 2>&1 || true
     # Start the prefix's services now, detached from the caller's output.
     wine wineboot >/dev/null 2>&1 </dev/null || true
@@ -184,6 +205,7 @@ wine_session_stop() {
     if mountpoint -q "$RAVLET_BUILD_DIR/readonly"; then
         umount "$RAVLET_BUILD_DIR/readonly" 2>/dev/null || umount -l "$RAVLET_BUILD_DIR/readonly" || true
     fi
+    umount -R "$RAVLET_BUILD_DIR/pinned/folder" 2>/dev/null || true
     if [ -n "${RAVLET_XVFB_PID:-}" ]; then
         kill "$RAVLET_XVFB_PID" 2>/dev/null || true
         unset RAVLET_XVFB_PID
