@@ -12,6 +12,7 @@
 #include "destinations/win32_settings_file.h"
 #include "framework/dialog.h"
 #include "framework/gdi_bitmap.h"
+#include "ini/ini_encoding.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_rewrite.h"
 
@@ -77,6 +78,8 @@ private:
     std::string iniSavePath;
     SettingsFiles settingsFiles;
     bool settingsSaved = false;
+    // Why the settings file was left alone, for the box at exit.
+    std::optional<ini::Refusal> settingsRefusal;
     // Empty when the program's folder cannot be spelt exactly: no icon lines then.
     std::string iconFilePath;
     int nameEditedByUser = 0;

@@ -78,6 +78,9 @@
 #define IDS_SETTINGS_UNAVAILABLE 361
 // At start, on a system whose code page is not Japanese
 #define IDS_NEEDS_JAPANESE_LOCALE 362
+// At exit, a settings file left alone (%1 is its path): over 1 MiB, or no text
+#define IDS_SETTINGS_FILE_TOO_LARGE 420
+#define IDS_SETTINGS_FILE_NOT_TEXT 421
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.
