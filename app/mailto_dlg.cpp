@@ -99,6 +99,7 @@ BOOL CMailtoDlg::OnInitDialog() {
 
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+    MarkInputClean();
     return TRUE;  // the focus goes to the first tab stop, the address field
 }
 
@@ -160,6 +161,21 @@ void CMailtoDlg::AddAboutItemToSystemMenu() {
 void CMailtoDlg::OnOK() {
     Win32ShortcutStore store;
     RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath, &opened);
+}
+
+void CMailtoDlg::OnCancel() {
+    if (InputPending()) {
+        const HWND focus = GetFocus();
+        if (ShowMessage(IDS_CONFIRM_CLOSE_DISCARDS_INPUT, IDS_CAPTION_CLOSE_DISCARDS_INPUT,
+                        message_box::kQuestionDefaultNo) != message_box::kYes) {
+            // The dialog's own way, so that the default button follows the focus.
+            if (focus != nullptr && IsChild(GetSafeHwnd(), focus)) {
+                SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+            }
+            return;
+        }
+    }
+    CDialog::OnCancel();
 }
 
 MessageResult CMailtoDlg::OnSysCommand(WPARAM command, LPARAM) {
@@ -307,6 +323,11 @@ CDialogControl& CMailtoDlg::Control(FormControl control) {
 
 std::optional<std::string> CMailtoDlg::FieldText(FormControl field) {
     return Control(field).GetExactText();
+}
+
+std::u16string CMailtoDlg::FieldUtf16Text(FormControl field) {
+    const std::wstring text = Control(field).GetWideText();
+    return std::u16string(text.begin(), text.end());
 }
 
 void CMailtoDlg::SetFieldText(FormControl field, const std::string& text) {

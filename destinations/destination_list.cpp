@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "destinations/settings_section.h"
-#include "text/ascii_text.h"
+#include "text/folder_path.h"
 
 void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
                            ProfileSection& settings) {
@@ -100,14 +100,28 @@ bool DestinationList::Add(const std::string& path) {
     return true;
 }
 
-bool DestinationList::SelectFolder(const std::string& path) {
+int DestinationList::SlotOf(const std::string& path) const {
     for (int slot = 0; slot < count_; ++slot) {
-        if (mbtext::SameIgnoringAsciiCase(paths_[slot], path)) {
-            view_.Select(slot);
-            return true;
+        // A saved "C:\Mail\" of an earlier version is the "C:\Mail" given now.
+        if (SameFolder(paths_[slot], path)) {
+            return slot;
         }
     }
-    return false;
+    return -1;
+}
+
+bool DestinationList::CanSelectOrAdd(const std::string& path) const {
+    // The checks of SelectFolder and Add, without their changes.
+    return SlotOf(path) >= 0 || (CanKeepSavedFolder(path) && fixedCount_ < kMaxCount);
+}
+
+bool DestinationList::SelectFolder(const std::string& path) {
+    const int slot = SlotOf(path);
+    if (slot < 0) {
+        return false;
+    }
+    view_.Select(slot);
+    return true;
 }
 
 std::optional<std::string> DestinationList::SelectedFolder() {

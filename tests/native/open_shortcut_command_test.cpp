@@ -37,6 +37,7 @@ protected:
 
 TEST_F(OpenShortcutCommand, FillsTheFormAndSelectsTheFilesFolder) {
     form.texts[FormControl::Name] = "old name";
+    form.answers = {message_box::kYes};
     const auto opened = Open("c:\\users\\ME\\desktop\\週報.URL", kFile);
     ASSERT_TRUE(opened);
     EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp");
@@ -46,7 +47,11 @@ TEST_F(OpenShortcutCommand, FillsTheFormAndSelectsTheFilesFolder) {
     EXPECT_EQ(form.texts[FormControl::Name], "週報");
     EXPECT_TRUE(form.nameEdited);
     EXPECT_EQ(form.iconIndex, 4);
-    EXPECT_TRUE(form.messages.empty());
+    // The typed name was pending: Yes discarded it.
+    const ShownMessage question{IDS_CONFIRM_OPEN_DISCARDS_INPUT, IDS_CAPTION_OPEN_DISCARDS_INPUT,
+                                message_box::kQuestionDefaultNo,
+                                "c:\\users\\ME\\desktop\\週報.URL"};
+    EXPECT_EQ(form.messages, std::vector<ShownMessage>{question});
     // The well-known folder, matched without regard to case; nothing added.
     EXPECT_EQ(view.Selection(), 0);
     EXPECT_EQ(destinations.count(), 1);
@@ -72,14 +77,27 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
     };
     const Case cases[] = {
         {"C:\\a.txt", kFile, IDS_OPEN_NOT_URL_FILE},
+        {"C:\\v1.url\\readme", kFile, IDS_OPEN_NOT_URL_FILE},  // no dot in the file's name
         {"C:\\a.url", std::nullopt, IDS_OPEN_UNREADABLE},
         {"C:\\a.url", std::string(70000, ';'), IDS_OPEN_TOO_LARGE},
         {"C:\\a.url", "[Other]\r\nURL=mailto:a@b.jp\r\n", IDS_OPEN_NO_URL},
         {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", IDS_OPEN_NOT_MAILTO},
+        // Each field that the code page cannot spell names itself.
         {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?body=%F0%9F%98%80\r\n",
          IDS_OPEN_BODY_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?CC=%F0%9F%98%80\r\n",
+         IDS_OPEN_CC_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?bcc=%C3%BD\r\n",
+         IDS_OPEN_BCC_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?cc=c@d.jp&Subject=%C3%BD\r\n",
+         IDS_OPEN_SUBJECT_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp\x82\r\n",
+         IDS_OPEN_ADDRESS_NOT_SPELLABLE},
         {"C:\\" + std::string(600, 'x') + "\\a.url", kFile, IDS_FOLDER_PATH_TOO_LONG},
     };
+    // Typed text is pending and would be given up: a file that cannot open never asks.
+    form.texts[FormControl::Body] = "typed";
+    form.answers = {message_box::kYes};
     for (const Case& c : cases) {
         form.messages.clear();
         events.clear();
@@ -90,13 +108,40 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         EXPECT_EQ(form.messages[0].value, c.textId == IDS_FOLDER_PATH_TOO_LONG ? "" : c.path);
         EXPECT_TRUE(events.size() == 1 && events[0].rfind("message", 0) == 0) << c.textId;
         EXPECT_EQ(destinations.count(), 1);
+        EXPECT_EQ(form.texts[FormControl::Body], "typed");
     }
+}
+
+TEST_F(OpenShortcutCommand, AnythingButYesToTheQuestionKeepsThePendingInput) {
+    // No, and a box that could not be shown.
+    for (const int answer : {message_box::kNo, 0}) {
+        form.texts = {{FormControl::Subject, "typed"}};
+        form.unspellable = {FormControl::Cc};
+        form.answers = {answer};
+        events.clear();
+        EXPECT_FALSE(Open("D:\\Mail\\週報.url", kFile));
+        EXPECT_EQ(events, Events{MessageEvent(IDS_CONFIRM_OPEN_DISCARDS_INPUT)}) << answer;
+        EXPECT_EQ(form.texts[FormControl::Subject], "typed");
+        EXPECT_EQ(destinations.count(), 1);
+        EXPECT_TRUE(form.InputPending());
+    }
+    // Only what the code page cannot spell is still typed text.
+    form.texts.clear();
+    form.answers = {message_box::kYes};
+    ASSERT_TRUE(Open("D:\\Mail\\週報.url", kFile));
+    EXPECT_EQ(form.messages.back().textId, IDS_CONFIRM_OPEN_DISCARDS_INPUT);
+    EXPECT_EQ(destinations.SelectedFolder(), "D:\\Mail");
 }
 
 HandedOverPath Folder(std::string path) {
     HandedOverPath item;
     item.path = std::move(path);
     item.isFolder = true;
+    return item;
+}
+
+HandedOverPath Unspellable(HandedOverPath item) {
+    item.path.reset();
     return item;
 }
 
@@ -122,20 +167,48 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
     const Case cases[] = {
         {"nothing", 0, {}, {}, 1, desktop},
         {"two items", 2, Folder("D:\\x"), {IDS_OPEN_ONE_AT_A_TIME}, 1, desktop},
-        {"a path the code page cannot spell", 1, {}, {IDS_FOLDER_NOT_REPRESENTABLE}, 1, desktop},
+        {"a file the code page cannot spell",
+         1,
+         {},
+         {IDS_DROPPED_FILE_NOT_REPRESENTABLE},
+         1,
+         desktop},
+        {"a folder the code page cannot spell",
+         1,
+         Unspellable(Folder("")),
+         {IDS_FOLDER_NOT_REPRESENTABLE},
+         1,
+         desktop},
         {"a listed folder, another case", 1, Folder("c:\\users\\me\\DESKTOP"), {}, 1, desktop},
+        {"a listed folder with a trailing separator",
+         1,
+         Folder("C:\\Users\\me\\Desktop\\"),
+         {},
+         1,
+         desktop},
         {"a new folder", 1, Folder("D:\\メール"), {}, 2, "D:\\メール"},
+        {"a new folder with trailing separators", 1, Folder("D:\\表\\\\"), {}, 2, "D:\\表"},
+        {"a drive root keeps its separator", 1, Folder("D:\\"), {}, 2, "D:\\"},
+        {"so does a share root", 1, Folder("\\\\nas\\表\\"), {}, 2, "\\\\nas\\表\\"},
         {"a folder the list refuses",
          1,
          Folder("D:\\" + std::string(600, 'x')),
          {IDS_FOLDER_PATH_TOO_LONG},
          1,
          desktop},
-        {"a shortcut", 1, File("E:\\週報.url", kFile), {}, 2, "E:\\"},
+        {"a shortcut",
+         1,
+         File("E:\\週報.url", kFile),
+         {IDS_CONFIRM_OPEN_DISCARDS_INPUT},
+         2,
+         "E:\\"},
     };
     for (const Case& c : cases) {
         Events events;
         FakeForm form{events};
+        // With typed text pending only a shortcut that opens asks about it.
+        form.texts[FormControl::Address] = "typed@example.jp";
+        form.answers = {message_box::kYes};
         FakeDropDownList view;
         DestinationList list{view};
         list.Fill({{"デスクトップ", desktop}}, settings);
@@ -161,33 +234,64 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
 
 TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFile) {
     FakeStore store{events};
-    form.answers = {message_box::kYes, message_box::kOk, message_box::kOk};
-    std::optional<ShortcutRewrite> opened = Open("D:\\Mail\\週報.url", kFile);
-    opened->keepsOwnIcon = true;
-    opened->lines.iconLines = {"IconFile=\\\\server\\x.ico"};
-    form.iconIndex = 0;
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
+    const auto create = [&](std::optional<ShortcutRewrite>& opened, const std::string& iconFile) {
+        form.answers = {message_box::kYes, message_box::kOk};
+        RunCreateCommand(form, store, destinations.SelectedFolder(), iconFile, &opened);
+    };
+    // An icon of its own, which the command tells from the file, goes back as it was.
+    std::string ownIcon = kFile;
+    ownIcon.replace(ownIcon.find("IconFile"), ownIcon.find("HotKey") - ownIcon.find("IconFile"),
+                    "IconFile=\\\\server\\x.ico\r\nIconIndex=2\r\n");
+    std::optional<ShortcutRewrite> opened = Open("D:\\Mail\\週報.url", ownIcon);
+    create(opened, "C:\\ravlet\\ravlet.exe");
     ASSERT_EQ(store.written.size(), 1u);
-    const std::string& body = store.written[0].bytes;
-    EXPECT_EQ(body.substr(body.find("\nIconFile")),
-              "\nIconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n");
+    const std::string& first = store.written[0].bytes;
+    EXPECT_EQ(first.substr(first.find("\nIconFile")),
+              "\nIconFile=\\\\server\\x.ico\r\nIconIndex=2\r\nHotKey=1601\r\n");
     EXPECT_FALSE(opened);
 
-    // Opened again, written under another name: made from the fields alone.
+    // Opened again, written under another name: made from the fields alone, and the
+    // opened file is forgotten.
     opened = Open("D:\\Mail\\週報.url", kFile);
     form.texts[FormControl::Name] = "別名";
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
+    create(opened, "C:\\ravlet\\ravlet.exe");
     ASSERT_EQ(store.written.size(), 2u);
     const std::string& second = store.written[1].bytes;
     EXPECT_EQ(second.substr(second.find("IconIndex")), "IconIndex=4\r\n");
+    EXPECT_FALSE(opened);
+
+    // The envelope changed to the standard icon after the open: no icon lines at all.
+    opened = Open("D:\\Mail\\週報.url", kFile);
+    form.iconIndex = 0;
+    create(opened, "C:\\ravlet\\ravlet.exe");
+    ASSERT_EQ(store.written.size(), 3u);
+    const std::string& third = store.written[2].bytes;
+    EXPECT_EQ(third.find("Icon"), std::string::npos) << third;
+    EXPECT_EQ(third.substr(third.find("\nHotKey")), "\nHotKey=1601\r\n");
 
     // Written again by a copy that has no icon file to name: the envelope stays.
     opened = Open("D:\\Mail\\週報.url", kFile);
-    RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
-    ASSERT_EQ(store.written.size(), 3u);
-    const std::string& third = store.written[2].bytes;
-    EXPECT_EQ(third.substr(third.find("\nIconFile")),
+    create(opened, "");
+    ASSERT_EQ(store.written.size(), 4u);
+    const std::string& fourth = store.written[3].bytes;
+    EXPECT_EQ(fourth.substr(fourth.find("\nIconFile")),
               "\nIconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n");
+}
+
+// The first subject fills the box and the second stays with the address, where the
+// user sees it; the Create command then asks the user to keep one.
+TEST_F(OpenShortcutCommand, AFileWithTwoSubjectsIsOpenedButNotWrittenAsItIs) {
+    FakeStore store{events};
+    std::optional<ShortcutRewrite> opened = Open(
+        "D:\\Mail\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?subject=one&Subject=two\r\n");
+    EXPECT_EQ(form.texts[FormControl::Subject], "one");
+    EXPECT_EQ(form.texts[FormControl::Address], "a@b.jp?Subject=two");
+    form.messages.clear();
+    RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].textId, static_cast<unsigned>(IDS_SECOND_SUBJECT));
+    EXPECT_TRUE(store.written.empty());
+    EXPECT_TRUE(opened);
 }
 
 }  // namespace

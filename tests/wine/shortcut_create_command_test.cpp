@@ -113,24 +113,6 @@ TEST_F(CreateCommandOnDisk, ExistingShortcutIsReplacedAfterYes) {
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
 }
 
-// Another program holds the shortcut without sharing it: ReplaceFileW is refused, the
-// retry box names the shortcut, and the shortcut and its folder are as they were.
-TEST_F(CreateCommandOnDisk, AShortcutHeldOpenIsLeftByteForByteWithTheRetryBox) {
-    const std::string path = folder / "taro.url";
-    const std::string old = "[InternetShortcut]\r\nURL=mailto:old@example.jp\r\nHotKey=1601\r\n";
-    ASSERT_TRUE(WriteFileBytes(path, old));
-    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    form.answers = {message_box::kYes, message_box::kRetry, message_box::kCancel};
-    Run();
-    CloseHandle(held);
-    EXPECT_EQ(Messages(), (TextIds{kOverwrite, kCannotCreate, kCannotCreate, kAborted}));
-    EXPECT_EQ(form.messages[1].value, path);
-    EXPECT_EQ(ReadWholeFile(path), old);
-    EXPECT_EQ(EntriesIn(folder.path()), 1);
-}
-
 // A store on the real file system where another program makes the file right after
 // the command looked for it.
 class StoreWhereAFileAppears : public Win32ShortcutStore {
