@@ -1,10 +1,11 @@
 #include "app/mailto_dlg.h"
 
 #include "app/about_dlg.h"
+#include "destinations/ini_profile_section.h"
 #include "destinations/settings_file_choice.h"
 #include "destinations/settings_section.h"
-#include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file.h"
+#include "destinations/win32_settings_file_content.h"
 #include "destinations/win32_settings_file_lock.h"
 #include "destinations/win32_settings_save.h"
 #include "destinations/win32_shell_folders.h"
@@ -79,12 +80,17 @@ BOOL CMailtoDlg::OnInitDialog() {
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
 
-    // An empty path reads as no file at all. Another run saving now would be seen half
-    // way through its writes.
+    // An empty path reads as no file at all, and so does a file left alone. The lock
+    // keeps another run's save from replacing the file while it is read.
     const std::vector<WellKnownFolder> wellKnown = FindWellKnownFolders(GetSafeHwnd());
     {
         const SettingsFileLock lock(iniPath);
-        PrivateProfileSection settings(iniPath, kSettingsSectionName);
+        SettingsFileContent content = ReadSettingsFileContent(iniPath);
+        settingsRefusal = content.refusal;
+        ini::Document document = content.document ? std::move(*content.document)
+                                                  : ini::Document(NewSettingsFileEncoding());
+        const ExactAnsiSpelling spelling;
+        IniProfileSection settings(document, kSettingsSectionName, spelling);
         destinations.Fill(wellKnown, settings);
     }
 
@@ -93,6 +99,7 @@ BOOL CMailtoDlg::OnInitDialog() {
 
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+    MarkInputClean();
     return TRUE;  // the focus goes to the first tab stop, the address field
 }
 
@@ -120,8 +127,9 @@ bool CMailtoDlg::SaveSettings() {
     }
     settingsSaved = true;
     const SettingsSaveResult result = SaveSettingsFiles(destinations, settingsFiles);
-    // The not-saved box names the file tried last.
+    // The not-saved box names the file tried last, and why it was left alone.
     iniSavePath = result.path;
+    settingsRefusal = result.refusal;
     return result.saved;
 }
 
@@ -155,6 +163,21 @@ void CMailtoDlg::OnOK() {
     RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath, &opened);
 }
 
+void CMailtoDlg::OnCancel() {
+    if (InputPending()) {
+        const HWND focus = GetFocus();
+        if (ShowMessage(IDS_CONFIRM_CLOSE_DISCARDS_INPUT, IDS_CAPTION_CLOSE_DISCARDS_INPUT,
+                        message_box::kQuestionDefaultNo) != message_box::kYes) {
+            // The dialog's own way, so that the default button follows the focus.
+            if (focus != nullptr && IsChild(GetSafeHwnd(), focus)) {
+                SendMessageW(GetSafeHwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+            }
+            return;
+        }
+    }
+    CDialog::OnCancel();
+}
+
 MessageResult CMailtoDlg::OnSysCommand(WPARAM command, LPARAM) {
     // The low four bits of a system command are the system's own.
     if ((command & 0xFFF0) != IDM_ABOUTBOX) {
@@ -186,7 +209,11 @@ MessageResult CMailtoDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 MessageResult CMailtoDlg::OnDestroy(WPARAM, LPARAM) {
     if (!SaveSettings()) {
         // The dialog is going: the box stands on its own.
-        ShowAppMessageBox(nullptr, IDS_SETTINGS_NOT_SAVED, MB_ICONWARNING | MB_OK, iniSavePath);
+        const UINT message = !settingsRefusal ? IDS_SETTINGS_NOT_SAVED
+                             : *settingsRefusal == ini::Refusal::TooLarge
+                                 ? IDS_SETTINGS_FILE_TOO_LARGE
+                                 : IDS_SETTINGS_FILE_NOT_TEXT;
+        ShowAppMessageBox(nullptr, message, MB_ICONWARNING | MB_OK, iniSavePath);
     }
     return std::nullopt;
 }
@@ -297,6 +324,11 @@ CDialogControl& CMailtoDlg::Control(FormControl control) {
 
 std::optional<std::string> CMailtoDlg::FieldText(FormControl field) {
     return Control(field).GetExactText();
+}
+
+std::u16string CMailtoDlg::FieldUtf16Text(FormControl field) {
+    const std::wstring text = Control(field).GetWideText();
+    return std::u16string(text.begin(), text.end());
 }
 
 void CMailtoDlg::SetFieldText(FormControl field, const std::string& text) {

@@ -12,6 +12,8 @@
 #include "destinations/win32_settings_file.h"
 #include "framework/dialog.h"
 #include "framework/gdi_bitmap.h"
+#include "ini/ini_encoding.h"
+#include "shortcut/pending_input.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_rewrite.h"
 
@@ -21,6 +23,7 @@ public:
 
     // ShortcutForm
     std::optional<std::string> FieldText(FormControl field) override;
+    std::u16string FieldUtf16Text(FormControl field) override;
     void SetFieldText(FormControl field, const std::string& text) override;
     void SetFocusTo(FormControl control) override;
     bool HasFocus(FormControl control) override;
@@ -31,6 +34,8 @@ public:
     void SetNameEditedByUser(bool edited) override { nameEditedByUser = edited ? 1 : 0; }
     int IconIndex() override { return iconIndex; }
     void SetIconIndex(int index) override { iconIndex = index; }
+    void MarkInputClean() override { pendingInput.MarkClean(*this); }
+    bool InputPending() override { return pendingInput.IsPending(*this); }
 
 protected:
     MessageResult RouteMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -38,6 +43,9 @@ protected:
     BOOL OnInitDialog() override;
     // The Create command; the dialog stays open.
     void OnOK() override;
+    // Esc (in the body too), the close box, Alt+F4 and ﾌﾟﾛｸﾞﾗﾑ終了 all end here; typed
+    // text that is not yet a shortcut goes only after a question.
+    void OnCancel() override;
 
 private:
     static const MessageMapEntry<CMailtoDlg> kMessageMap[];
@@ -77,9 +85,12 @@ private:
     std::string iniSavePath;
     SettingsFiles settingsFiles;
     bool settingsSaved = false;
+    // Why the settings file was left alone, for the box at exit.
+    std::optional<ini::Refusal> settingsRefusal;
     // Empty when the program's folder cannot be spelt exactly: no icon lines then.
     std::string iconFilePath;
     int nameEditedByUser = 0;
+    PendingInput pendingInput;
     int iconIndex = 0;
     // The pictures of icon choices 1 to 5.
     std::array<CBitmap, 5> previewBitmaps;

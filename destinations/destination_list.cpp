@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "destinations/settings_section.h"
-#include "text/ascii_text.h"
+#include "text/folder_path.h"
 
 void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
                            ProfileSection& settings) {
@@ -25,8 +25,17 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
 
     loaded_ = ReadSavedFolders(settings, std::max(kMaxCount - count_, kKeptUserFolders));
     unshown_.clear();
+    added_ = 0;
+    // A folder that cannot be offered still takes its place in the room.
+    verbatimCount_ =
+        static_cast<int>(std::count_if(loaded_.begin(), loaded_.end(), [](const std::string& path) {
+            return IsVerbatimFolder(path);
+        }));
     for (const std::string& path : loaded_) {
-        if (count_ == kMaxCount) {
+        if (IsVerbatimFolder(path)) {
+            continue;
+        }
+        if (count_ >= Capacity()) {
             unshown_.push_back(path);
             continue;
         }
@@ -36,6 +45,11 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
 
     const int savedIndex = settings.ReadInt(kSelectionKey, 0);
     const std::optional<std::string> savedPath = settings.ReadString(kSelectedPathKey);
+    // A selected folder that is not offered selects nothing of what is.
+    if (!savedPath && settings.ReadVerbatim(kSelectedPathKey)) {
+        view_.Select(0);
+        return;
+    }
     view_.Select(SavedSelection(
         savedIndex, savedPath ? SelectedPathFor(*savedPath, savedIndex) : std::nullopt));
     // A negative saved value selects nothing.
@@ -67,32 +81,47 @@ int DestinationList::SavedSelection(int savedIndex,
 bool DestinationList::Add(const std::string& path) {
     // An empty slot would end the saved list early and lose every older folder, and a
     // cut one would come back as another folder.
-    if (!CanKeepSavedFolder(path) || fixedCount_ >= kMaxCount) {
+    if (!CanKeepSavedFolder(path) || fixedCount_ >= Capacity()) {
         return false;
     }
     // The new folder goes in front of the user folders; the last slot falls off.
-    for (int slot = kMaxCount - 1; slot > fixedCount_; --slot) {
+    for (int slot = Capacity() - 1; slot > fixedCount_; --slot) {
         paths_[slot] = std::move(paths_[slot - 1]);
     }
     paths_[fixedCount_] = path;
 
     view_.InsertItem(fixedCount_, path);
     view_.Select(fixedCount_);
-    if (++count_ > kMaxCount) {
-        count_ = kMaxCount;
-        view_.DeleteItem(kMaxCount);
+    ++added_;
+    if (++count_ > Capacity()) {
+        count_ = Capacity();
+        view_.DeleteItem(Capacity());
     }
     return true;
 }
 
-bool DestinationList::SelectFolder(const std::string& path) {
+int DestinationList::SlotOf(const std::string& path) const {
     for (int slot = 0; slot < count_; ++slot) {
-        if (mbtext::SameIgnoringAsciiCase(paths_[slot], path)) {
-            view_.Select(slot);
-            return true;
+        // A saved "C:\Mail\" of an earlier version is the "C:\Mail" given now.
+        if (SameFolder(paths_[slot], path)) {
+            return slot;
         }
     }
-    return false;
+    return -1;
+}
+
+bool DestinationList::CanSelectOrAdd(const std::string& path) const {
+    // The checks of SelectFolder and Add, without their changes.
+    return SlotOf(path) >= 0 || (CanKeepSavedFolder(path) && fixedCount_ < kMaxCount);
+}
+
+bool DestinationList::SelectFolder(const std::string& path) {
+    const int slot = SlotOf(path);
+    if (slot < 0) {
+        return false;
+    }
+    view_.Select(slot);
+    return true;
 }
 
 std::optional<std::string> DestinationList::SelectedFolder() {
@@ -104,10 +133,11 @@ std::optional<std::string> DestinationList::SelectedFolder() {
 }
 
 bool DestinationList::Save(ProfileSection& settings) {
-    const std::vector<std::string> own(paths_.begin() + fixedCount_, paths_.begin() + count_);
+    const std::vector<std::string> shown(paths_.begin() + fixedCount_, paths_.begin() + count_);
     const int room = std::max(kMaxCount - fixedCount_, kKeptUserFolders);
     const std::vector<std::string> folders = MergeSavedFolders(
-        own, unshown_, loaded_, ReadSavedFolders(settings, kSavedFolderKeys), room);
+        WithVerbatimFoldersInPlace(shown, static_cast<size_t>(added_), unshown_, loaded_), unshown_,
+        loaded_, ReadSavedFolders(settings, kSavedFolderKeys), room);
     const int selection = view_.Selection();
     const std::string selectedPath =
         selection >= 0 && selection < count_ ? paths_[selection] : std::string();

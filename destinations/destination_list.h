@@ -29,8 +29,11 @@ public:
     // from the settings file.
     bool Add(const std::string& path);
     // Selects the first entry whose folder is path, letters compared without regard to
-    // case (a well-known folder included); false, with nothing changed, when none is.
+    // case and a trailing "\" aside (a well-known folder included); false, with nothing
+    // changed, when none is.
     bool SelectFolder(const std::string& path);
+    // Whether SelectFolder or Add would take path; nothing changes.
+    bool CanSelectOrAdd(const std::string& path) const;
     // The folder of the selected item, or nullopt when nothing is selected.
     std::optional<std::string> SelectedFolder();
     // Writes the user folders and the selection key by key. The section is read again
@@ -52,7 +55,16 @@ private:
     // and those of them the list had no room for.
     std::vector<std::string> loaded_;
     std::vector<std::string> unshown_;
+    // Folders this run put in front since Fill, and the folders read that the code page
+    // cannot spell, which are never offered but keep their room.
+    int added_ = 0;
+    int verbatimCount_ = 0;
 
+    int Capacity() const { return kMaxCount - verbatimCount_; }
+
+    // The first slot whose folder is path (letters without regard to case, a trailing
+    // "\" aside), or -1.
+    int SlotOf(const std::string& path) const;
     // The item to select for a saved index and path.
     int SavedSelection(int savedIndex, const std::optional<std::string>& savedPath) const;
 };

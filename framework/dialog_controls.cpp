@@ -3,14 +3,18 @@
 #include "framework/exact_ansi.h"
 
 std::optional<std::string> CDialogControl::GetExactText() const {
+    return ExactAnsiText(GetWideText());
+}
+
+std::wstring CDialogControl::GetWideText() const {
     const int length = GetWindowTextLengthW(hwnd_);
     if (length <= 0) {
-        return std::string();
+        return std::wstring();
     }
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
     const int copied = ::GetWindowTextW(hwnd_, text.data(), length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return ExactAnsiText(text);
+    return text;
 }
 
 void CDialogControl::SetText(const std::string& text) {

@@ -15,6 +15,8 @@ public:
     // cannot spell. Read as UTF-16: the ANSI read would swap such a character for a
     // best-fit look-alike ("¥" for "\", "〜" for "?") without a word.
     std::optional<std::string> GetExactText() const;
+    // The text as the control holds it.
+    std::wstring GetWideText() const;
     // Converted to UTF-16 here, the way the ANSI functions convert, so that the
     // control of a Unicode dialog holds the same characters.
     void SetText(const std::string& text);

@@ -9,9 +9,10 @@ using SetDefaultDllDirectoriesFunction = BOOL(WINAPI*)(DWORD);
 
 // Libraries that system code loads later by bare name (the visual styles, shell
 // extensions in the folder browser, the help viewer's own) come from the system folder
-// only, never from the program's folder: a program run from a download folder must not
-// load what else was downloaded there. Looked up at run time: Vista, and 7 without its
-// update, lack the function and keep the old search.
+// only, not from the program's folder: a program run from a download folder must not
+// load what else was downloaded there. The function exists on Windows 8 and later, and
+// on Vista and 7 with update KB2533623 (Microsoft's page on SetDefaultDllDirectories);
+// it is looked up at run time, and where it is missing the old search order stays.
 void LoadLibrariesFromTheSystemFolderOnly() {
     const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
     if (kernel == nullptr) {

@@ -5,6 +5,7 @@
 #include "shortcut/shortcut_reader.h"
 #include "text/ascii_text.h"
 #include "text/file_name.h"
+#include "text/folder_path.h"
 
 namespace {
 
@@ -40,14 +41,9 @@ unsigned UnspellableText(MailtoField field) {
     return IDS_OPEN_ADDRESS_NOT_SPELLABLE;
 }
 
-// The folder part of the path: a drive root keeps its "\", any other folder loses it.
+// The folder part of the path.
 std::string FolderOf(const std::string& path) {
-    const size_t nameStart = mbtext::FileNameStart(path);
-    std::string folder = path.substr(0, nameStart);
-    if (folder.size() > 1 && folder.back() == '\\' && folder[folder.size() - 2] != ':') {
-        folder.pop_back();
-    }
-    return folder;
+    return path.substr(0, mbtext::FileNameStart(path));
 }
 
 // The file's name without its ".url".
@@ -60,15 +56,29 @@ void Refuse(ShortcutForm& form, unsigned textId, const std::string& path) {
     form.ShowMessage(textId, IDS_CAPTION_CANNOT_OPEN, message_box::kWarning, path);
 }
 
+void ReportFolderRefused(ShortcutForm& form) {
+    form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+}
+
+// Typed text that is not yet a shortcut goes only when the user says so; a box that
+// could not be shown keeps it.
+bool MayDiscardPendingInput(ShortcutForm& form, const std::string& path) {
+    return !form.InputPending() ||
+           form.ShowMessage(IDS_CONFIRM_OPEN_DISCARDS_INPUT, IDS_CAPTION_OPEN_DISCARDS_INPUT,
+                            message_box::kQuestionDefaultNo, path) == message_box::kYes;
+}
+
 // Selects the folder, adding it first as the folder browser would when the list does
-// not hold it (a folder it holds is not added twice). False, after the browser's box,
-// for a folder the list refuses.
+// not hold it (a folder it holds is not added twice, also when given as "C:\Mail\").
+// A drive root keeps its "\", any other folder loses it. False, after the browser's
+// box, for a folder the list refuses.
 bool SelectOrAddFolder(ShortcutForm& form, DestinationList& destinations,
-                       const std::string& folder) {
+                       const std::string& given) {
+    const std::string folder = FolderWithoutTrailingSeparator(given);
     if (destinations.SelectFolder(folder) || destinations.Add(folder)) {
         return true;
     }
-    form.ShowMessage(IDS_FOLDER_PATH_TOO_LONG, IDS_CAPTION_CHECK, message_box::kWarning);
+    ReportFolderRefused(form);
     return false;
 }
 
@@ -98,9 +108,19 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
         Refuse(form, UnspellableText(unspellable->field), file.path);
         return std::nullopt;
     }
-    // The folder first: a folder the list refuses refuses the whole open.
+    // A folder the list refuses refuses the whole open.
     const std::string folder = FolderOf(file.path);
-    if (!file.belowTemporaryFolder && !SelectOrAddFolder(form, destinations, folder)) {
+    const bool selectsFolder = !file.belowTemporaryFolder;
+    if (selectsFolder && !destinations.CanSelectOrAdd(folder)) {
+        ReportFolderRefused(form);
+        return std::nullopt;
+    }
+
+    // Every refusal comes before this point: a file that cannot open never asks.
+    if (!MayDiscardPendingInput(form, file.path)) {
+        return std::nullopt;
+    }
+    if (selectsFolder && !SelectOrAddFolder(form, destinations, folder)) {
         return std::nullopt;
     }
 
@@ -114,6 +134,7 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
     form.SetFieldText(FormControl::Body, opened.message.body);
     form.SetFieldText(FormControl::Name, NameOf(file.path));
     form.SetIconIndex(opened.iconIndex);
+    form.MarkInputClean();
     return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon};
 }
 
@@ -128,8 +149,13 @@ std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
         return std::nullopt;
     }
     const HandedOverPath item = describe();
-    if (!item.path) {
+    if (!item.path && item.isFolder) {
         form.ShowMessage(IDS_FOLDER_NOT_REPRESENTABLE, IDS_CAPTION_CHECK, message_box::kWarning);
+        return std::nullopt;
+    }
+    if (!item.path) {
+        form.ShowMessage(IDS_DROPPED_FILE_NOT_REPRESENTABLE, IDS_CAPTION_CANNOT_OPEN,
+                         message_box::kWarning);
         return std::nullopt;
     }
     if (item.isFolder) {

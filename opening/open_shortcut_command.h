@@ -26,7 +26,9 @@ struct ShortcutFileToOpen {
 
 // The fields are replaced, the name follows the file and stops following the address,
 // and the icon index is the shortcut's envelope (0 for the standard icon or an icon of
-// its own). Returns what writing the file again keeps, or nullopt when it was refused.
+// its own). Input still pending is replaced only after a question that every refusal
+// comes before; a No changes nothing. The opened fields leave nothing pending.
+// Returns what writing the file again keeps, or nullopt when it was refused.
 std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
                                                       DestinationList& destinations,
                                                       const ShortcutFileToOpen& file,
@@ -37,6 +39,7 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
 struct HandedOverPath {
     // The path in the code page, or nullopt when a character has no counterpart there.
     std::optional<std::string> path;
+    // Known also for a path the code page cannot spell, so that its box can say which.
     bool isFolder = false;
     // For a file: its bytes, or nullopt when it could not be read, and what Windows'
     // profile functions read from it.

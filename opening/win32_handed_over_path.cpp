@@ -24,13 +24,11 @@ HandedOverPath DescribeHandedOverPath(const std::wstring& givenPath) {
     const std::wstring path = LongPathName(givenPath);
     HandedOverPath item;
     item.path = ExactAnsiText(path);
-    if (!item.path) {
-        return item;
-    }
+    // Asked also for a name the code page cannot spell: the box says file or folder.
     const DWORD attributes = GetFileAttributesW(path.c_str());
     item.isFolder =
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-    if (!item.isFolder) {
+    if (item.path && !item.isFolder) {
         item.bytes = ReadShortcutFileBytes(path);
         item.windows = ReadAsWindowsDoes(path);
         item.belowTemporaryFolder = IsBelowTemporaryFolder(path);

@@ -60,6 +60,18 @@
 #define IDS_OPEN_NOT_URL_FILE 400
 #define IDS_OPEN_ONE_AT_A_TIME 401
 
+// A second subject or body (typed in its box while the address carries one), and a
+// dropped file whose name the code page cannot spell
+#define IDS_SECOND_SUBJECT 430
+#define IDS_SECOND_BODY 431
+#define IDS_DROPPED_FILE_NOT_REPRESENTABLE 432
+// Questions before typed text that is not yet a shortcut is thrown away (%1 is the
+// path of the shortcut to open)
+#define IDS_CONFIRM_CLOSE_DISCARDS_INPUT 450
+#define IDS_CAPTION_CLOSE_DISCARDS_INPUT 451
+#define IDS_CONFIRM_OPEN_DISCARDS_INPUT 452
+#define IDS_CAPTION_OPEN_DISCARDS_INPUT 453
+
 // Destinations: the folder browser's title, its messages and the well-known folders
 #define IDS_BROWSE_TITLE 330
 #define IDS_FOLDER_NOT_REPRESENTABLE 331
@@ -78,6 +90,9 @@
 #define IDS_SETTINGS_UNAVAILABLE 361
 // At start, on a system whose code page is not Japanese
 #define IDS_NEEDS_JAPANESE_LOCALE 362
+// At exit, a settings file left alone (%1 is its path): over 1 MiB, or no text
+#define IDS_SETTINGS_FILE_TOO_LARGE 420
+#define IDS_SETTINGS_FILE_NOT_TEXT 421
 
 // What Windows reads from a shortcut: a file it reads otherwise than the program (%1 is
 // the path), and a new file that did not read back as written (%1 is the target)

@@ -4,6 +4,7 @@
 #include "shortcut/file_error.h"
 #include "shortcut/mail_address.h"
 #include "shortcut/mailto_url.h"
+#include "shortcut/mailto_url_reader.h"
 #include "shortcut/message_box.h"
 #include "shortcut/shortcut_file.h"
 #include "shortcut/shortcut_path.h"
@@ -77,6 +78,38 @@ std::optional<Refusal> CopiesRefusal(const std::optional<std::string>& text,
     return AddressRefusal(text, field);
 }
 
+// True when the fields behind the address ("?subject=...&body=...") hold one named
+// field, its name in any case.
+bool AddressHoldsField(std::string_view address, MailtoField field) {
+    size_t start = mbtext::FindChar(address, '?');
+    while (start != std::string_view::npos) {
+        ++start;
+        const size_t end = mbtext::FindChar(address, '&', start);
+        const std::string_view piece = address.substr(start, end - start);
+        const size_t equals = mbtext::FindChar(piece, '=');
+        if (equals != std::string_view::npos &&
+            MailtoFieldNamed(piece.substr(0, equals)) == field) {
+            return true;
+        }
+        start = end;
+    }
+    return false;
+}
+
+// A subject or body typed in its box while the address already carries one would make
+// two, and mail programs differ in which they take. CC and BCC may repeat: the mail
+// program joins them.
+std::optional<Refusal> SecondFieldRefusal(const Fields& fields) {
+    if (!fields.subject->empty() && AddressHoldsField(*fields.address, MailtoField::Subject)) {
+        return Refusal{IDS_SECOND_SUBJECT, FormControl::Address};
+    }
+    if (!mbtext::WithCrLfLineBreaks(*fields.body).empty() &&
+        AddressHoldsField(*fields.address, MailtoField::Body)) {
+        return Refusal{IDS_SECOND_BODY, FormControl::Address};
+    }
+    return std::nullopt;
+}
+
 // The first check the request fails, in the order the user is told about them, or
 // nullopt when every check passes. A field the code page cannot spell is refused
 // before its other checks: its best-fit spelling could name another file.
@@ -111,7 +144,7 @@ std::optional<Refusal> FirstFailedCheck(const Fields& fields,
     if (!fields.body) {
         return Refusal{IDS_BODY_NOT_SPELLABLE, FormControl::Body};
     }
-    return std::nullopt;
+    return SecondFieldRefusal(fields);
 }
 
 void ReportAborted(ShortcutForm& form) {
@@ -359,4 +392,5 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     form.ShowMessage(IDS_SHORTCUT_CREATED, IDS_CAPTION_DONE, message_box::kInformation,
                      request.address);
     ResetForm(form);
+    form.MarkInputClean();
 }

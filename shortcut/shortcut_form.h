@@ -14,6 +14,9 @@ public:
     // The field's text in the ANSI code page, or nullopt when it holds a character the
     // code page cannot spell (it is never swapped for a look-alike).
     virtual std::optional<std::string> FieldText(FormControl field) = 0;
+    // The field's text as the control holds it, including what the code page cannot
+    // spell.
+    virtual std::u16string FieldUtf16Text(FormControl field) = 0;
     // Setting a text raises the field's change notification, as typing does.
     virtual void SetFieldText(FormControl field, const std::string& text) = 0;
     virtual void SetFocusTo(FormControl control) = 0;
@@ -29,4 +32,9 @@ public:
     virtual void SetNameEditedByUser(bool edited) = 0;
     virtual int IconIndex() = 0;
     virtual void SetIconIndex(int index) = 0;
+
+    // Typed text that is not yet a shortcut (see PendingInput): the commands mark the
+    // points where nothing is pending and ask before replacing what is.
+    virtual void MarkInputClean() = 0;
+    virtual bool InputPending() = 0;
 };

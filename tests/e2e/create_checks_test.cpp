@@ -112,6 +112,26 @@ TEST_F(CreateChecks, ANameTheCodePageCannotSpellIsRefusedAndNothingIsWritten) {
     EXPECT_FALSE(PathExists(outbox + "\\sub\\x.url"));
 }
 
+// Two subjects would reach the mail program, which would take either.
+TEST_F(CreateChecks, ASubjectTypedBesideOneInTheAddressIsRefused) {
+    const std::string outbox = Outbox();
+    ASSERT_NO_FATAL_FAILURE(AddDestination(outbox));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "someone@example.com?Subject=first"));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_NAME, "two subjects"));
+    ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_SUBJECT, "second"));
+
+    PostClick(Control(IDOK));
+    const MessageBoxView box = WaitForMessageBox(Dialog());
+    SaveScreenshot(box.window, "second-subject");
+    EXPECT_EQ(box.text,
+              "メールアドレスの欄にも件名（subject=）があります。\n"
+              "件名が 2 つにならないよう、どちらかを消して下さい");
+    EXPECT_EQ(box.caption, "確認");
+    ASSERT_NO_FATAL_FAILURE(AnswerMessageBox(box, IDOK));
+    EXPECT_TRUE(FocusSettlesOn(IDC_ADDRESS));
+    EXPECT_FALSE(PathExists(outbox + "\\two subjects.url"));
+}
+
 TEST_F(CreateChecks, EnterInAFieldRunsCreateAndKeepsTheDialogOpen) {
     ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_SUBJECT, "hello"));
     PressKey(VK_RETURN);

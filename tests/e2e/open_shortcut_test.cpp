@@ -86,6 +86,15 @@ TEST_F(OpenShortcut, AFolderBecomesTheSelectedDestination) {
     ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_ADDRESS, "hanako@example.jp"));
     ASSERT_NO_FATAL_FAILURE(CreateSuccessfully("hanako@example.jp"));
     EXPECT_TRUE(PathExists(outbox + "\\hanako@example.jp さんへ.url"));
+
+    // Given again with a trailing "\", it is the folder the list holds, not another.
+    const size_t listed = Destinations().size();
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
+    // Two "\" before the closing quote are one "\" in the argument.
+    ASSERT_NO_FATAL_FAILURE(StartRavletAs("\"" + exe_ + "\" \"" + outbox + "\\\\\"", folder_));
+    EXPECT_EQ(Destinations().size(), listed);
+    ASSERT_FALSE(Destinations().empty());
+    EXPECT_EQ(Destinations()[static_cast<size_t>(SelectedDestination())], outbox);
 }
 
 }  // namespace

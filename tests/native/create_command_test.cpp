@@ -263,15 +263,64 @@ TEST_F(CreateCommand, RefusesCopiesAndABodyItCannotUse) {
     }
 }
 
+// A subject or body typed in its box while the address carries one would make two;
+// CC and BCC may repeat, and a field the box does not fill stays with the address.
+TEST_F(CreateCommand, RefusesASecondSubjectOrBodyButNotASecondCopy) {
+    const unsigned kWritten = 0;
+    struct Case {
+        std::string address;
+        std::string subject;
+        std::string cc;
+        std::string body;
+        unsigned expected;
+    };
+    const std::string a = "taro@example.jp?";
+    const Case cases[] = {
+        {a + "subject=x", "s", "", "", IDS_SECOND_SUBJECT},
+        {a + "Subject=x", "s", "", "", IDS_SECOND_SUBJECT},
+        {a + "cc=c@d.jp&SUBJECT=", "s", "", "", IDS_SECOND_SUBJECT},
+        {a + "body=x", "", "", "b", IDS_SECOND_BODY},
+        {a + "x=1&Body=x", "", "", "\r\n", IDS_SECOND_BODY},
+        {a + "BODY=x", "s", "", "b", IDS_SECOND_BODY},
+        {a + "subject=x", "", "", "", kWritten},
+        {a + "body=x", "s", "", "\x01", kWritten},  // nothing of the box is written
+        {a + "cc=c@d.jp&bcc=e@f.jp", "s", "g@h.jp", "b", kWritten},
+        {a + "subjects=x&x=subject=&body", "s", "", "b", kWritten},
+        // A "?" in a CC is escaped in its value, not read as fields.
+        {"taro@example.jp", "s", "c@d.jp?subject=x", "", kWritten},
+    };
+    for (const Case& c : cases) {
+        Events events;
+        FakeForm form(events);
+        FakeStore store(events);
+        form.texts[FormControl::Address] = c.address;
+        form.texts[FormControl::Name] = "n";
+        form.texts[FormControl::Subject] = c.subject;
+        form.texts[FormControl::Cc] = c.cc;
+        form.texts[FormControl::Body] = c.body;
+        RunCreateCommand(form, store, folder, kIconFile);
+        if (c.expected == kWritten) {
+            EXPECT_EQ(store.written.size(), 1u) << c.address << " " << c.cc;
+            continue;
+        }
+        EXPECT_EQ(
+            form.messages,
+            (std::vector<ShownMessage>{{c.expected, IDS_CAPTION_CHECK, message_box::kWarning, ""}}))
+            << c.address;
+        EXPECT_EQ(events, (Events{MessageEvent(c.expected), "focus Address"})) << c.address;
+        EXPECT_EQ(form.texts[FormControl::Subject], c.subject) << c.address;
+    }
+}
+
 TEST_F(CreateCommand, WritesCopiesAndABodyAndClearsThem) {
-    form.texts[FormControl::Cc] = " 　jiro@example.jp, hanako@example.jp　";
+    form.texts[FormControl::Cc] = " 　jiro@example.jp, hanako@example.jp?　";
     form.texts[FormControl::Bcc] = AddressOfBytes(200, "x");
     form.texts[FormControl::Body] = "お疲れ様です。\r\n以上";
     Run();
     ASSERT_EQ(store.written.size(), 1u);
     EXPECT_EQ(Body(store.written[0]),
               "[InternetShortcut]\nURL=mailto:taro@example.jp?Subject=Hello"
-              "&cc=jiro@example.jp,%20hanako@example.jp&bcc=" +
+              "&cc=jiro@example.jp,%20hanako@example.jp%3F&bcc=" +
                   AddressOfBytes(200, "x") +
                   "&body=お疲れ様です。%0D%0A以上\n"
                   "IconFile=C:\\ravlet\\ravlet.exe\nIconIndex=2\n");

@@ -166,6 +166,7 @@ TEST_F(DestinationListTest, AFolderThatCouldNotBeKeptIsRefusedAndChangesNothing)
         MemoryProfileSection settings;
         list.Fill(ThreeWellKnown(), settings);
         view.Select(1);
+        EXPECT_EQ(list.CanSelectOrAdd(c.path), c.added) << c.what;
         EXPECT_EQ(list.Add(c.path), c.added) << c.what;
         EXPECT_EQ(list.count(), c.added ? 4 : 3) << c.what;
         EXPECT_EQ(view.selected, c.added ? 3 : 1) << c.what;
@@ -204,6 +205,11 @@ TEST_F(DestinationListTest, SelectFolderMatchesLettersOfEitherCaseButWholeDouble
     EXPECT_TRUE(list.SelectFolder("c:\\users\\ME\\favorites"));
     EXPECT_EQ(view.Selection(), 3);
     EXPECT_TRUE(list.SelectFolder("d:\\ア"));
+    EXPECT_EQ(view.Selection(), 4);
+    // A folder saved with its trailing "\" by an earlier version.
+    ASSERT_TRUE(list.Add("E:\\Mail\\"));
+    view.Select(-1);
+    EXPECT_TRUE(list.SelectFolder("e:\\MAIL"));
     EXPECT_EQ(view.Selection(), 4);
 }
 

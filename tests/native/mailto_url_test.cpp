@@ -62,6 +62,10 @@ TEST(MailtoUrl, Composition) {
         {"a lead byte without its trail byte is escaped, the byte after it kept",
          Fields("a@b.c\x83", "\x8C\"", "", "", "\x83\n\x83\x5C"),
          "mailto:a@b.c%83?Subject=%8C%22&body=%83%0D%0A\x83\x5C"},
+        {"an empty line in the body stays", Fields("a@b.c", "", "", "", "a\n\nb"),
+         "mailto:a@b.c?body=a%0D%0A%0D%0Ab"},
+        {"tab, CR and LF leave BCC", Fields("a@b.c", "", "", "\tx@y.z\r\n,\tw@v.u\n"),
+         "mailto:a@b.c?bcc=x@y.z,w@v.u"},
         {"control bytes leave the address and the one-line fields",
          Fields("a@b.c\r\n", "x\ty", "c@d.e\n", "", ""), "mailto:a@b.c?Subject=xy&cc=c@d.e"},
     };

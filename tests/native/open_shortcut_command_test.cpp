@@ -47,6 +47,7 @@ protected:
 
 TEST_F(OpenShortcutCommand, FillsTheFormAndSelectsTheFilesFolder) {
     form.texts[FormControl::Name] = "old name";
+    form.answers = {message_box::kYes};
     const auto opened = Open("c:\\users\\ME\\desktop\\週報.URL", kFile);
     ASSERT_TRUE(opened);
     EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp");
@@ -56,7 +57,11 @@ TEST_F(OpenShortcutCommand, FillsTheFormAndSelectsTheFilesFolder) {
     EXPECT_EQ(form.texts[FormControl::Name], "週報");
     EXPECT_TRUE(form.nameEdited);
     EXPECT_EQ(form.iconIndex, 4);
-    EXPECT_TRUE(form.messages.empty());
+    // The typed name was pending: Yes discarded it.
+    const ShownMessage question{IDS_CONFIRM_OPEN_DISCARDS_INPUT, IDS_CAPTION_OPEN_DISCARDS_INPUT,
+                                message_box::kQuestionDefaultNo,
+                                "c:\\users\\ME\\desktop\\週報.URL"};
+    EXPECT_EQ(form.messages, std::vector<ShownMessage>{question});
     // The well-known folder, matched without regard to case; nothing added.
     EXPECT_EQ(view.Selection(), 0);
     EXPECT_EQ(destinations.count(), 1);
@@ -108,14 +113,30 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         // Before the reader's own refusals.
         {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", kOtherwise,
          [](W& w) { w.url = "mailto:a@b.jp"; }},
+        {"C:\\v1.url\\readme", kFile, IDS_OPEN_NOT_URL_FILE},  // no dot in the file's name
         {"C:\\a.url", std::nullopt, IDS_OPEN_UNREADABLE},
         {"C:\\a.url", std::string(70000, ';'), IDS_OPEN_TOO_LARGE},
         {"C:\\a.url", "[Other]\r\nURL=mailto:a@b.jp\r\n", IDS_OPEN_NO_URL},
         {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", IDS_OPEN_NOT_MAILTO},
+        // Each field that the code page cannot spell names itself.
         {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?body=%F0%9F%98%80\r\n",
          IDS_OPEN_BODY_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?CC=%F0%9F%98%80\r\n",
+         IDS_OPEN_CC_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?bcc=%C3%BD\r\n",
+         IDS_OPEN_BCC_NOT_SPELLABLE},
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?cc=c@d.jp&Subject=%C3%BD\r\n",
+         IDS_OPEN_SUBJECT_NOT_SPELLABLE},
+        // (A raw lone lead byte in the address is refused for the whole file, above.)
+        {"C:\\a.url",
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n[InternetShortcut.A]\r\nURL=mailto:a@b.jp\r\n"
+         "[InternetShortcut.W]\r\nURL=mailto:+2D3eAA-@b.jp\r\n",
+         IDS_OPEN_ADDRESS_NOT_SPELLABLE},
         {"C:\\" + std::string(600, 'x') + "\\a.url", kFile, IDS_FOLDER_PATH_TOO_LONG},
     };
+    // Typed text is pending and would be given up: a file that cannot open never asks.
+    form.texts[FormControl::Body] = "typed";
+    form.answers = {message_box::kYes};
     for (const Case& c : cases) {
         form.messages.clear();
         events.clear();
@@ -126,13 +147,40 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         EXPECT_EQ(form.messages[0].value, c.textId == IDS_FOLDER_PATH_TOO_LONG ? "" : c.path);
         EXPECT_TRUE(events.size() == 1 && events[0].rfind("message", 0) == 0) << c.textId;
         EXPECT_EQ(destinations.count(), 1);
+        EXPECT_EQ(form.texts[FormControl::Body], "typed");
     }
+}
+
+TEST_F(OpenShortcutCommand, AnythingButYesToTheQuestionKeepsThePendingInput) {
+    // No, and a box that could not be shown.
+    for (const int answer : {message_box::kNo, 0}) {
+        form.texts = {{FormControl::Subject, "typed"}};
+        form.unspellable = {FormControl::Cc};
+        form.answers = {answer};
+        events.clear();
+        EXPECT_FALSE(Open("D:\\Mail\\週報.url", kFile));
+        EXPECT_EQ(events, Events{MessageEvent(IDS_CONFIRM_OPEN_DISCARDS_INPUT)}) << answer;
+        EXPECT_EQ(form.texts[FormControl::Subject], "typed");
+        EXPECT_EQ(destinations.count(), 1);
+        EXPECT_TRUE(form.InputPending());
+    }
+    // Only what the code page cannot spell is still typed text.
+    form.texts.clear();
+    form.answers = {message_box::kYes};
+    ASSERT_TRUE(Open("D:\\Mail\\週報.url", kFile));
+    EXPECT_EQ(form.messages.back().textId, IDS_CONFIRM_OPEN_DISCARDS_INPUT);
+    EXPECT_EQ(destinations.SelectedFolder(), "D:\\Mail");
 }
 
 HandedOverPath Folder(std::string path) {
     HandedOverPath item;
     item.path = std::move(path);
     item.isFolder = true;
+    return item;
+}
+
+HandedOverPath Unspellable(HandedOverPath item) {
+    item.path.reset();
     return item;
 }
 
@@ -159,20 +207,48 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
     const Case cases[] = {
         {"nothing", 0, {}, {}, 1, desktop},
         {"two items", 2, Folder("D:\\x"), {IDS_OPEN_ONE_AT_A_TIME}, 1, desktop},
-        {"a path the code page cannot spell", 1, {}, {IDS_FOLDER_NOT_REPRESENTABLE}, 1, desktop},
+        {"a file the code page cannot spell",
+         1,
+         {},
+         {IDS_DROPPED_FILE_NOT_REPRESENTABLE},
+         1,
+         desktop},
+        {"a folder the code page cannot spell",
+         1,
+         Unspellable(Folder("")),
+         {IDS_FOLDER_NOT_REPRESENTABLE},
+         1,
+         desktop},
         {"a listed folder, another case", 1, Folder("c:\\users\\me\\DESKTOP"), {}, 1, desktop},
+        {"a listed folder with a trailing separator",
+         1,
+         Folder("C:\\Users\\me\\Desktop\\"),
+         {},
+         1,
+         desktop},
         {"a new folder", 1, Folder("D:\\メール"), {}, 2, "D:\\メール"},
+        {"a new folder with trailing separators", 1, Folder("D:\\表\\\\"), {}, 2, "D:\\表"},
+        {"a drive root keeps its separator", 1, Folder("D:\\"), {}, 2, "D:\\"},
+        {"so does a share root", 1, Folder("\\\\nas\\表\\"), {}, 2, "\\\\nas\\表\\"},
         {"a folder the list refuses",
          1,
          Folder("D:\\" + std::string(600, 'x')),
          {IDS_FOLDER_PATH_TOO_LONG},
          1,
          desktop},
-        {"a shortcut", 1, File("E:\\週報.url", kFile), {}, 2, "E:\\"},
+        {"a shortcut",
+         1,
+         File("E:\\週報.url", kFile),
+         {IDS_CONFIRM_OPEN_DISCARDS_INPUT},
+         2,
+         "E:\\"},
     };
     for (const Case& c : cases) {
         Events events;
         FakeForm form{events};
+        // With typed text pending only a shortcut that opens asks about it.
+        form.texts[FormControl::Address] = "typed@example.jp";
+        form.answers = {message_box::kYes};
         FakeDropDownList view;
         DestinationList list{view};
         list.Fill({{"デスクトップ", desktop}}, settings);
@@ -207,37 +283,40 @@ TEST_F(OpenShortcutCommand, CreateReadsTheOpenedFileAgain) {
         const char* what;
         std::string opened;
         std::string atCreate;  // empty: the file is gone
-        bool pickIcon;
+        int picked;            // the icon picked after the open, or -1
         std::string iconFilePath;
-        std::string tail;  // the written file from its icon lines on
+        std::string tail;  // the written file behind its URL line
     };
     const Case cases[] = {
         {"a hot key changed meanwhile is kept", kFile,
          "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nIconFile=C:\\old\\ravlet.exe\r\n"
          "IconIndex=4\r\nHotKey=1700\r\n",
-         false, "C:\\ravlet\\ravlet.exe",
+         -1, "C:\\ravlet\\ravlet.exe",
          "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1700\r\n"},
-        {"an icon of its own, kept with its lines", ownIcon, ownIcon, false,
-         "C:\\ravlet\\ravlet.exe", "IconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n"},
-        {"an icon of its own given meanwhile", kFile, ownIcon, false, "C:\\ravlet\\ravlet.exe",
+        {"an icon of its own, kept with its lines", ownIcon, ownIcon, -1, "C:\\ravlet\\ravlet.exe",
+         "IconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n"},
+        {"an icon of its own given meanwhile", kFile, ownIcon, -1, "C:\\ravlet\\ravlet.exe",
          "IconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n"},
         {"an envelope given meanwhile", ownIcon,
          "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nIconFile=D:\\ravlet.exe\r\nIconIndex=2\r\n",
-         false, "C:\\ravlet\\ravlet.exe", "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\n"},
-        {"a picked icon wins over the file's", kFile, ownIcon, true, "C:\\ravlet\\ravlet.exe",
+         -1, "C:\\ravlet\\ravlet.exe", "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\n"},
+        {"a picked icon wins over the file's", kFile, ownIcon, 4, "C:\\ravlet\\ravlet.exe",
          "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n"},
-        {"no icon file to name: the envelope's lines stay", kFile, kFile, false, "",
+        {"the standard icon picked: no icon lines", kFile, kFile, 0, "C:\\ravlet\\ravlet.exe",
+         "HotKey=1601\r\n"},
+        {"no icon file to name: the envelope's lines stay", kFile, kFile, -1, "",
          "IconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n"},
         {"a file no longer readable: the fields alone", kFile,
-         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nHotKey=1700\x82\r\n", false,
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nHotKey=1700\x82\r\n", -1,
          "C:\\ravlet\\ravlet.exe", "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\n"},
-        {"a file gone: the fields alone", ownIcon, "", false, "C:\\ravlet\\ravlet.exe", ""},
+        {"a file gone: the fields alone", ownIcon, "", -1, "C:\\ravlet\\ravlet.exe", ""},
     };
     for (const Case& c : cases) {
         FakeStore store{events};
         std::optional<ShortcutRewrite> opened = Open(path, c.opened);
         ASSERT_TRUE(opened) << c.what;
-        if (c.pickIcon) {
+        if (c.picked >= 0) {
+            form.iconIndex = c.picked;
             opened->keepsOwnIcon = false;
             opened->iconPicked = true;
         }
@@ -249,8 +328,7 @@ TEST_F(OpenShortcutCommand, CreateReadsTheOpenedFileAgain) {
         RunCreateCommand(form, store, destinations.SelectedFolder(), c.iconFilePath, &opened);
         ASSERT_EQ(store.written.size(), 1u) << c.what;
         const std::string& bytes = store.written[0].bytes;
-        const size_t icon = bytes.find("IconFile");
-        EXPECT_EQ(icon == std::string::npos ? "" : bytes.substr(icon), c.tail) << c.what;
+        EXPECT_EQ(bytes.substr(bytes.find("\r\n", bytes.find("URL=")) + 2), c.tail) << c.what;
         EXPECT_FALSE(opened) << c.what;
     }
 
@@ -265,6 +343,22 @@ TEST_F(OpenShortcutCommand, CreateReadsTheOpenedFileAgain) {
     EXPECT_EQ(store.written[0].bytes.substr(store.written[0].bytes.find("IconIndex")),
               "IconIndex=4\r\n");
     EXPECT_EQ(std::count(events.begin(), events.end(), "read " + path), 0);
+}
+
+// The first subject fills the box and the second stays with the address, where the
+// user sees it; the Create command then asks the user to keep one.
+TEST_F(OpenShortcutCommand, AFileWithTwoSubjectsIsOpenedButNotWrittenAsItIs) {
+    FakeStore store{events};
+    std::optional<ShortcutRewrite> opened = Open(
+        "D:\\Mail\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?subject=one&Subject=two\r\n");
+    EXPECT_EQ(form.texts[FormControl::Subject], "one");
+    EXPECT_EQ(form.texts[FormControl::Address], "a@b.jp?Subject=two");
+    form.messages.clear();
+    RunCreateCommand(form, store, destinations.SelectedFolder(), "", &opened);
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].textId, static_cast<unsigned>(IDS_SECOND_SUBJECT));
+    EXPECT_TRUE(store.written.empty());
+    EXPECT_TRUE(opened);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "shortcut/message_box.h"
 #include "shortcut/name_suggestion.h"
+#include "shortcut/pending_input.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_store.h"
 #include "tests/native/windows_reading_double.h"
@@ -83,6 +84,16 @@ public:
         }
         return texts[field];
     }
+    // The bytes one unit each; a field in unspellable also holds a character the code
+    // page has no counterpart for.
+    std::u16string FieldUtf16Text(FormControl field) override {
+        const std::string& bytes = texts[field];
+        std::u16string text(bytes.begin(), bytes.end());
+        if (unspellable.count(field) != 0) {
+            text += u'\u2603';
+        }
+        return text;
+    }
     void SetFieldText(FormControl field, const std::string& text) override {
         events_.push_back(std::string("set ") + ControlName(field) + "=" + text);
         texts[field] = text;
@@ -120,6 +131,8 @@ public:
         events_.push_back("icon " + std::to_string(index));
         iconIndex = index;
     }
+    void MarkInputClean() override { pending.MarkClean(*this); }
+    bool InputPending() override { return pending.IsPending(*this); }
 
     std::map<FormControl, std::string> texts;
     // Fields holding a character the ANSI code page cannot spell.
@@ -133,6 +146,8 @@ public:
     std::vector<ShownMessage> messages;
     // The dialog's change notification, raised by SetFieldText as by typing.
     std::function<void(FormControl)> onFieldChanged;
+    // The rule itself: the clean point starts with every field empty.
+    PendingInput pending;
 
 private:
     Events& events_;

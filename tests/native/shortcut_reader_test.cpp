@@ -65,6 +65,10 @@ TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
          "a@b.jp\r\n"
          "WorkingDirectory=C:\\\r\n",
          "mailto:a@b.jp", "WorkingDirectory=C:\\\r\n; made by hand\r\n[Other]\r\nKey=1\r\n"},
+        {"blanks before a header's [; a second icon line goes too",
+         " \t[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nIconFile=a\r\nIconFile=b\r\nX=1\r\n"
+         "\t [Other]\r\niconfile=c\r\n",
+         "mailto:a@b.jp", "X=1\r\n\t [Other]\r\niconfile=c\r\n"},
         {"the shell's .A and .W copies are dropped, blank lines and comments kept",
          "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n\r\n[InternetShortcut.A]\r\nURL=mailto:a@b."
          "jp\r\n"
@@ -167,6 +171,10 @@ TEST(ShortcutReader, ChoosesTheIcon) {
         {"IconFile=C:\\ravlet\\ravlet.exe\r\n", 0, true},
         {"IconFile=\\\\server\\share\\mail.ico\r\nIconIndex=2\r\n", 0, true},
         {"IconFile=C:\\ravlet\\notravlet.exe\r\nIconIndex=2\r\n", 0, true},
+        {"IconFile=\r\nIconIndex=2\r\n", 0, false},
+        {"IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\nIconFile=\\\\evil\\x.ico\r\n", 2,
+         false},
+        {"IconFile=\\\\evil\\x.ico\r\nIconIndex=2\r\nIconFile=C:\\ravlet\\ravlet.exe\r\n", 0, true},
     };
     for (const Case& c : cases) {
         const std::string file =
@@ -187,12 +195,17 @@ TEST(ShortcutReader, ReadsTheShellsUnicodeCopyWhileItDescribesTheUrl) {
         std::string sections;
         std::string subject;
     };
-    // "+ZeVnLA-" is UTF-7 for 日本; "+2D3eAA-" a character outside the code page.
+    // "+ZeVnLA-" is UTF-7 for 日本, "+T+4-" for 修, "+/14-" for ～; "+2D3eAA-" is a
+    // character outside the code page.
     const Case cases[] = {
         {"the copy in the code page matches: the UTF-7 URL",
          "[InternetShortcut.A]\r\nURL=mailto:a@b.jp?Subject=??\r\n"
          "[InternetShortcut.W]\r\nURL=mailto:a@b.jp?Subject=+ZeVnLA-+-1\r\n",
          "日本+1"},
+        {"base64 holding + and /",
+         "[InternetShortcut.A]\r\nURL=mailto:a@b.jp?Subject=??\r\n"
+         "[InternetShortcut.W]\r\nURL=mailto:a@b.jp?Subject=+T+4-+/14-\r\n",
+         "修～"},
         {"the URL was changed since: the plain line",
          "[InternetShortcut.A]\r\nURL=mailto:a@b.jp?Subject=old\r\n"
          "[InternetShortcut.W]\r\nURL=mailto:a@b.jp?Subject=+ZeVnLA-\r\n",
@@ -228,6 +241,9 @@ TEST(ShortcutReader, Refusals) {
         {"so does the shell's UTF-7 copy",
          section + "URL=mailto:a@b.jp?cc=?\r\n" + shellCopies + "URL=mailto:a@b.jp?cc=+2D3eAA-\r\n",
          MailtoField::Cc},
+        {"a byte above 0x7F in the UTF-7 copy",
+         section + "URL=mailto:a@b.jp?cc=?\r\n" + shellCopies + "URL=mailto:a@b.jp?cc=\x82\xA0\r\n",
+         MailtoField::Address},
         {"in the address",
          section + "URL=mailto:a@b.jp?cc=?\r\n" + shellCopies + "URL=mailto:+2D3eAA-@b.jp?cc=?\r\n",
          MailtoField::Address},

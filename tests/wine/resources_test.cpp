@@ -579,12 +579,14 @@ TEST_F(ProgramResources, StringsLoadAsShiftJisByteForByte) {
 // The code names its texts by id only: each must be in the built program. The ids of
 // each block in res/resource.h run without gaps.
 TEST_F(ProgramResources, EveryTextTheProgramNamesIsInItsStringTable) {
-    const std::pair<UINT, UINT> blocks[] = {{IDS_CAPTION_CHECK, IDS_CAPTION_DONE},
-                                            {IDS_NO_ADDRESS, IDS_SHORTCUT_CREATED},
-                                            {IDS_BROWSE_TITLE, IDS_LABEL_FAVORITES},
-                                            {IDS_FILE_ERROR_DISK_FULL, IDS_FILE_ERROR_DISK_FULL},
-                                            {IDS_SETTINGS_NOT_SAVED, IDS_NEEDS_JAPANESE_LOCALE},
-                                            {IDS_HELP_FAILED, IDS_HELP_BLOCKED_NETWORK}};
+    const std::pair<UINT, UINT> blocks[] = {
+        {IDS_CAPTION_CHECK, IDS_CAPTION_DONE},
+        {IDS_NO_ADDRESS, IDS_SHORTCUT_CREATED},
+        {IDS_BROWSE_TITLE, IDS_LABEL_FAVORITES},
+        {IDS_FILE_ERROR_DISK_FULL, IDS_FILE_ERROR_DISK_FULL},
+        {IDS_SETTINGS_NOT_SAVED, IDS_NEEDS_JAPANESE_LOCALE},
+        {IDS_HELP_FAILED, IDS_HELP_BLOCKED_NETWORK},
+        {IDS_SECOND_SUBJECT, IDS_DROPPED_FILE_NOT_REPRESENTABLE}};
     for (const auto& [first, last] : blocks) {
         for (UINT id = first; id <= last; ++id) {
             const wchar_t* text = nullptr;

@@ -45,4 +45,30 @@ TEST(ShortcutFileReading, AFileFromInsideAZipLiesBelowTheTemporaryFolder) {
     EXPECT_FALSE(IsBelowTemporaryFolder(L"C:\\users\\a.url"));
 }
 
+// A name the code page cannot spell ("ý") is no path, but the box still says whether a
+// file or a folder was handed over.
+TEST(ShortcutFileReading, AnUnspellableNameStillTellsAFileFromAFolder) {
+    ScratchFolder folder;
+    const std::wstring base = WideFromAnsi(folder.path());
+    const std::wstring fileName = base + L"\\\u00FD.url";
+    const std::wstring folderName = base + L"\\\u00FD";
+    const HANDLE created = CreateFileW(fileName.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(created, INVALID_HANDLE_VALUE);
+    CloseHandle(created);
+    ASSERT_TRUE(CreateDirectoryW(folderName.c_str(), nullptr));
+
+    const HandedOverPath dropped = DescribeHandedOverPath(fileName);
+    EXPECT_FALSE(dropped.path);
+    EXPECT_FALSE(dropped.isFolder);
+    EXPECT_FALSE(dropped.bytes);
+    const HandedOverPath droppedFolder = DescribeHandedOverPath(folderName);
+    EXPECT_FALSE(droppedFolder.path);
+    EXPECT_TRUE(droppedFolder.isFolder);
+
+    // The folder's own clean-up walks names in the code page.
+    DeleteFileW(fileName.c_str());
+    RemoveDirectoryW(folderName.c_str());
+}
+
 }  // namespace
