@@ -1,5 +1,7 @@
 #include "shortcut/shortcut_file_lines.h"
 
+#include <algorithm>
+
 #include "ini/ini_document.h"
 #include "text/ascii_text.h"
 
@@ -53,8 +55,10 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view text) {
     result.iconIndex = ValueOf(document, kShortcut, "IconIndex");
     result.urlA = ValueOf(document, kShellCopyA, "URL");
     result.urlW = ValueOf(document, kShellCopyW, "URL");
-    for (const std::string_view key : {"IconFile", "IconIndex"}) {
-        const size_t line = document.FindKey(kShortcut, key);
+    // The icon lines in the order the file has them.
+    const size_t iconFile = document.FindKey(kShortcut, "IconFile");
+    const size_t iconIndex = document.FindKey(kShortcut, "IconIndex");
+    for (const size_t line : {std::min(iconFile, iconIndex), std::max(iconFile, iconIndex)}) {
         if (line != ini::kNoLine) {
             result.iconLines.emplace_back(document.Raw(line));
         }

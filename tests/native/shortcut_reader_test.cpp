@@ -183,8 +183,8 @@ TEST(ShortcutReader, ChoosesTheIcon) {
         EXPECT_EQ(opened.iconIndex, c.iconIndex) << c.iconLines;
         EXPECT_EQ(opened.keepsOwnIcon, c.keepsOwnIcon) << c.iconLines;
     }
-    // Its own icon lines go back as they were written.
-    const std::string ownIcon = "IconFile=\\\\server\\share\\mail.ico\r\nIconIndex=2\r\n";
+    // Its own icon lines go back as they were written, in their order.
+    const std::string ownIcon = "IconIndex=2\r\nIconFile=\\\\server\\share\\mail.ico\r\n";
     EXPECT_EQ(KeptText("[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n" + ownIcon + "X=1\r\n", true),
               ownIcon + "X=1\r\n");
 }
