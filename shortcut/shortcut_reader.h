@@ -42,7 +42,10 @@ enum class ShortcutRefusal {
 using ShortcutReading = std::variant<OpenedShortcut, ShortcutRefusal, UnspellableField>;
 
 // The file's text in code page 932, or nullopt when it is not such text. A .url is
-// always code-page text: the other encodings of the settings file do not apply.
+// always code-page text: the other encodings of the settings file do not apply. Every
+// reading of a .url (the open, the file again at Create, the read-back) starts here and
+// parses only what this returns, so that a file in another code page can be decoded
+// here before any byte is taken for a "[", "]" or "=".
 std::optional<std::string> ShortcutText(std::string_view bytes, const CodePageSpelling& spelling);
 
 // True when Windows read the same five values as the program.
