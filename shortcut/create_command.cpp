@@ -261,7 +261,9 @@ std::optional<ShortcutRewrite> ReadAgain(ShortcutStore& store, const ShortcutRew
     if (!now) {
         return std::nullopt;
     }
-    ShortcutRewrite rewrite{opened.path, std::move(now->lines), false, opened.iconPicked};
+    // What the open noted about the file stays; its lines and icon are the file's now.
+    ShortcutRewrite rewrite = opened;
+    rewrite.lines = std::move(now->lines);
     if (!opened.iconPicked) {
         request.iconIndex = now->iconIndex;
         rewrite.keepsOwnIcon = now->keepsOwnIcon;
