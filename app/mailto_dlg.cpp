@@ -1,10 +1,11 @@
 #include "app/mailto_dlg.h"
 
 #include "app/about_dlg.h"
+#include "destinations/ini_profile_section.h"
 #include "destinations/settings_file_choice.h"
 #include "destinations/settings_section.h"
-#include "destinations/win32_private_profile_section.h"
 #include "destinations/win32_settings_file.h"
+#include "destinations/win32_settings_file_content.h"
 #include "destinations/win32_settings_file_lock.h"
 #include "destinations/win32_settings_save.h"
 #include "destinations/win32_shell_folders.h"
@@ -81,12 +82,17 @@ BOOL CMailtoDlg::OnInitDialog() {
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
 
-    // An empty path reads as no file at all. Another run saving now would be seen half
-    // way through its writes.
+    // An empty path reads as no file at all, and so does a file left alone. The lock
+    // keeps another run's save from replacing the file while it is read.
     const std::vector<WellKnownFolder> wellKnown = FindWellKnownFolders(GetSafeHwnd());
     {
         const SettingsFileLock lock(iniPath);
-        PrivateProfileSection settings(iniPath, kSettingsSectionName);
+        SettingsFileContent content = ReadSettingsFileContent(iniPath);
+        settingsRefusal = content.refusal;
+        ini::Document document = content.document ? std::move(*content.document)
+                                                  : ini::Document(NewSettingsFileEncoding());
+        const ExactAnsiSpelling spelling;
+        IniProfileSection settings(document, kSettingsSectionName, spelling);
         destinations.Fill(wellKnown, settings);
     }
 
@@ -134,8 +140,9 @@ bool CMailtoDlg::SaveSettings() {
     }
     settingsSaved = true;
     const SettingsSaveResult result = SaveSettingsFiles(destinations, settingsFiles);
-    // The not-saved box names the file tried last.
+    // The not-saved box names the file tried last, and why it was left alone.
     iniSavePath = result.path;
+    settingsRefusal = result.refusal;
     return result.saved;
 }
 
@@ -215,7 +222,11 @@ MessageResult CMailtoDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 MessageResult CMailtoDlg::OnDestroy(WPARAM, LPARAM) {
     if (!SaveSettings()) {
         // The dialog is going: the box stands on its own.
-        ShowAppMessageBox(nullptr, IDS_SETTINGS_NOT_SAVED, MB_ICONWARNING | MB_OK, iniSavePath);
+        const UINT message = !settingsRefusal ? IDS_SETTINGS_NOT_SAVED
+                             : *settingsRefusal == ini::Refusal::TooLarge
+                                 ? IDS_SETTINGS_FILE_TOO_LARGE
+                                 : IDS_SETTINGS_FILE_NOT_TEXT;
+        ShowAppMessageBox(nullptr, message, MB_ICONWARNING | MB_OK, iniSavePath);
     }
     return std::nullopt;
 }
@@ -285,6 +296,7 @@ void CMailtoDlg::OnChangeIcon() {
         // A picked icon replaces the shortcut's own.
         if (opened) {
             opened->keepsOwnIcon = false;
+            opened->iconPicked = true;
         }
     }
     // Redrawn after a cancel too.

@@ -14,6 +14,7 @@
 #include "framework/exact_ansi_spelling.h"
 #include "framework/gdi_bitmap.h"
 #include "framework/windows_system_code_page.h"
+#include "ini/ini_encoding.h"
 #include "shortcut/pending_input.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_rewrite.h"
@@ -91,6 +92,8 @@ private:
     const WindowsSystemCodePage systemCodePage;
     const ExactAnsiSpelling shiftJis;
     ShortcutWriting writing;
+    // Why the settings file was left alone, for the box at exit.
+    std::optional<ini::Refusal> settingsRefusal;
     // In the system's code page; empty when the shell cannot be told where the program
     // is: no icon lines then.
     std::string iconFilePath;

@@ -25,8 +25,17 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
 
     loaded_ = ReadSavedFolders(settings, std::max(kMaxCount - count_, kKeptUserFolders));
     unshown_.clear();
+    added_ = 0;
+    // A folder that cannot be offered still takes its place in the room.
+    verbatimCount_ =
+        static_cast<int>(std::count_if(loaded_.begin(), loaded_.end(), [](const std::string& path) {
+            return IsVerbatimFolder(path);
+        }));
     for (const std::string& path : loaded_) {
-        if (count_ == kMaxCount) {
+        if (IsVerbatimFolder(path)) {
+            continue;
+        }
+        if (count_ >= Capacity()) {
             unshown_.push_back(path);
             continue;
         }
@@ -36,6 +45,11 @@ void DestinationList::Fill(const std::vector<WellKnownFolder>& wellKnown,
 
     const int savedIndex = settings.ReadInt(kSelectionKey, 0);
     const std::optional<std::string> savedPath = settings.ReadString(kSelectedPathKey);
+    // A selected folder that is not offered selects nothing of what is.
+    if (!savedPath && settings.ReadVerbatim(kSelectedPathKey)) {
+        view_.Select(0);
+        return;
+    }
     view_.Select(SavedSelection(
         savedIndex, savedPath ? SelectedPathFor(*savedPath, savedIndex) : std::nullopt));
     // A negative saved value selects nothing.
@@ -67,20 +81,21 @@ int DestinationList::SavedSelection(int savedIndex,
 bool DestinationList::Add(const std::string& path) {
     // An empty slot would end the saved list early and lose every older folder, and a
     // cut one would come back as another folder.
-    if (!CanKeepSavedFolder(path) || fixedCount_ >= kMaxCount) {
+    if (!CanKeepSavedFolder(path) || fixedCount_ >= Capacity()) {
         return false;
     }
     // The new folder goes in front of the user folders; the last slot falls off.
-    for (int slot = kMaxCount - 1; slot > fixedCount_; --slot) {
+    for (int slot = Capacity() - 1; slot > fixedCount_; --slot) {
         paths_[slot] = std::move(paths_[slot - 1]);
     }
     paths_[fixedCount_] = path;
 
     view_.InsertItem(fixedCount_, path);
     view_.Select(fixedCount_);
-    if (++count_ > kMaxCount) {
-        count_ = kMaxCount;
-        view_.DeleteItem(kMaxCount);
+    ++added_;
+    if (++count_ > Capacity()) {
+        count_ = Capacity();
+        view_.DeleteItem(Capacity());
     }
     return true;
 }
@@ -118,10 +133,11 @@ std::optional<std::string> DestinationList::SelectedFolder() {
 }
 
 bool DestinationList::Save(ProfileSection& settings) {
-    const std::vector<std::string> own(paths_.begin() + fixedCount_, paths_.begin() + count_);
+    const std::vector<std::string> shown(paths_.begin() + fixedCount_, paths_.begin() + count_);
     const int room = std::max(kMaxCount - fixedCount_, kKeptUserFolders);
     const std::vector<std::string> folders = MergeSavedFolders(
-        own, unshown_, loaded_, ReadSavedFolders(settings, kSavedFolderKeys), room);
+        WithVerbatimFoldersInPlace(shown, static_cast<size_t>(added_), unshown_, loaded_), unshown_,
+        loaded_, ReadSavedFolders(settings, kSavedFolderKeys), room);
     const int selection = view_.Selection();
     const std::string selectedPath =
         selection >= 0 && selection < count_ ? paths_[selection] : std::string();

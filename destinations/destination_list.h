@@ -55,6 +55,12 @@ private:
     // and those of them the list had no room for.
     std::vector<std::string> loaded_;
     std::vector<std::string> unshown_;
+    // Folders this run put in front since Fill, and the folders read that the code page
+    // cannot spell, which are never offered but keep their room.
+    int added_ = 0;
+    int verbatimCount_ = 0;
+
+    int Capacity() const { return kMaxCount - verbatimCount_; }
 
     // The first slot whose folder is path (letters without regard to case, a trailing
     // "\" aside), or -1.

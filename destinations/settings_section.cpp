@@ -54,10 +54,53 @@ bool CanKeepSavedFolder(const std::string& path) {
     return IsUsableFolder(path) && path.size() <= ProfileSection::kMaxValueBytes;
 }
 
+std::string VerbatimFolder(char encoding, std::string_view fileBytes) {
+    return std::string(1, '\0') + encoding + std::string(fileBytes);
+}
+
+bool IsVerbatimFolder(std::string_view folder) {
+    return !folder.empty() && folder[0] == '\0';
+}
+
+std::vector<std::string> WithVerbatimFoldersInPlace(const std::vector<std::string>& shown,
+                                                    size_t added,
+                                                    const std::vector<std::string>& unshown,
+                                                    const std::vector<std::string>& loaded) {
+    const size_t additions = std::min(added, shown.size());
+    std::vector<std::string> folders(shown.begin(), shown.begin() + additions);
+    // The folders read are shown ones, then those without room (unshown), by position:
+    // a folder may be saved twice.
+    const auto readable = static_cast<size_t>(
+        std::count_if(loaded.begin(), loaded.end(),
+                      [](const std::string& path) { return !IsVerbatimFolder(path); }));
+    const size_t shownAtStart = readable - std::min(unshown.size(), readable);
+    size_t next = additions;
+    size_t seen = 0;
+    for (const std::string& folder : loaded) {
+        if (IsVerbatimFolder(folder)) {
+            folders.push_back(folder);
+        } else if (seen++ >= shownAtStart) {
+            folders.push_back(folder);
+        } else if (next < shown.size()) {
+            folders.push_back(shown[next++]);
+        } else {
+            break;
+        }
+    }
+    folders.insert(folders.end(), shown.begin() + next, shown.end());
+    return folders;
+}
+
 std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room) {
     std::vector<std::string> folders;
     for (int key = 0; key < kSavedFolderKeys && static_cast<int>(folders.size()) < room; ++key) {
         std::optional<std::string> path = settings.ReadString(MenuKey(key));
+        if (!path) {
+            if (std::optional<std::string> verbatim = settings.ReadVerbatim(MenuKey(key))) {
+                folders.push_back(std::move(*verbatim));
+            }
+            continue;
+        }
         // A gap hides everything after it.
         if (path && path->empty()) {
             break;

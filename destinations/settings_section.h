@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "destinations/profile_section.h"
@@ -19,8 +20,23 @@ inline constexpr int kSavedFolderKeys = 20;
 // True for a folder that can hold shortcuts and comes back whole from the settings file.
 bool CanKeepSavedFolder(const std::string& path);
 
+// A saved folder the code page cannot spell ("D:\Mail¥Archive" in a UTF-16 file) is
+// never offered, and never written as a look-alike: it is carried as the bytes the file
+// holds, behind a NUL (which no path holds) and the letter of the file's encoding.
+std::string VerbatimFolder(char encoding, std::string_view fileBytes);
+bool IsVerbatimFolder(std::string_view folder);
+
+// This run's user folders (shown, newest first; the first added of them this run's
+// additions) with the folders it read but cannot offer put back in their places among
+// the folders read. Those behind a folder the additions pushed off go with it.
+std::vector<std::string> WithVerbatimFoldersInPlace(const std::vector<std::string>& shown,
+                                                    size_t added,
+                                                    const std::vector<std::string>& unshown,
+                                                    const std::vector<std::string>& loaded);
+
 // The saved folders in key order, up to the first empty key and at most room of them.
-// A value that was cut, or that names no folder a shortcut can go into, is passed over.
+// A value that was cut, or that names no folder a shortcut can go into, is passed over;
+// one the code page cannot spell is a VerbatimFolder, and counts.
 std::vector<std::string> ReadSavedFolders(ProfileSection& settings, int room);
 
 // The folders a save writes: this run's own list as it is; then the folders this run

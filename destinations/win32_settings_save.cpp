@@ -2,71 +2,77 @@
 
 #include <windows.h>
 
+#include "destinations/ini_profile_section.h"
 #include "destinations/settings_section.h"
-#include "destinations/win32_private_profile_section.h"
+#include "destinations/win32_settings_file_content.h"
 #include "destinations/win32_settings_file_lock.h"
 #include "framework/exact_ansi.h"
-#include "framework/file_bytes.h"
+#include "framework/exact_ansi_spelling.h"
 #include "framework/file_kind.h"
+#include "framework/whole_file_write.h"
 
 namespace {
 
-// A settings file is a few kilobytes; anything much larger is not copied.
-constexpr size_t kMaxCopiedBytes = 1 << 20;
+// A file that keeps appearing between the read and the write is another program's
+// doing; the save gives up after this many rounds.
+constexpr int kSaveRounds = 3;
 
-bool SaveInto(DestinationList& destinations, const std::string& readPath,
-              const std::string& savePath, const std::string& folderToCreate) {
+// The document a new settings file starts from: the file this run read, when it can
+// be read, else nothing.
+ini::Document CarriedOver(const std::string& readPath, const std::string& savePath) {
+    if (!readPath.empty() && readPath != savePath) {
+        SettingsFileContent read = ReadSettingsFileContent(readPath);
+        if (read.exists && read.document) {
+            return std::move(*read.document);
+        }
+    }
+    return ini::Document(NewSettingsFileEncoding());
+}
+
+SettingsSaveResult SaveInto(DestinationList& destinations, const std::string& readPath,
+                            const std::string& savePath, const std::string& folderToCreate) {
     const SettingsFileLock lock(savePath);
     if (!CreateSettingsFolder(folderToCreate)) {
-        return false;
+        return {false, savePath, std::nullopt};
     }
-    CopySettingsFileRead(readPath, savePath);
-    PrivateProfileSection settings(savePath, kSettingsSectionName);
-    return destinations.Save(settings);
+    const ExactAnsiSpelling spelling;
+    for (int round = 0; round < kSaveRounds; ++round) {
+        SettingsFileContent content = ReadSettingsFileContent(savePath);
+        if (content.refusal) {
+            return {false, savePath, content.refusal};
+        }
+        if (content.exists && !content.document) {
+            return {false, savePath, std::nullopt};
+        }
+        ini::Document document =
+            content.exists ? std::move(*content.document) : CarriedOver(readPath, savePath);
+        IniProfileSection settings(document, kSettingsSectionName, spelling);
+        if (!destinations.Save(settings)) {
+            return {false, savePath, std::nullopt};
+        }
+        const WholeFileResult written =
+            WriteFileWhole(WideFromAnsi(savePath), document.Bytes(), content.exists);
+        // A file that appeared meanwhile is read and merged like any other.
+        if (written.outcome != WholeFileOutcome::TargetAppeared) {
+            return {written.outcome == WholeFileOutcome::Written, savePath, std::nullopt};
+        }
+    }
+    return {false, savePath, std::nullopt};
 }
 
 }  // namespace
 
-bool CopySettingsFileRead(const std::string& readPath, const std::string& savePath) {
-    if (readPath.empty() || savePath.empty() || readPath == savePath) {
-        return false;
-    }
-    const std::optional<std::string> bytes =
-        ReadFileStart(WideFromAnsi(readPath), kMaxCopiedBytes + 1);
-    if (!bytes || bytes->size() > kMaxCopiedBytes) {
-        return false;
-    }
-    // Not CopyFile: the copy gets none of the original's attributes, such as read-only.
-    const HANDLE file = CreateFileW(WideFromAnsi(savePath).c_str(), GENERIC_WRITE, 0, nullptr,
-                                    CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
-    }
-    DWORD written = 0;
-    const bool whole =
-        WriteFile(file, bytes->data(), static_cast<DWORD>(bytes->size()), &written, nullptr) &&
-        written == bytes->size();
-    CloseHandle(file);
-    // Half a copy would be worse than none: the save then starts an empty file.
-    if (!whole) {
-        DeleteFileW(WideFromAnsi(savePath).c_str());
-    }
-    return whole;
-}
-
 SettingsSaveResult SaveSettingsFiles(DestinationList& destinations, const SettingsFiles& files) {
     if (files.savePath.empty()) {
-        return {true, {}};
+        return {true, {}, std::nullopt};
     }
-    if (SaveInto(destinations, files.readPath, files.savePath, files.folderToCreate)) {
-        return {true, files.savePath};
-    }
+    SettingsSaveResult result =
+        SaveInto(destinations, files.readPath, files.savePath, files.folderToCreate);
     // A file left beside the program is what the next start reads: a save elsewhere
     // would be reported as done and never seen again, so the user is told instead.
-    if (files.fallbackSavePath.empty() || IsFile(files.savePath)) {
-        return {false, files.savePath};
+    if (result.saved || files.fallbackSavePath.empty() || IsFile(files.savePath)) {
+        return result;
     }
-    return {SaveInto(destinations, files.readPath, files.fallbackSavePath,
-                     files.fallbackFolderToCreate),
-            files.fallbackSavePath};
+    return SaveInto(destinations, files.readPath, files.fallbackSavePath,
+                    files.fallbackFolderToCreate);
 }

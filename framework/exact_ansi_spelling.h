@@ -1,4 +1,4 @@
-// The core's step from UTF-16 into the code page, made by the one exact conversion.
+// The core's steps between UTF-16 and the code page, made by the one exact conversion.
 #pragma once
 
 #include <windows.h>
@@ -23,4 +23,5 @@ public:
         const std::wstring wide = WideFromAnsi(bytes);
         return std::u16string(wide.begin(), wide.end());
     }
+
 };

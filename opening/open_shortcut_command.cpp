@@ -14,6 +14,10 @@ unsigned RefusalText(ShortcutRefusal refusal) {
     switch (refusal) {
         case ShortcutRefusal::TooLarge:
             return IDS_OPEN_TOO_LARGE;
+        case ShortcutRefusal::NotCodePageText:
+            return IDS_OPEN_UNREADABLE;
+        case ShortcutRefusal::WindowsReadsOtherwise:
+            return IDS_OPEN_WINDOWS_READS_OTHERWISE;
         case ShortcutRefusal::NoUrl:
             return IDS_OPEN_NO_URL;
         case ShortcutRefusal::NotMailto:
@@ -95,7 +99,8 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
         Refuse(form, IDS_OPEN_UNREADABLE, file.path);
         return std::nullopt;
     }
-    ShortcutReading reading = ReadShortcut(*file.bytes, spelling);
+    // Every refusal comes before anything in the form changes.
+    ShortcutReading reading = ReadShortcut(*file.bytes, spelling, &file.windows);
     if (const auto* refusal = std::get_if<ShortcutRefusal>(&reading)) {
         Refuse(form, RefusalText(*refusal), file.path);
         return std::nullopt;
@@ -160,5 +165,6 @@ std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
         return std::nullopt;
     }
     return RunOpenShortcutCommand(form, destinations,
-                                  {*item.path, item.bytes, item.belowTemporaryFolder}, spelling);
+                                  {*item.path, item.bytes, item.belowTemporaryFolder, item.windows},
+                                  spelling);
 }

@@ -10,6 +10,7 @@
 #include "destinations/destination_list.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_rewrite.h"
+#include "shortcut/windows_profile_reading.h"
 #include "text/code_page_spelling.h"
 
 struct ShortcutFileToOpen {
@@ -19,6 +20,8 @@ struct ShortcutFileToOpen {
     // Below the temporary folder (a shortcut opened from inside a zip): the fields fill
     // and the destination list is left alone.
     bool belowTemporaryFolder = false;
+    // The same file as Windows' own profile functions read it.
+    WindowsProfileReading windows;
 };
 
 // The fields are replaced, the name follows the file and stops following the address,
@@ -38,9 +41,11 @@ struct HandedOverPath {
     std::optional<std::string> path;
     // Known also for a path the code page cannot spell, so that its box can say which.
     bool isFolder = false;
-    // For a file: its bytes, or nullopt when it could not be read.
+    // For a file: its bytes, or nullopt when it could not be read, and what Windows'
+    // profile functions read from it.
     std::optional<std::string> bytes;
     bool belowTemporaryFolder = false;
+    WindowsProfileReading windows;
 };
 
 // count items handed over at once. Several get the one-at-a-time box; one folder is

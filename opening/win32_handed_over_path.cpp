@@ -30,6 +30,7 @@ HandedOverPath DescribeHandedOverPath(const std::wstring& givenPath) {
         attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (item.path && !item.isFolder) {
         item.bytes = ReadShortcutFileBytes(path);
+        item.windows = ReadAsWindowsDoes(path);
         item.belowTemporaryFolder = IsBelowTemporaryFolder(path);
     }
     return item;

@@ -90,6 +90,14 @@
 // the code page cannot spell
 #define IDS_SETTINGS_NOT_SAVED 360
 #define IDS_SETTINGS_UNAVAILABLE 361
+// At exit, a settings file left alone (%1 is its path): over 1 MiB, or no text
+#define IDS_SETTINGS_FILE_TOO_LARGE 420
+#define IDS_SETTINGS_FILE_NOT_TEXT 421
+
+// What Windows reads from a shortcut: a file it reads otherwise than the program (%1 is
+// the path), and a new file that did not read back as written (%1 is the target)
+#define IDS_OPEN_WINDOWS_READS_OTHERWISE 460
+#define IDS_READ_BACK_FAILED 461
 
 // Icon groups, in resource order: a shortcut's IconIndex=N counts them from zero,
 // so 129 to 133 are IconIndex=1 to 5.

@@ -8,6 +8,7 @@
 #include "shortcut/message_box.h"
 #include "shortcut/shortcut_file.h"
 #include "shortcut/shortcut_path.h"
+#include "shortcut/shortcut_reader.h"
 #include "text/multibyte.h"
 
 namespace {
@@ -163,42 +164,111 @@ bool RetryAfterRefusal(ShortcutForm& form, const std::string& shownPath) {
                             message_box::kErrorWithRetry, shownPath) == message_box::kRetry;
 }
 
+enum class WriteEnd { Written, GaveUp, ReadBackFailed };
+
 // Writes the file whole, going round again on Retry and after a Yes to a file that
-// appeared meanwhile. False when the user gave up: nothing was written. Without a path
-// to write every try is refused at once, as for any other name the file system refuses.
-// A full disk raises FileError naming the target, after which the old file is as it was.
-bool WriteWithRetry(ShortcutForm& form, ShortcutStore& store,
-                    const std::optional<std::string>& path, const std::string& shownPath,
-                    const std::string& name, const std::string& bytes, bool replaceExisting) {
-    // What is read back must be what was composed: anything else (a filter that changed
-    // the file, a disk that lost a block) never takes the old file's place.
-    const WrittenShortcutCheck sameBytes = [&bytes](std::string_view onDisk) {
-        return onDisk == bytes;
-    };
+// appeared meanwhile. Without a path to write every try is refused at once, as for any
+// other name the file system refuses. A full disk raises FileError naming the target,
+// after which the old file is as it was. A new file that does not read back as
+// composed replaces nothing, and its box ends the command: another try would read the
+// same.
+WriteEnd WriteWithRetry(ShortcutForm& form, ShortcutStore& store,
+                        const std::optional<std::string>& path, const std::string& shownPath,
+                        const std::string& name, const std::string& bytes, bool replaceExisting,
+                        const WrittenShortcutCheck& readsBack) {
     for (;;) {
         const ShortcutWriteOutcome outcome =
-            path ? store.WriteWhole(*path, bytes, replaceExisting, sameBytes)
+            path ? store.WriteWhole(*path, bytes, replaceExisting, readsBack)
                  : ShortcutWriteOutcome::Refused;
         switch (outcome) {
             case ShortcutWriteOutcome::Written:
-                return true;
+                return WriteEnd::Written;
             case ShortcutWriteOutcome::TargetAppeared:
                 // Never replace a file the user was not asked about.
                 if (!ConfirmOverwrite(form, name)) {
-                    return false;
+                    return WriteEnd::GaveUp;
                 }
                 replaceExisting = true;
                 break;
             case ShortcutWriteOutcome::DiskFull:
                 throw FileError(*path);
             case ShortcutWriteOutcome::CheckFailed:
+                form.ShowMessage(IDS_READ_BACK_FAILED, IDS_CAPTION_CANNOT_CREATE,
+                                 message_box::kWarning, shownPath);
+                return WriteEnd::ReadBackFailed;
             case ShortcutWriteOutcome::Refused:
                 if (!RetryAfterRefusal(form, shownPath)) {
-                    return false;
+                    return WriteEnd::GaveUp;
                 }
                 break;
         }
     }
+}
+
+// The URL and icon values a new file must read back as.
+struct ComposedValues {
+    std::string url;
+    std::optional<std::string> iconFile;
+    std::optional<std::string> iconIndex;
+};
+
+ComposedValues Composed(const ShortcutRequest& request, const std::string& iconFilePath,
+                        const ShortcutRewrite* rewrite) {
+    ComposedValues values{MailtoUrl(request), std::nullopt, std::nullopt};
+    if (rewrite && KeepsIconLines(request, iconFilePath, *rewrite)) {
+        values.iconFile = rewrite->lines.iconFile;
+        values.iconIndex = rewrite->lines.iconIndex;
+    } else if (request.iconIndex != 0 && !iconFilePath.empty()) {
+        values.iconFile = iconFilePath;
+        values.iconIndex = std::to_string(request.iconIndex);
+    }
+    return values;
+}
+
+// The new file, read as the program reads an opened shortcut and as Windows' profile
+// functions read it, gives exactly the composed URL and icon and no copy of a URL in
+// the .A or .W section that the shell would prefer; and it is byte for byte what was
+// composed (a filter that changed it, a disk that lost a block).
+WrittenShortcutCheck ReadsBackAsComposed(const std::string& bytes, const ComposedValues& composed,
+                                         const CodePageSpelling& spelling) {
+    return [&bytes, &composed, &spelling](std::string_view onDisk,
+                                          const WindowsProfileReading& windows) {
+        if (onDisk != bytes) {
+            return false;
+        }
+        const std::optional<std::string> text = ShortcutText(onDisk, spelling);
+        if (!text) {
+            return false;
+        }
+        const ShortcutFileLines lines = ReadShortcutFileLines(*text);
+        return lines.hasSection && lines.url == composed.url &&
+               lines.iconFile == composed.iconFile && lines.iconIndex == composed.iconIndex &&
+               !lines.urlA && !lines.urlW && WindowsReadsTheSame(lines, windows);
+    };
+}
+
+// The opened shortcut as its file is now, decided again: its kept lines and, unless the
+// user picked an icon, its icon. nullopt when the program can no longer read the file;
+// it is then written from the fields alone, like any other file that is there.
+std::optional<ShortcutRewrite> ReadAgain(ShortcutStore& store, const ShortcutRewrite& opened,
+                                         ShortcutRequest& request) {
+    const std::optional<StoredShortcut> stored = store.Read(opened.path);
+    if (!stored) {
+        return std::nullopt;
+    }
+    ShortcutReading reading = ReadShortcut(stored->bytes, store.Spelling(), &stored->windows);
+    auto* now = std::get_if<OpenedShortcut>(&reading);
+    if (!now) {
+        return std::nullopt;
+    }
+    // What the open noted about the file stays; its lines and icon are the file's now.
+    ShortcutRewrite rewrite = opened;
+    rewrite.lines = std::move(now->lines);
+    if (!opened.iconPicked) {
+        request.iconIndex = now->iconIndex;
+        rewrite.keepsOwnIcon = now->keepsOwnIcon;
+    }
+    return rewrite;
 }
 
 // Only Yes writes a URL that some mail programs would cut: No, and a box that could not
@@ -319,16 +389,27 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
         return;
     }
 
+    // The kept lines come from the file as it is now, after the question: a hot key set
+    // in its Properties since it was opened is not turned back.
+    std::optional<ShortcutRewrite> rewrite;
+    if (path && opened && *opened && store.IsSamePath(*path, (*opened)->path)) {
+        rewrite = ReadAgain(store, **opened, request);
+    }
     // Composed before the first try, so that every try writes the same bytes.
-    const bool rewriting = path && opened && *opened && store.IsSamePath(*path, (*opened)->path);
+    const ShortcutRewrite* const kept = rewrite ? &*rewrite : nullptr;
     // An envelope asked for without an icon file to name: a rewrite keeps the icon lines
     // the shortcut had, anything else shows the standard icon.
     const bool standardIcon = request.iconIndex != 0 && iconFilePath.empty() &&
-                              !(rewriting && !(*opened)->lines.iconLines.empty());
-    const std::string bytes =
-        ShortcutFileBytes(request, iconFilePath, rewriting ? &**opened : nullptr);
+                              !(kept && !kept->lines.iconLines.empty());
+    const std::string bytes = ShortcutFileBytes(request, iconFilePath, kept);
+    const ComposedValues composed = Composed(request, iconFilePath, kept);
     // Success is reported only once the file is on disk.
-    if (!WriteWithRetry(form, store, path, shownPath, name, bytes, replaceExisting)) {
+    const WriteEnd end = WriteWithRetry(form, store, path, shownPath, name, bytes, replaceExisting,
+                                        ReadsBackAsComposed(bytes, composed, store.Spelling()));
+    if (end == WriteEnd::ReadBackFailed) {
+        return;
+    }
+    if (end == WriteEnd::GaveUp) {
         ReportAborted(form);
         return;
     }

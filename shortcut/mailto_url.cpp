@@ -6,7 +6,7 @@
 #include "shortcut/mailto_characters.h"
 #include "text/code_page_spelling.h"
 #include "text/multibyte.h"
-#include "text/utf8_encoding.h"
+#include "text/unicode_encoding.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ void AppendBeyondAscii(std::string& url, std::string_view character,
         return;
     }
     const std::optional<std::u16string> wide = asUtf8->Decode(character);
-    for (const char byte : wide ? unicode::ToUtf8(*wide) : std::string(character)) {
+    const std::optional<std::string> utf8 = wide ? unicode::ToUtf8(*wide) : std::nullopt;
+    for (const char byte : utf8 ? *utf8 : std::string(character)) {
         AppendEscaped(url, static_cast<unsigned char>(byte));
     }
 }

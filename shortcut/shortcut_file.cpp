@@ -35,16 +35,19 @@ void WriteMailtoShortcut(TextStream& stream, const ShortcutRequest& request,
     }
 }
 
+bool KeepsIconLines(const ShortcutRequest& request, const std::string& iconFilePath,
+                    const ShortcutRewrite& rewrite) {
+    // Without an icon file to name (the program's folder cannot be spelt), an envelope
+    // the shortcut had stays as it was written rather than going.
+    return rewrite.keepsOwnIcon || (iconFilePath.empty() && request.iconIndex != 0);
+}
+
 std::string ShortcutFileBytes(const ShortcutRequest& request, const std::string& iconFilePath,
                               const ShortcutRewrite* rewrite) {
     CrLfText text;
     WriteMailtoShortcut(text, request, iconFilePath);
     if (rewrite) {
-        // Without an icon file to name (the program's folder cannot be spelt), an
-        // envelope the shortcut had stays as it was written rather than going.
-        const bool keepIconLines =
-            rewrite->keepsOwnIcon || (iconFilePath.empty() && request.iconIndex != 0);
-        WriteKeptLines(text, rewrite->lines, keepIconLines);
+        WriteKeptLines(text, rewrite->lines, KeepsIconLines(request, iconFilePath, *rewrite));
     }
     return text.bytes;
 }

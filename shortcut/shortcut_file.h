@@ -14,6 +14,11 @@
 void WriteMailtoShortcut(TextStream& stream, const ShortcutRequest& request,
                          const std::string& iconFilePath);
 
+// True when a shortcut written again to its own path keeps its icon lines: its own
+// icon, or an envelope that a copy without an icon file to name cannot write again.
+bool KeepsIconLines(const ShortcutRequest& request, const std::string& iconFilePath,
+                    const ShortcutRewrite& rewrite);
+
 // The whole file as it goes to the disk, lines ending in CR LF: the shortcut's own
 // lines and, for a shortcut written again to its own path, every line it kept.
 std::string ShortcutFileBytes(const ShortcutRequest& request, const std::string& iconFilePath,

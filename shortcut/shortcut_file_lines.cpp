@@ -1,132 +1,93 @@
 #include "shortcut/shortcut_file_lines.h"
 
+#include <algorithm>
+
+#include "ini/ini_document.h"
 #include "text/ascii_text.h"
-#include "text/multibyte.h"
 
 namespace {
 
-enum class Section { None, Other, Shortcut, FirstShortcut, ShellCopyA, ShellCopyW };
+constexpr std::string_view kShortcut = "InternetShortcut";
+constexpr std::string_view kShellCopyA = "InternetShortcut.A";
+constexpr std::string_view kShellCopyW = "InternetShortcut.W";
 
-std::vector<std::string_view> SplitLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    size_t start = 0;
-    while (start < bytes.size()) {
-        const size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
+bool IsOwnedKey(std::string_view name) {
+    return mbtext::EqualsIgnoringAsciiCase(name, "URL") ||
+           mbtext::EqualsIgnoringAsciiCase(name, "IconFile") ||
+           mbtext::EqualsIgnoringAsciiCase(name, "IconIndex");
+}
+
+// The value of the first key of the name in the first section of the name, as the
+// profile functions read it; nullopt when there is none or it has no "=".
+std::optional<std::string> ValueOf(const ini::Document& document, std::string_view section,
+                                   std::string_view key) {
+    const size_t line = document.FindKey(section, key);
+    return line == ini::kNoLine ? std::nullopt : document.Value(line);
+}
+
+// Observed: Wine's profile functions end a line at a CR alone too, where the model keeps
+// it inside the line. Ended here as CR LF, so that no kept line holds a CR behind which
+// Windows would find a header or a key; the file reads the same to Windows either way.
+std::string WithLoneCrEnded(std::string_view text) {
+    std::string ended;
+    ended.reserve(text.size());
+    for (size_t pos = 0; pos < text.size(); ++pos) {
+        ended += text[pos];
+        if (text[pos] == '\r' && (pos + 1 == text.size() || text[pos + 1] != '\n')) {
+            ended += '\n';
         }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') {
-            ++start;
-        }
     }
-    return lines;
-}
-
-// The name of a section header ("[ name ]"), or nullopt for any other line.
-std::optional<std::string_view> SectionName(std::string_view line) {
-    const std::string_view trimmed = mbtext::TrimmedBlanks(line);
-    if (trimmed.empty() || trimmed.front() != '[') {
-        return std::nullopt;
-    }
-    const size_t close = mbtext::FindChar(trimmed, ']', 1);
-    return mbtext::TrimmedBlanks(
-        trimmed.substr(1, close == std::string_view::npos ? std::string_view::npos : close - 1));
-}
-
-struct KeyValue {
-    std::string_view key;
-    std::string_view value;
-};
-
-std::optional<KeyValue> SplitKey(std::string_view line) {
-    const size_t equals = mbtext::FindChar(line, '=');
-    if (equals == std::string_view::npos) {
-        return std::nullopt;
-    }
-    return KeyValue{mbtext::TrimmedBlanks(line.substr(0, equals)),
-                    mbtext::TrimmedBlanks(line.substr(equals + 1))};
-}
-
-Section SectionOf(std::string_view name, bool seenShortcut) {
-    if (mbtext::EqualsIgnoringAsciiCase(name, "InternetShortcut")) {
-        return seenShortcut ? Section::Shortcut : Section::FirstShortcut;
-    }
-    if (mbtext::EqualsIgnoringAsciiCase(name, "InternetShortcut.A")) {
-        return Section::ShellCopyA;
-    }
-    if (mbtext::EqualsIgnoringAsciiCase(name, "InternetShortcut.W")) {
-        return Section::ShellCopyW;
-    }
-    return Section::Other;
-}
-
-void KeepFirst(std::optional<std::string>& slot, std::string_view value) {
-    if (!slot) {
-        slot = std::string(value);
-    }
+    return ended;
 }
 
 }  // namespace
 
-ShortcutFileLines ReadShortcutFileLines(std::string_view bytes) {
+ShortcutFileLines ReadShortcutFileLines(std::string_view text) {
+    // Whatever the model takes for a header decides which lines belong where, so that
+    // no kept line can hide a header from the program that the shell would see.
+    const ini::Document document =
+        ini::Document::ParseAs(WithLoneCrEnded(text), ini::Encoding::CodePage);
     ShortcutFileLines result;
+    const size_t first = document.FindSection(kShortcut);
+    result.hasSection = first != ini::kNoLine;
+    result.url = ValueOf(document, kShortcut, "URL");
+    result.iconFile = ValueOf(document, kShortcut, "IconFile");
+    result.iconIndex = ValueOf(document, kShortcut, "IconIndex");
+    result.urlA = ValueOf(document, kShellCopyA, "URL");
+    result.urlW = ValueOf(document, kShellCopyW, "URL");
+    // The icon lines in the order the file has them.
+    const size_t iconFile = document.FindKey(kShortcut, "IconFile");
+    const size_t iconIndex = document.FindKey(kShortcut, "IconIndex");
+    for (const size_t line : {std::min(iconFile, iconIndex), std::max(iconFile, iconIndex)}) {
+        if (line != ini::kNoLine) {
+            result.iconLines.emplace_back(document.Raw(line));
+        }
+    }
+
     std::vector<std::string> firstSectionLines;
     std::vector<std::string> otherLines;
-    Section section = Section::None;
-    for (const std::string_view line : SplitLines(bytes)) {
-        if (const auto name = SectionName(line)) {
-            section = SectionOf(*name, result.hasSection);
-            if (section == Section::FirstShortcut) {
-                // The program writes this header itself.
-                result.hasSection = true;
-                continue;
-            }
-            if (section == Section::ShellCopyA || section == Section::ShellCopyW) {
-                continue;
-            }
-            otherLines.emplace_back(line);
+    for (size_t line = 0; line < document.LineCount(); ++line) {
+        const size_t header = document.SectionOf(line);
+        const std::string headerName = header == ini::kNoLine ? "" : document.Name(header);
+        // The .A and .W copies describe the old URL, and the shell would prefer them to
+        // the new one: every section of those names goes.
+        if (mbtext::EqualsIgnoringAsciiCase(headerName, kShellCopyA) ||
+            mbtext::EqualsIgnoringAsciiCase(headerName, kShellCopyW)) {
             continue;
         }
-        const auto keyValue = SplitKey(line);
-        const bool isUrl = keyValue && mbtext::EqualsIgnoringAsciiCase(keyValue->key, "URL");
-        const bool isIconFile =
-            keyValue && mbtext::EqualsIgnoringAsciiCase(keyValue->key, "IconFile");
-        const bool isIconIndex =
-            keyValue && mbtext::EqualsIgnoringAsciiCase(keyValue->key, "IconIndex");
-        switch (section) {
-            case Section::FirstShortcut:
-                if (isUrl) {
-                    KeepFirst(result.url, keyValue->value);
-                } else if (isIconFile || isIconIndex) {
-                    auto& slot = isIconFile ? result.iconFile : result.iconIndex;
-                    if (!slot) {
-                        slot = std::string(keyValue->value);
-                        result.iconLines.emplace_back(line);
-                    }
-                } else {
-                    firstSectionLines.emplace_back(line);
-                }
-                break;
-            case Section::None:  // written back inside the section, where these keys would count
-            case Section::Shortcut:
-                if (!isUrl && !isIconFile && !isIconIndex) {
-                    otherLines.emplace_back(line);
-                }
-                break;
-            case Section::ShellCopyA:
-            case Section::ShellCopyW:
-                if (isUrl) {
-                    KeepFirst(section == Section::ShellCopyA ? result.urlA : result.urlW,
-                              keyValue->value);
-                }
-                break;
-            case Section::Other:
-                otherLines.emplace_back(line);
-                break;
+        if (line == first) {
+            continue;  // the program writes this header itself
         }
+        // The owned keys of every [InternetShortcut] section, and of the lines ahead of
+        // the first header, which written back would land in the program's section.
+        const bool ownedPlace =
+            header == ini::kNoLine || mbtext::EqualsIgnoringAsciiCase(headerName, kShortcut);
+        if (ownedPlace && document.Kind(line) == ini::LineKind::Key &&
+            IsOwnedKey(document.Name(line))) {
+            continue;
+        }
+        (header == first && first != ini::kNoLine ? firstSectionLines : otherLines)
+            .emplace_back(document.Raw(line));
     }
     result.keptLines = std::move(firstSectionLines);
     result.keptLines.insert(result.keptLines.end(), otherLines.begin(), otherLines.end());

@@ -11,7 +11,8 @@
 
 struct ShortcutFileLines {
     // The first [InternetShortcut] section, and in it the first URL, IconFile and
-    // IconIndex, their values without surrounding blanks.
+    // IconIndex, their values as the profile functions return them (nullopt: missing,
+    // or a line without "=").
     bool hasSection = false;
     std::optional<std::string> url;
     std::optional<std::string> iconFile;
@@ -31,9 +32,11 @@ struct ShortcutFileLines {
     std::vector<std::string> keptLines;
 };
 
-// Lines end at CR LF, LF or CR; section and key names match without regard to case or
-// surrounding blanks.
-ShortcutFileLines ReadShortcutFileLines(std::string_view bytes);
+// Code-page text read as the profile functions read it (the INI model's rules): LF, CR LF
+// and a CR alone end a line; a header's name ends at its last "]"; blanks, \v and \f are trimmed;
+// names match without case; the first section and the first key of a name win; quotes
+// around a value are dropped.
+ShortcutFileLines ReadShortcutFileLines(std::string_view text);
 
 // The kept lines after the program's own ones, each ended with a line break; the icon
 // lines first when the shortcut keeps its own icon.

@@ -84,14 +84,47 @@ void ChooseIcon(OpenedShortcut& shortcut) {
     shortcut.keepsOwnIcon = true;
 }
 
+bool StartsWith(std::string_view bytes, std::string_view start) {
+    return bytes.substr(0, start.size()) == start;
+}
+
 }  // namespace
 
-ShortcutReading ReadShortcut(std::string_view bytes, const CodePageSpelling& spelling) {
+std::optional<std::string> ShortcutText(std::string_view bytes, const CodePageSpelling& spelling) {
+    // Windows' profile functions read a file with a byte-order mark as Unicode, and
+    // end a value at a NUL where other readers do not.
+    if (bytes.find('\0') != std::string_view::npos || StartsWith(bytes, "\xEF\xBB\xBF") ||
+        StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF")) {
+        return std::nullopt;
+    }
+    // The whole file, not only the values: a lone lead byte swallows the line end or
+    // the "[" behind it in one reader and not in another.
+    if (!spelling.Reads(bytes)) {
+        return std::nullopt;
+    }
+    return std::string(bytes);
+}
+
+bool WindowsReadsTheSame(const ShortcutFileLines& lines, const WindowsProfileReading& windows) {
+    return windows.spelt && windows.url == lines.url && windows.urlA == lines.urlA &&
+           windows.urlW == lines.urlW && windows.iconFile == lines.iconFile &&
+           windows.iconIndex == lines.iconIndex;
+}
+
+ShortcutReading ReadShortcut(std::string_view bytes, const CodePageSpelling& spelling,
+                             const WindowsProfileReading* windows) {
     if (bytes.size() > kMaxShortcutFileBytes) {
         return ShortcutRefusal::TooLarge;
     }
+    const std::optional<std::string> text = ShortcutText(bytes, spelling);
+    if (!text) {
+        return ShortcutRefusal::NotCodePageText;
+    }
     OpenedShortcut shortcut;
-    shortcut.lines = ReadShortcutFileLines(bytes);
+    shortcut.lines = ReadShortcutFileLines(*text);
+    if (windows && !WindowsReadsTheSame(shortcut.lines, *windows)) {
+        return ShortcutRefusal::WindowsReadsOtherwise;
+    }
     if (!shortcut.lines.hasSection || !shortcut.lines.url) {
         return ShortcutRefusal::NoUrl;
     }

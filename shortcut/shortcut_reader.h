@@ -2,11 +2,14 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <variant>
 
 #include "shortcut/mailto_message.h"
 #include "shortcut/shortcut_file_lines.h"
+#include "shortcut/windows_profile_reading.h"
 #include "text/code_page_spelling.h"
 
 // Larger files are not shortcuts anyone wrote by hand or by tool; the limit bounds
@@ -24,8 +27,31 @@ struct OpenedShortcut {
     ShortcutFileLines lines;
 };
 
-enum class ShortcutRefusal { TooLarge, NoUrl, NotMailto };
+enum class ShortcutRefusal {
+    TooLarge,
+    // A NUL byte, a byte-order mark, or bytes that are no characters of the code page:
+    // readers disagree on such a file.
+    NotCodePageText,
+    // Windows' profile functions read another URL or icon than the program does, so
+    // the program cannot tell what the shortcut opens.
+    WindowsReadsOtherwise,
+    NoUrl,
+    NotMailto,
+};
 
 using ShortcutReading = std::variant<OpenedShortcut, ShortcutRefusal, UnspellableField>;
 
-ShortcutReading ReadShortcut(std::string_view bytes, const CodePageSpelling& spelling);
+// The file's text in code page 932, or nullopt when it is not such text. A .url is
+// always code-page text: the other encodings of the settings file do not apply. Every
+// reading of a .url (the open, the file again at Create, the read-back) starts here and
+// parses only what this returns, so that a file in another code page can be decoded
+// here before any byte is taken for a "[", "]" or "=".
+std::optional<std::string> ShortcutText(std::string_view bytes, const CodePageSpelling& spelling);
+
+// True when Windows read the same five values as the program.
+bool WindowsReadsTheSame(const ShortcutFileLines& lines, const WindowsProfileReading& windows);
+
+// windows, when given, is the same file as Windows' profile functions read it; a file
+// they read otherwise is refused before anything else is said about its content.
+ShortcutReading ReadShortcut(std::string_view bytes, const CodePageSpelling& spelling,
+                             const WindowsProfileReading* windows = nullptr);

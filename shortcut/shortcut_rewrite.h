@@ -1,5 +1,6 @@
 // A shortcut opened to be changed. Written again to its own path, the file keeps every
-// line the program does not own; anywhere else it is made from the fields alone.
+// line the program does not own, as the file holds them at that moment; anywhere else
+// it is made from the fields alone.
 #pragma once
 
 #include <string>
@@ -14,4 +15,7 @@ struct ShortcutRewrite {
     // Its URL was in the escaped form (IsUtf8EscapedForm), which it keeps when written
     // again, on any system.
     bool utf8EscapedForm = false;
+    // The user picked an icon since the file was opened: the file's icon, read again
+    // at Create, no longer counts.
+    bool iconPicked = false;
 };

@@ -2,8 +2,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "shortcut/windows_profile_reading.h"
+#include "text/code_page_spelling.h"
 
 // What became of a shortcut written whole.
 enum class ShortcutWriteOutcome {
@@ -20,9 +24,17 @@ enum class ShortcutWriteOutcome {
     Refused,
 };
 
-// Given the bytes of the new file as read back from the disk, before it takes the
-// target's place; false keeps the target as it was.
-using WrittenShortcutCheck = std::function<bool(std::string_view bytesOnDisk)>;
+// Given the bytes of the new file as read back from the disk and what Windows' profile
+// functions read from it, before it takes the target's place; false keeps the target
+// as it was.
+using WrittenShortcutCheck =
+    std::function<bool(std::string_view bytesOnDisk, const WindowsProfileReading& windows)>;
+
+// A shortcut file as it is on disk at one moment.
+struct StoredShortcut {
+    std::string bytes;
+    WindowsProfileReading windows;
+};
 
 class ShortcutStore {
 public:
@@ -40,4 +52,8 @@ public:
     virtual ShortcutWriteOutcome WriteWhole(const std::string& path, std::string_view bytes,
                                             bool replaceExisting,
                                             const WrittenShortcutCheck& check) = 0;
+    // The file at path as it is now, or nullopt when it cannot be read.
+    virtual std::optional<StoredShortcut> Read(const std::string& path) = 0;
+    // The code page the files' text is read in.
+    virtual const CodePageSpelling& Spelling() const = 0;
 };

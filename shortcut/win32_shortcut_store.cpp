@@ -27,7 +27,7 @@ ShortcutWriteOutcome Win32ShortcutStore::WriteWhole(const std::string& path, std
         readBack = [&check, &bytes](const std::wstring& newFile) {
             // One byte more than was written tells a file that grew.
             const auto onDisk = ReadFileStart(newFile, bytes.size() + 1);
-            return onDisk && check(*onDisk);
+            return onDisk && check(*onDisk, ReadAsWindowsDoes(newFile));
         };
     }
     // The path is code page 932 text, whatever the system's code page.
@@ -48,4 +48,13 @@ ShortcutWriteOutcome Win32ShortcutStore::WriteWhole(const std::string& path, std
     return result.error == ERROR_DISK_FULL || result.error == ERROR_HANDLE_DISK_FULL
                ? ShortcutWriteOutcome::DiskFull
                : ShortcutWriteOutcome::Refused;
+}
+
+std::optional<StoredShortcut> Win32ShortcutStore::Read(const std::string& path) {
+    const std::wstring wide = WideFromAnsi(path);
+    std::optional<std::string> bytes = ReadShortcutFileBytes(wide);
+    if (!bytes) {
+        return std::nullopt;
+    }
+    return StoredShortcut{std::move(*bytes), ReadAsWindowsDoes(wide)};
 }

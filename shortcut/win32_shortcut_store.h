@@ -1,6 +1,7 @@
 // Shortcut files on the Windows file system.
 #pragma once
 
+#include "framework/exact_ansi_spelling.h"
 #include "shortcut/shortcut_store.h"
 
 class Win32ShortcutStore : public ShortcutStore {
@@ -10,4 +11,9 @@ public:
     ShortcutWriteOutcome WriteWhole(const std::string& path, std::string_view bytes,
                                     bool replaceExisting,
                                     const WrittenShortcutCheck& check) override;
+    std::optional<StoredShortcut> Read(const std::string& path) override;
+    const CodePageSpelling& Spelling() const override { return spelling_; }
+
+private:
+    ExactAnsiSpelling spelling_;
 };

@@ -29,16 +29,21 @@ bool WriteBytes(const std::string& path, const std::string& bytes) {
     return ok;
 }
 
-TEST_F(OpenShortcut, AShortcutWrittenAgainKeepsItsHotKeyAndPropertySection) {
+// The hot key is changed in the file while it is open in ravlet (in its Properties, say):
+// the lines kept are those of the file at 作成.
+TEST_F(OpenShortcut, AShortcutWrittenAgainKeepsItsHotKeyAsItIsNowAndPropertySection) {
     const std::string outbox = Outbox();
     const std::string path = outbox + "\\週報.url";
     // Made by a copy of ravlet that has since moved, with a hot key Explorer added.
-    ASSERT_TRUE(WriteBytes(
-        path, std::string("[InternetShortcut]\r\n"
-                          "URL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1&cc=jiro@example.jp"
-                          "&body=お疲れ様です。%0D%0A%09-%201\r\n"
-                          "IconFile=C:\\old place\\ravlet.exe\r\nIconIndex=2\r\nHotKey=1601\r\n") +
-                  kPropertySection));
+    const auto file = [](const char* hotKey) {
+        return std::string(
+                   "[InternetShortcut]\r\n"
+                   "URL=mailto:taro@example.jp?Subject=%E9%80%B1%E5%A0%B1&cc=jiro@example.jp"
+                   "&body=お疲れ様です。%0D%0A%09-%201\r\n"
+                   "IconFile=C:\\old place\\ravlet.exe\r\nIconIndex=2\r\nHotKey=") +
+               hotKey + "\r\n" + kPropertySection;
+    };
+    ASSERT_TRUE(WriteBytes(path, file("1601")));
     ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
     ASSERT_NO_FATAL_FAILURE(StartRavletAs("\"" + exe_ + "\" \"" + path + "\"", folder_));
 
@@ -54,6 +59,7 @@ TEST_F(OpenShortcut, AShortcutWrittenAgainKeepsItsHotKeyAndPropertySection) {
 
     // The name stays what the file is called while the address changes.
     ASSERT_NO_FATAL_FAILURE(TypeInto(IDC_SUBJECT, "週報 12月"));
+    ASSERT_TRUE(WriteBytes(path, file("1602")));
     MessageBoxView question;
     ASSERT_NO_FATAL_FAILURE(CreateAndExpectBox(question));
     EXPECT_EQ(question.caption, "上書きしますか？");
@@ -67,7 +73,7 @@ TEST_F(OpenShortcut, AShortcutWrittenAgainKeepsItsHotKeyAndPropertySection) {
               "URL=mailto:taro@example.jp?Subject=週報%2012月&cc=jiro@example.jp"
               "&body=お疲れ様です。%0D%0A%09-%201\r\n"
               "IconFile=" +
-                  exe_ + "\r\nIconIndex=2\r\nHotKey=1601\r\n" + kPropertySection);
+                  exe_ + "\r\nIconIndex=2\r\nHotKey=1602\r\n" + kPropertySection);
 }
 
 TEST_F(OpenShortcut, AFolderBecomesTheSelectedDestination) {

@@ -5,6 +5,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 #include "driver/button.h"
 #include "driver/folder_browser.h"
@@ -286,6 +288,36 @@ TEST_F(ReadOnlyProgramFolder, WhenNeitherPlaceCanBeWrittenOneBoxSaysWhatWasNotSa
     PostClick(GetDlgItem(box, IDOK));
     ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs));
     EXPECT_EQ(ExitCode(), 0u);
+}
+
+// A NUL byte outside UTF-16 makes no settings file: the list starts without its folders,
+// the file stays as it is, and the box at exit says why nothing was saved.
+TEST_F(Settings, AFileHoldingANulByteIsLeftAloneAndTheBoxAtExitSaysWhy) {
+    ASSERT_NO_FATAL_FAILURE(QuitWithEscape());
+    const std::string held = "[COMBO_BOX]\r\nMENU_000=C:\\held\r\n" + std::string(1, '\0');
+    {
+        std::ofstream file(Ini(), std::ios::binary | std::ios::trunc);
+        file << held;
+    }
+    ASSERT_NO_FATAL_FAILURE(StartRavlet());
+    EXPECT_EQ(FixedCount(), static_cast<int>(Destinations().size()));
+    SetForegroundWindow(Dialog());
+    ASSERT_TRUE(PollUntil([&] { return GetForegroundWindow() == Dialog(); }));
+    PressKey(VK_ESCAPE);
+
+    const HWND box = PollUntil([&] { return FindDialog(program_->ProcessId(), "ravlet"); });
+    ASSERT_TRUE(box) << "no box for a settings file left alone";
+    SaveScreenshot(box, "settings-file-not-text");
+    EXPECT_EQ(
+        WindowText(ChildWithClass(box, 0xFFFF, "Static")),
+        "設定ファイルに文字として読めない内容 (NUL バイト) が含まれているため、読み込みも保存も"
+        "していません。\n追加した保存先と選んでいた保存先は記録されていません。\n\n"
+        "設定ファイル:\n" +
+            Ini());
+    PostClick(GetDlgItem(box, IDOK));
+    ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs));
+    std::ifstream file(Ini(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), held);
 }
 
 // "é" has no counterpart in code page 932: a best-fit "e" would name another folder.

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <algorithm>
 #include <deque>
 #include <iterator>
@@ -652,8 +654,11 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
                                    message_box::kQuestion, "taro@example.jp さんへ"};
     const ShownMessage created = Created("taro@example.jp");
     const ShownMessage cannot = CannotCreate(path);
+    const ShownMessage readBack = {IDS_READ_BACK_FAILED, IDS_CAPTION_CANNOT_CREATE,
+                                   message_box::kWarning, path};
     const std::string write = "write " + path;
     const std::string replace = "replace " + path;
+    using W = WindowsProfileReading;
     struct Case {
         const char* what;
         bool exists;
@@ -662,6 +667,8 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
         std::deque<int> answers;
         std::vector<ShownMessage> messages;
         Events writes;
+        // What Windows reads from the new file, where it is not the program's reading.
+        std::function<void(W&)> windowsReadsBack = nullptr;
     };
     const Case cases[] = {
         {"a new file", false, {}, 0, {}, {created}, {write}},
@@ -714,27 +721,66 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
          {message_box::kCancel},
          {cannot, kAborted},
          {write}},
-        {"read back changed, then Retry",
-         false,
-         {},
-         1,
-         {message_box::kRetry},
-         {cannot, created},
-         {write, write}},
-        {"read back changed while replacing, then Cancel",
+        // A new file that reads back otherwise replaces nothing and ends the command:
+        // another try would read the same.
+        {"read back changed", false, {}, 1, {}, {readBack}, {write}},
+        {"read back changed while replacing",
          true,
          {},
          1,
-         {message_box::kYes, message_box::kCancel},
-         {question, cannot, kAborted},
+         {message_box::kYes},
+         {question, readBack},
          {replace}},
-        {"the store's own check failed, and the box could not be shown",
+        {"the store's own check failed", false, {Outcome::CheckFailed}, 0, {}, {readBack}, {write}},
+        // Windows reads the new file otherwise: each value, and a value it cannot spell.
+        {"Windows reads another URL",
          false,
-         {Outcome::CheckFailed},
+         {},
          0,
-         {0},
-         {cannot, kAborted},
-         {write}},
+         {},
+         {readBack},
+         {write},
+         [](W& w) { w.url = "mailto:evil@example.jp"; }},
+        {"Windows finds an .A URL",
+         false,
+         {},
+         0,
+         {},
+         {readBack},
+         {write},
+         [](W& w) { w.urlA = w.url; }},
+        {"Windows finds a .W URL",
+         false,
+         {},
+         0,
+         {},
+         {readBack},
+         {write},
+         [](W& w) { w.urlW = "mailto:taro@example.jp"; }},
+        {"Windows reads another icon file",
+         false,
+         {},
+         0,
+         {},
+         {readBack},
+         {write},
+         [](W& w) { w.iconFile = "\\\\evil\\x.ico"; }},
+        {"Windows reads no icon index",
+         false,
+         {},
+         0,
+         {},
+         {readBack},
+         {write},
+         [](W& w) { w.iconIndex.reset(); }},
+        {"Windows reads a character beyond the code page",
+         true,
+         {},
+         0,
+         {message_box::kYes},
+         {question, readBack},
+         {replace},
+         [](W& w) { w.spelt = false; }},
     };
     for (const Case& c : cases) {
         Events events;
@@ -746,6 +792,7 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
         }
         store.failures = c.failures;
         store.changedReadBacks = c.changedReadBacks;
+        store.windowsReadsBack = c.windowsReadsBack;
         form.answers = c.answers;
         RunCreateCommand(form, store, folder, kIconFile);
 

@@ -1,6 +1,8 @@
 // Two runs at once: the one that saves last keeps what the other one saved before it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "destinations/destination_list.h"
 #include "destinations/settings_section.h"
 #include "tests/native/destination_test_doubles.h"
@@ -34,6 +36,8 @@ TEST(SavedFolderMerge,
          {"a", "b", "c"}, {"a", "b", "c"}, 3, {"a", "b", "c"}},
         {"a folder pushed off by an addition stays off", {"n", "a"}, {"c"}, {"a", "b", "c"},
          {"a", "b", "c"}, 3, {"n", "a", "c"}},
+        {"a folder pushed off stays off with room left", {"n", "a"}, {}, {"a", "b"},
+         {"a", "b"}, 16, {"n", "a"}},
         {"the hidden folder before another run's addition", {"a", "b"}, {"c"}, {"a", "b", "c"},
          {"x", "a", "b", "c"}, 4, {"a", "b", "c", "x"}},
         {"a hidden folder added again is not written twice", {"c", "a"}, {"c"}, {"a", "c"},
@@ -65,6 +69,36 @@ TEST(SavedFolderMerge, TheFolderAddedByTheRunThatEndedFirstSurvivesTheOther) {
     EXPECT_EQ(file.values[MenuKey(1)], "D:\\b");
     EXPECT_EQ(file.values[MenuKey(2)], "D:\\new");
     EXPECT_EQ(file.values.count(MenuKey(3)), 0u);
+}
+
+// 17 folders are kept whatever the number of well-known folders, the one Quick Launch
+// hides included; another run's addition comes behind them, and only where there is
+// room.
+TEST(SavedFolderMerge, SeventeenFoldersComeBeforeAnotherRunsAddition) {
+    struct Case {
+        int wellKnown, saved;
+        bool additionKept;
+    };
+    for (const Case c : {Case{3, 17, false}, Case{4, 17, false}, Case{4, 16, true}}) {
+        MemoryProfileSection file;
+        for (int i = 0; i < c.saved; ++i) {
+            file.values[MenuKey(i)] = "D:\\s" + std::to_string(i);
+        }
+        FakeDropDownList view;
+        DestinationList run{view};
+        run.Fill(WellKnown(c.wellKnown), file);
+        // The other run added x in front and kept 17.
+        for (int i = std::min(c.saved, 16); i > 0; --i) {
+            file.values[MenuKey(i)] = file.values[MenuKey(i - 1)];
+        }
+        file.values[MenuKey(0)] = "D:\\x";
+        ASSERT_TRUE(run.Save(file));
+        for (int i = 0; i < c.saved; ++i) {
+            EXPECT_EQ(file.values[MenuKey(i)], "D:\\s" + std::to_string(i)) << c.wellKnown;
+        }
+        EXPECT_EQ(file.values.count(MenuKey(c.saved)) != 0, c.additionKept) << c.wellKnown;
+        EXPECT_EQ(file.values.count(MenuKey(17)), 0u);
+    }
 }
 
 TEST(SavedSelection, FollowsTheFolderWhenTheWellKnownFoldersChange) {

@@ -125,6 +125,20 @@ TEST_F(DestinationSettingsTest, SaveReadsTheSectionAgainThenWritesItsOwnKeysOneB
               std::find(settings.log.begin(), settings.log.end(), "write MENU_000=D:\\saved0"));
 }
 
+// Whichever of the five writes fails, the save says so and stops there.
+TEST_F(DestinationSettingsTest, AFailingWriteMakesTheSaveFail) {
+    SaveFolders(2);
+    settings.values["MENU_005"] = "D:\\left over";
+    list.Fill(WellKnown(3), settings);
+    view.Select(4);
+    for (int failing = 0; failing < 5; ++failing) {
+        MemoryProfileSection file = settings;
+        file.failFrom = failing;
+        EXPECT_FALSE(list.Save(file)) << failing;
+        EXPECT_EQ(file.writes, failing + 1) << failing;
+    }
+}
+
 // With Quick Launch only 16 of 17 saved folders fit: the 17th is kept behind the list
 // and comes back when there is room; the 16th, pushed off by an addition, does not.
 TEST_F(DestinationSettingsTest, AFolderWithNoRoomAtTheStartIsKeptAndComesBackWhenThereIsRoom) {
@@ -161,6 +175,8 @@ TEST(SettingsKeyWrites, DeleteOnlyTheProgramsOwnKeysThatWouldOtherwiseComeBack) 
         {"a stale path with nothing to hold", {"SELECT_PATH=4|D:\\x"}, "", {},
          {select, {"SELECT_PATH", gone}}},
         {"a stale path is written over", {"SELECT_PATH=4|D:\\x"}, "D:\\a", {}, {select, selectPath}},
+        {"a stale lower-case path", {"select_path=4|D:\\x"}, "", {},
+         {select, {"SELECT_PATH", gone}}},
         {"no path, none to delete", {}, "", {}, {select}},
         {"lower-case select is written over, not added to", {"select=7"}, "", {}, {select}},
         {"folder keys behind the list, in any case and with blanks", {"menu_004=D:\\x", " MENU_019 = D:\\y"},
@@ -240,6 +256,70 @@ TEST_F(DestinationSettingsTest, UnusableSavedValuesArePassedOverAndTheRestKept) 
         next.Fill(WellKnown(3), settings);
         EXPECT_EQ(next.count(), 5) << c.what;
     }
+}
+
+// A folder the code page cannot spell is never offered, takes its room, and is written
+// back as the file held it, in its place among the folders read.
+TEST_F(DestinationSettingsTest, AFolderTheCodePageCannotSpellKeepsItsPlaceAndItsRoom) {
+    const std::string yen = VerbatimFolder('w', std::string("D\0:\0\\\0\xA5\0", 8));
+    struct Case {
+        const char* what;
+        int wellKnown;
+        int saved;  // D:\saved0 on, with yen as MENU_001
+        std::vector<std::string> added;
+        std::vector<std::string> written;
+    };
+    const std::string s0 = "D:\\saved0", s2 = "D:\\saved2", s3 = "D:\\saved3";
+    const Case cases[] = {
+        {"kept in its place", 3, 3, {}, {s0, yen, s2}},
+        {"behind an addition", 3, 3, {"D:\\new"}, {"D:\\new", s0, yen, s2}},
+        {"at the head", 3, 1, {"D:\\new"}, {"D:\\new", s0, yen}},
+    };
+    for (const Case& c : cases) {
+        MemoryProfileSection file;
+        for (int i = 0; i < c.saved; ++i) {
+            file.values[MenuKey(i)] = "D:\\saved" + std::to_string(i);
+        }
+        file.values[MenuKey(1)] = yen;
+        FakeDropDownList view;
+        DestinationList run{view};
+        run.Fill(WellKnown(c.wellKnown), file);
+        EXPECT_EQ(std::count(view.items.begin(), view.items.end(), yen), 0) << c.what;
+        for (const std::string& folder : c.added) {
+            run.Add(folder);
+        }
+        ASSERT_TRUE(run.Save(file)) << c.what;
+        std::vector<std::string> written;
+        for (int i = 0; file.values.count(MenuKey(i)) != 0; ++i) {
+            written.push_back(file.values[MenuKey(i)]);
+        }
+        EXPECT_EQ(written, c.written) << c.what;
+    }
+}
+
+// 17 folders read with room for 17, counting the one that cannot be offered: the list
+// shows 16, and an addition pushes the last one off.
+TEST_F(DestinationSettingsTest, AFolderTheCodePageCannotSpellCountsInTheRoom) {
+    SaveFolders(17);
+    settings.values[MenuKey(0)] = VerbatimFolder('c', "D:\\\x81");
+    list.Fill(WellKnown(3), settings);
+    EXPECT_EQ(list.count(), 19);
+    list.Add("D:\\new");
+    EXPECT_EQ(list.count(), 19);
+    ASSERT_TRUE(list.Save(settings));
+    EXPECT_EQ(settings.values[MenuKey(0)], "D:\\new");
+    EXPECT_EQ(settings.values[MenuKey(1)], VerbatimFolder('c', "D:\\\x81"));
+    EXPECT_EQ(settings.values[MenuKey(16)], "D:\\saved15");
+    EXPECT_EQ(settings.values.count(MenuKey(17)), 0u);
+}
+
+// A selected folder that is not offered selects the first entry, not the index's.
+TEST_F(DestinationSettingsTest, ASelectedFolderTheCodePageCannotSpellSelectsNothingOffered) {
+    SaveFolders(3);
+    settings.values["SELECT"] = "4";
+    settings.values["SELECT_PATH"] = VerbatimFolder('8', "4|D:\\\xC2\xA5");
+    list.Fill(WellKnown(3), settings);
+    EXPECT_EQ(view.selected, 0);
 }
 
 }  // namespace

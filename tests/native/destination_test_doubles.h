@@ -10,6 +10,7 @@
 
 #include "destinations/destination_view.h"
 #include "destinations/profile_section.h"
+#include "destinations/settings_section.h"
 #include "destinations/well_known_folder.h"
 
 // Behaves like an unsorted drop-down combo box, as measured on the real control:
@@ -56,7 +57,9 @@ public:
 };
 
 // A settings section in memory that records every read and write in order. Like the
-// real file, it gives no value longer than it can read back whole.
+// real file, it gives no value longer than it can read back whole; a value stored as a
+// VerbatimFolder is one the code page cannot spell. From the write numbered failFrom
+// on (0 the first), every write fails.
 class MemoryProfileSection : public ProfileSection {
 public:
     std::optional<std::string> ReadString(const std::string& key) override {
@@ -65,7 +68,14 @@ public:
         if (found == values.end()) {
             return std::string();
         }
-        if (found->second.size() > kMaxValueBytes) {
+        if (found->second.size() > kMaxValueBytes || IsVerbatimFolder(found->second)) {
+            return std::nullopt;
+        }
+        return found->second;
+    }
+    std::optional<std::string> ReadVerbatim(const std::string& key) override {
+        const auto found = values.find(key);
+        if (found == values.end() || !IsVerbatimFolder(found->second)) {
             return std::nullopt;
         }
         return found->second;
@@ -85,6 +95,10 @@ public:
     }
     // Logged as "write key=value" or "delete key".
     bool WriteKey(const std::string& key, const std::optional<std::string>& value) override {
+        if (writes++ >= failFrom) {
+            log.push_back("failed write " + key);
+            return false;
+        }
         if (value) {
             log.push_back("write " + key + "=" + *value);
             values[key] = *value;
@@ -97,6 +111,8 @@ public:
 
     std::map<std::string, std::string> values;
     std::vector<std::string> log;
+    int writes = 0;
+    int failFrom = 1 << 30;
 };
 
 // n well-known folders, "既知0" at "C:\known0" and so on. The label is written in

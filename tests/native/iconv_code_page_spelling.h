@@ -1,4 +1,5 @@
-// Code page 932 as glibc's iconv spells it, standing in for Windows' exact conversion.
+// Code page 932 as glibc's iconv spells and reads it, standing in for Windows' exact
+// conversion.
 #pragma once
 
 #include <iconv.h>
@@ -16,7 +17,13 @@ public:
             in += static_cast<char>(unit & 0xFF);
             in += static_cast<char>(unit >> 8);
         }
-        return Converted("CP932", "UTF-16LE", in);
+        // glibc also takes a few look-alikes one way ("¥" to "\"); Windows' exact
+        // conversion does not, so a spelling must read back as the same text.
+        std::optional<std::string> spelt = Converted("CP932", "UTF-16LE", in);
+        if (spelt && Converted("UTF-16LE", "CP932", *spelt) != in) {
+            return std::nullopt;
+        }
+        return spelt;
     }
 
     bool Reads(std::string_view bytes) const override {

@@ -2,11 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/native/iconv_code_page_spelling.h"
 #include "tests/native/shortcut_fakes.h"
+#include "tests/native/windows_reading_double.h"
 
 namespace {
 
@@ -22,10 +26,16 @@ protected:
         destinations.Fill({{"デスクトップ", "C:\\Users\\me\\Desktop"}}, settings);
     }
 
-    std::optional<ShortcutRewrite> Open(const std::string& path, std::optional<std::string> bytes,
-                                        bool belowTemp = false) {
-        return RunOpenShortcutCommand(form, destinations, {path, std::move(bytes), belowTemp},
-                                      kCp932);
+    // windowsDiffers, when given, changes what Windows reads from the file.
+    std::optional<ShortcutRewrite> Open(
+        const std::string& path, std::optional<std::string> bytes, bool belowTemp = false,
+        const std::function<void(WindowsProfileReading&)>& windowsDiffers = {}) {
+        WindowsProfileReading windows = AgreeingWindowsReading(bytes.value_or(""));
+        if (windowsDiffers) {
+            windowsDiffers(windows);
+        }
+        return RunOpenShortcutCommand(form, destinations,
+                                      {path, std::move(bytes), belowTemp, windows}, kCp932);
     }
 
     Events events;
@@ -74,9 +84,35 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         std::string path;
         std::optional<std::string> bytes;
         unsigned textId;
+        std::function<void(WindowsProfileReading&)> windowsDiffers = nullptr;
     };
+    using W = WindowsProfileReading;
+    const unsigned kOtherwise = IDS_OPEN_WINDOWS_READS_OTHERWISE;
+    const std::string url = "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n";
+    const std::string nul(1, '\0');
     const Case cases[] = {
         {"C:\\a.txt", kFile, IDS_OPEN_NOT_URL_FILE},
+        // Bytes that readers disagree on, anywhere in the file: the reader's box.
+        {"C:\\a.url", url.substr(0, url.size() - 2) + nul + "x@c.jp\r\n", IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "[X]\r\nK=" + nul + "\r\n" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "\xEF\xBB\xBF" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "\xFF\xFE" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "\xFE\xFF" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "; \x82\r\n" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", "[Internet\x81\x7FShortcut]\r\n" + url, IDS_OPEN_UNREADABLE},
+        {"C:\\a.url", url + "HotKey=\x82", IDS_OPEN_UNREADABLE},
+        // Windows reads another value than the program: each of the five, and a value
+        // beyond the code page.
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.url = "mailto:evil@x.jp"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.url.reset(); }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlA = "mailto:evil@x.jp"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlW = ""; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconFile = "\\\\evil\\x.ico"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconIndex.reset(); }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.spelt = false; }},
+        // Before the reader's own refusals.
+        {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", kOtherwise,
+         [](W& w) { w.url = "mailto:a@b.jp"; }},
         {"C:\\v1.url\\readme", kFile, IDS_OPEN_NOT_URL_FILE},  // no dot in the file's name
         {"C:\\a.url", std::nullopt, IDS_OPEN_UNREADABLE},
         {"C:\\a.url", std::string(70000, ';'), IDS_OPEN_TOO_LARGE},
@@ -91,7 +127,10 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
          IDS_OPEN_BCC_NOT_SPELLABLE},
         {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp?cc=c@d.jp&Subject=%C3%BD\r\n",
          IDS_OPEN_SUBJECT_NOT_SPELLABLE},
-        {"C:\\a.url", "[InternetShortcut]\r\nURL=mailto:a@b.jp\x82\r\n",
+        // (A raw lone lead byte in the address is refused for the whole file, above.)
+        {"C:\\a.url",
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n[InternetShortcut.A]\r\nURL=mailto:a@b.jp\r\n"
+         "[InternetShortcut.W]\r\nURL=mailto:+2D3eAA-@b.jp\r\n",
          IDS_OPEN_ADDRESS_NOT_SPELLABLE},
         {"C:\\" + std::string(600, 'x') + "\\a.url", kFile, IDS_FOLDER_PATH_TOO_LONG},
     };
@@ -101,7 +140,7 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
     for (const Case& c : cases) {
         form.messages.clear();
         events.clear();
-        const bool opened = Open(c.path, c.bytes).has_value();
+        const bool opened = Open(c.path, c.bytes, false, c.windowsDiffers).has_value();
         EXPECT_FALSE(opened) << c.textId;
         ASSERT_EQ(form.messages.size(), 1u) << c.textId;
         EXPECT_EQ(form.messages[0].textId, c.textId);
@@ -148,6 +187,7 @@ HandedOverPath Unspellable(HandedOverPath item) {
 HandedOverPath File(std::string path, std::string bytes) {
     HandedOverPath item;
     item.path = std::move(path);
+    item.windows = AgreeingWindowsReading(bytes);
     item.bytes = std::move(bytes);
     return item;
 }
@@ -232,50 +272,77 @@ TEST_F(OpenShortcutCommand, HandedOverItemsAreOpenedOneAtATime) {
     }
 }
 
-TEST_F(OpenShortcutCommand, CreateKeepsTheOtherLinesOnlyWhenItWritesTheOpenedFile) {
-    FakeStore store{events};
-    const auto create = [&](std::optional<ShortcutRewrite>& opened, const std::string& iconFile) {
-        form.answers = {message_box::kYes, message_box::kOk};
-        RunCreateCommand(form, store, destinations.SelectedFolder(), iconFile, &opened);
+// The kept lines and the icon come from the file as it is at Create, not as it was
+// opened; a file the program can no longer read is written from the fields alone.
+TEST_F(OpenShortcutCommand, CreateReadsTheOpenedFileAgain) {
+    const std::string path = "D:\\Mail\\週報.url";
+    const std::string ownIcon =
+        "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\nIconFile=\\\\server\\x.ico\r\n"
+        "HotKey=1601\r\n";
+    struct Case {
+        const char* what;
+        std::string opened;
+        std::string atCreate;  // empty: the file is gone
+        int picked;            // the icon picked after the open, or -1
+        std::string iconFilePath;
+        std::string tail;  // the written file behind its URL line
     };
-    // An icon of its own, which the command tells from the file, goes back as it was.
-    std::string ownIcon = kFile;
-    ownIcon.replace(ownIcon.find("IconFile"), ownIcon.find("HotKey") - ownIcon.find("IconFile"),
-                    "IconFile=\\\\server\\x.ico\r\nIconIndex=2\r\n");
-    std::optional<ShortcutRewrite> opened = Open("D:\\Mail\\週報.url", ownIcon);
-    create(opened, "C:\\ravlet\\ravlet.exe");
-    ASSERT_EQ(store.written.size(), 1u);
-    const std::string& first = store.written[0].bytes;
-    EXPECT_EQ(first.substr(first.find("\nIconFile")),
-              "\nIconFile=\\\\server\\x.ico\r\nIconIndex=2\r\nHotKey=1601\r\n");
-    EXPECT_FALSE(opened);
+    const Case cases[] = {
+        {"a hot key changed meanwhile is kept", kFile,
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nIconFile=C:\\old\\ravlet.exe\r\n"
+         "IconIndex=4\r\nHotKey=1700\r\n",
+         -1, "C:\\ravlet\\ravlet.exe",
+         "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1700\r\n"},
+        {"an icon of its own, kept with its lines", ownIcon, ownIcon, -1, "C:\\ravlet\\ravlet.exe",
+         "IconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n"},
+        {"an icon of its own given meanwhile", kFile, ownIcon, -1, "C:\\ravlet\\ravlet.exe",
+         "IconFile=\\\\server\\x.ico\r\nHotKey=1601\r\n"},
+        {"an envelope given meanwhile", ownIcon,
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nIconFile=D:\\ravlet.exe\r\nIconIndex=2\r\n",
+         -1, "C:\\ravlet\\ravlet.exe", "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\n"},
+        {"a picked icon wins over the file's", kFile, ownIcon, 4, "C:\\ravlet\\ravlet.exe",
+         "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n"},
+        {"the standard icon picked: no icon lines", kFile, kFile, 0, "C:\\ravlet\\ravlet.exe",
+         "HotKey=1601\r\n"},
+        {"no icon file to name: the envelope's lines stay", kFile, kFile, -1, "",
+         "IconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n"},
+        {"a file no longer readable: the fields alone", kFile,
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\nHotKey=1700\x82\r\n", -1,
+         "C:\\ravlet\\ravlet.exe", "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=4\r\n"},
+        {"a file gone: the fields alone", ownIcon, "", -1, "C:\\ravlet\\ravlet.exe", ""},
+    };
+    for (const Case& c : cases) {
+        FakeStore store{events};
+        std::optional<ShortcutRewrite> opened = Open(path, c.opened);
+        ASSERT_TRUE(opened) << c.what;
+        if (c.picked >= 0) {
+            form.iconIndex = c.picked;
+            opened->keepsOwnIcon = false;
+            opened->iconPicked = true;
+        }
+        if (!c.atCreate.empty()) {
+            store.Store(path, c.atCreate);
+            store.existing.insert(path);
+        }
+        form.answers = {message_box::kYes};
+        RunCreateCommand(form, store, destinations.SelectedFolder(), c.iconFilePath, &opened);
+        ASSERT_EQ(store.written.size(), 1u) << c.what;
+        const std::string& bytes = store.written[0].bytes;
+        EXPECT_EQ(bytes.substr(bytes.find("\r\n", bytes.find("URL=")) + 2), c.tail) << c.what;
+        EXPECT_FALSE(opened) << c.what;
+    }
 
-    // Opened again, written under another name: made from the fields alone, and the
-    // opened file is forgotten.
-    opened = Open("D:\\Mail\\週報.url", kFile);
+    // Written under another name: made from the fields alone, the opened file not read.
+    std::optional<ShortcutRewrite> opened = Open(path, kFile);
+    FakeStore store{events};
+    store.Store(path, kFile);
     form.texts[FormControl::Name] = "別名";
-    create(opened, "C:\\ravlet\\ravlet.exe");
-    ASSERT_EQ(store.written.size(), 2u);
-    const std::string& second = store.written[1].bytes;
-    EXPECT_EQ(second.substr(second.find("IconIndex")), "IconIndex=4\r\n");
-    EXPECT_FALSE(opened);
-
-    // The envelope changed to the standard icon after the open: no icon lines at all.
-    opened = Open("D:\\Mail\\週報.url", kFile);
-    form.iconIndex = 0;
-    create(opened, "C:\\ravlet\\ravlet.exe");
-    ASSERT_EQ(store.written.size(), 3u);
-    const std::string& third = store.written[2].bytes;
-    EXPECT_EQ(third.find("Icon"), std::string::npos) << third;
-    EXPECT_EQ(third.substr(third.find("\nHotKey")), "\nHotKey=1601\r\n");
-
-    // Written again by a copy that has no icon file to name: the envelope stays.
-    opened = Open("D:\\Mail\\週報.url", kFile);
-    create(opened, "");
-    ASSERT_EQ(store.written.size(), 4u);
-    const std::string& fourth = store.written[3].bytes;
-    EXPECT_EQ(fourth.substr(fourth.find("\nIconFile")),
-              "\nIconFile=C:\\old\\ravlet.exe\r\nIconIndex=4\r\nHotKey=1601\r\n");
+    events.clear();
+    RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\ravlet\\ravlet.exe", &opened);
+    ASSERT_EQ(store.written.size(), 1u);
+    EXPECT_EQ(store.written[0].bytes.substr(store.written[0].bytes.find("IconIndex")),
+              "IconIndex=4\r\n");
+    EXPECT_EQ(std::count(events.begin(), events.end(), "read " + path), 0);
 }
 
 // The first subject fills the box and the second stays with the address, where the

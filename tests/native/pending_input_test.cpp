@@ -11,6 +11,7 @@
 #include "tests/native/destination_test_doubles.h"
 #include "tests/native/iconv_code_page_spelling.h"
 #include "tests/native/shortcut_fakes.h"
+#include "tests/native/windows_reading_double.h"
 
 namespace {
 
@@ -67,7 +68,9 @@ struct Session {
                 return RunCreateCommand(form, store, destinations.SelectedFolder(), "C:\\r.exe");
             case Step::Open:
                 form.answers = {message_box::kYes};
-                RunOpenShortcutCommand(form, destinations, {"D:\\Mail\\週報.url", kFile}, kCp932);
+                RunOpenShortcutCommand(
+                    form, destinations,
+                    {"D:\\Mail\\週報.url", kFile, false, AgreeingWindowsReading(kFile)}, kCp932);
                 return;
         }
     }

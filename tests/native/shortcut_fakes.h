@@ -18,6 +18,16 @@
 #include "shortcut/pending_input.h"
 #include "shortcut/shortcut_form.h"
 #include "shortcut/shortcut_store.h"
+#include "tests/native/windows_reading_double.h"
+
+// The code page the fake store reads files in: Windows' own where the tests run on it.
+#ifdef _WIN32
+#include "framework/exact_ansi_spelling.h"
+using FakeStoreSpelling = ExactAnsiSpelling;
+#else
+#include "tests/native/iconv_code_page_spelling.h"
+using FakeStoreSpelling = IconvCodePageSpelling;
+#endif
 
 using Events = std::vector<std::string>;
 
@@ -187,20 +197,44 @@ public:
             --changedReadBacks;
             onDisk += "\r\n";
         }
-        if (check && !check(onDisk)) {
+        WindowsProfileReading windows = AgreeingWindowsReading(onDisk);
+        if (windowsReadsBack) {
+            windowsReadsBack(windows);
+        }
+        if (check && !check(onDisk, windows)) {
             return ShortcutWriteOutcome::CheckFailed;
         }
         written.push_back(tries.back());
+        stored[path] = {std::string(bytes), AgreeingWindowsReading(std::string(bytes))};
         return ShortcutWriteOutcome::Written;
+    }
+    std::optional<StoredShortcut> Read(const std::string& path) override {
+        events_.push_back("read " + path);
+        const auto file = stored.find(path);
+        if (file == stored.end()) {
+            return std::nullopt;
+        }
+        return file->second;
+    }
+    const CodePageSpelling& Spelling() const override { return spelling_; }
+
+    // Puts a file on the disk as Windows would read it.
+    void Store(const std::string& path, const std::string& bytes) {
+        stored[path] = {bytes, AgreeingWindowsReading(bytes)};
     }
 
     std::set<std::string> existing;
     std::deque<ShortcutWriteOutcome> failures;
     int changedReadBacks = 0;
+    // Changes what Windows reads from each new file before its check.
+    std::function<void(WindowsProfileReading&)> windowsReadsBack;
+    // The files Read finds: bytes and what Windows reads from them.
+    std::map<std::string, StoredShortcut> stored;
     // Every write asked for, and those that replaced or made the file.
     std::vector<FakeWrite> tries;
     std::vector<FakeWrite> written;
 
 private:
     Events& events_;
+    FakeStoreSpelling spelling_;
 };

@@ -40,16 +40,24 @@ TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
         std::string kept;
     };
     const Case cases[] = {
-        {"LF, CR and CR LF line ends; names without case or blanks; no line end at the end",
-         "[InternetShortcut]\nHotKey=1601\r  url  =  mailto:a@b.jp \r\nModified=X", "mailto:a@b.jp",
-         "HotKey=1601\r\nModified=X\r\n"},
-        {"the first URL; the owned keys leave every [InternetShortcut] section",
+        {"LF, CR LF and a CR alone end lines; names without case; no line end at the end",
+         "[InternetShortcut]\nHotKey=1601\r  url  =  mailto:x@b.jp \r\n Url = mailto:a@b.jp \r\n"
+         "Modified=X",
+         "mailto:x@b.jp", "HotKey=1601\r\nModified=X\r\n"},
+        {"the first URL; the owned keys leave every [InternetShortcut] section; a header with "
+         "blanks inside its brackets names another section",
          "[InternetShortcut]\r\nURL=mailto:first@b.jp\r\nURL=mailto:second@b.jp\r\nIconFile=x\r\n"
          "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n"
-         "[ internetshortcut ]\r\nURL=mailto:third@b.jp\r\nIconIndex=2\r\nShowCommand=7\r\n",
+         "[internetshortcut]\r\nURL=mailto:third@b.jp\r\nIconIndex=2\r\nShowCommand=7\r\n"
+         "[ InternetShortcut ]\r\nURL=x\r\n",
          "mailto:first@b.jp",
-         "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n[ internetshortcut ]\r\n"
-         "ShowCommand=7\r\n"},
+         "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,2\r\n[internetshortcut]\r\n"
+         "ShowCommand=7\r\n[ InternetShortcut ]\r\nURL=x\r\n"},
+        {"a .A or .W header behind \\v, \\f or blanks is one, and goes with its section",
+         "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n\v[InternetShortcut.A]\f\r\nURL=mailto:x@y."
+         "jp\r\n"
+         " \f[internetshortcut.w]\r\nURL=mailto:x@y.jp\r\n\v[X]\r\nY=1\r\n",
+         "mailto:a@b.jp", "\v[X]\r\nY=1\r\n"},
         {"the section's own keys stay in it when another section comes first; owned keys "
          "before any section go too",
          "; made by "
@@ -70,6 +78,64 @@ TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
     for (const Case& c : cases) {
         EXPECT_EQ(ReadShortcutFileLines(c.file).url.value_or("(none)"), c.url) << c.what;
         EXPECT_EQ(KeptText(c.file, false), c.kept) << c.what;
+    }
+}
+
+// Read as Windows' profile functions read the file: "documented" rules from Microsoft's
+// pages, "observed" ones from Wine's profile functions. "-" is a value not there.
+TEST(ShortcutFileLines, ReadsAsTheProfileFunctionsDo) {
+    struct Case {
+        const char* rule;
+        std::string file;
+        std::string url;
+        std::string urlA;
+    };
+    const std::string s = "[InternetShortcut]\r\n";
+    const std::string a = "[InternetShortcut.A]\r\n";
+    const Case cases[] = {
+        // Observed: a header ends at the last "]" on its line.
+        {"last ]", "[InternetShortcut]]\r\nURL=mailto:a@b.jp\r\n", "-", "-"},
+        {"last ]", "[InternetShortcut] ]\r\nURL=mailto:a@b.jp\r\n", "-", "-"},
+        {"last ]", "[InternetShortcut.A]x]\r\nURL=mailto:a@b.jp\r\n" + s + "URL=mailto:c@d.jp",
+         "mailto:c@d.jp", "-"},
+        {"last ]", "[InternetShortcut] \t\r\nURL=mailto:a@b.jp\r\n", "mailto:a@b.jp", "-"},
+        // Observed: a "[" without "]" makes a key of the section it stands in, and a
+        // "]" that is the trail byte of a kanji (ゾ) is none.
+        {"no ]", "[InternetShortcut\r\nURL=mailto:a@b.jp\r\n", "-", "-"},
+        {"no ]", s + "[InternetShortcut.A\r\nURL=mailto:a@b.jp\r\n", "mailto:a@b.jp", "-"},
+        {"no ]", s + "[ゾ\r\nURL=mailto:a@b.jp\r\n", "mailto:a@b.jp", "-"},
+        // Observed: \v and \f are trimmed with the blanks, around lines, names and values.
+        {"\\v \\f", s + "\vURL=mailto:a@b.jp\r\n", "mailto:a@b.jp", "-"},
+        {"\\v \\f", s + "\f URL\v=\fmailto:a@b.jp\v\r\n", "mailto:a@b.jp", "-"},
+        {"\\v \\f", s + "URL=mailto:a@b.jp\r\n\f\v[InternetShortcut.A]\r\nURL=x\r\n",
+         "mailto:a@b.jp", "x"},
+        // Observed: a CR alone ends a line, as LF does.
+        {"CR", s + "HotKey=1\rURL=mailto:a@b.jp\r\n", "mailto:a@b.jp", "-"},
+        {"CR", "[InternetShortcut]\rURL=mailto:a@b.jp\r[InternetShortcut.A]\rURL=x",
+         "mailto:a@b.jp", "x"},
+        // Observed: only the first section of a name counts, an empty one too.
+        {"first section", s + "HotKey=1\r\n" + s + "URL=mailto:a@b.jp\r\n", "-", "-"},
+        {"first section",
+         s + "URL=mailto:a@b.jp\r\n[internetshortcut.a]\r\n\r\n" + a + "URL=mailto:a@b.jp\r\n",
+         "mailto:a@b.jp", "-"},
+        // Observed: the first key of a name wins, one without "=" too (then it is missing).
+        {"first key", s + "url=mailto:a@b.jp\r\nURL=mailto:c@d.jp\r\n", "mailto:a@b.jp", "-"},
+        {"first key", s + "URL\r\nURL=mailto:c@d.jp\r\n", "-", "-"},
+        {"first key", s + "URL=\r\nURL=mailto:c@d.jp\r\n", "", "-"},
+        // Documented: quotes around a value are dropped, single or double, once.
+        {"quotes", s + "URL=\"mailto:a@b.jp\"\r\n", "mailto:a@b.jp", "-"},
+        {"quotes", s + "URL=mailto:a@b.jp\r\n" + a + "URL= 'mailto:a@b.jp' \r\n", "mailto:a@b.jp",
+         "mailto:a@b.jp"},
+        {"quotes", s + "URL=\"'mailto:a@b.jp'\"\r\n", "'mailto:a@b.jp'", "-"},
+        {"quotes", s + "URL=\"mailto:a@b.jp'\r\n", "\"mailto:a@b.jp'", "-"},
+        // Documented: names match without case.
+        {"case", "[INTERNETSHORTCUT]\r\nuRl=mailto:a@b.jp\r\n[internetshortcut.A]\r\nurl=x",
+         "mailto:a@b.jp", "x"},
+    };
+    for (const Case& c : cases) {
+        const ShortcutFileLines lines = ReadShortcutFileLines(c.file);
+        EXPECT_EQ(lines.url.value_or("-"), c.url) << c.rule << ": " << c.file;
+        EXPECT_EQ(lines.urlA.value_or("-"), c.urlA) << c.rule << ": " << c.file;
     }
 }
 
@@ -117,8 +183,8 @@ TEST(ShortcutReader, ChoosesTheIcon) {
         EXPECT_EQ(opened.iconIndex, c.iconIndex) << c.iconLines;
         EXPECT_EQ(opened.keepsOwnIcon, c.keepsOwnIcon) << c.iconLines;
     }
-    // Its own icon lines go back as they were written.
-    const std::string ownIcon = "IconFile=\\\\server\\share\\mail.ico\r\nIconIndex=2\r\n";
+    // Its own icon lines go back as they were written, in their order.
+    const std::string ownIcon = "IconIndex=2\r\nIconFile=\\\\server\\share\\mail.ico\r\n";
     EXPECT_EQ(KeptText("[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n" + ownIcon + "X=1\r\n", true),
               ownIcon + "X=1\r\n");
 }

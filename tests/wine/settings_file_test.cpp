@@ -1,4 +1,5 @@
-// The destination list over the real profile functions and a real drop-down combo box.
+// The destination list over real settings files and a real drop-down combo box; the
+// profile functions, Windows' own reader, check what was saved.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -8,11 +9,12 @@
 
 #include "destinations/destination_list.h"
 #include "destinations/win32_combo_box_destination_view.h"
-#include "destinations/win32_private_profile_section.h"
+#include "destinations/win32_settings_save.h"
 #include "tests/native/destination_test_doubles.h"
 #include "tests/shared/settings_keys.h"
 #include "tests/wine/hidden_combo_box.h"
 #include "tests/wine/scratch_folder.h"
+#include "tests/wine/settings_run.h"
 
 namespace {
 
@@ -23,19 +25,23 @@ const char kKeptSettings[] = "[COMBO_BOX]\r\nMENU_000=D:\\kept\r\nSELECT=3\r\n";
 class ProgramRun {
 public:
     ProgramRun(const std::string& iniPath, int wellKnown)
-        : view_(combo_.box()), list_(view_), settings_(iniPath, kSettingsSection) {
-        list_.Fill(WellKnown(wellKnown), settings_);
+        : view_(combo_.box()), list_(view_), iniPath_(iniPath) {
+        FillFromFile(list_, iniPath, wellKnown);
     }
     DestinationList& list() { return list_; }
     ComboBoxDestinationView& view() { return view_; }
-    bool Save() { return list_.Save(settings_); }
+    bool Save() {
+        SettingsFiles files;
+        files.readPath = files.savePath = iniPath_;
+        return SaveSettingsFiles(list_, files).saved;
+    }
     std::string ItemText(int index) const { return combo_.ItemText(index); }
 
 private:
     HiddenComboBox combo_;
     ComboBoxDestinationView view_;
     DestinationList list_;
-    PrivateProfileSection settings_;
+    std::string iniPath_;
 };
 
 class SettingsFileTest : public ::testing::Test {
@@ -173,31 +179,6 @@ TEST_F(SettingsFileTest, ALongStoredValueIsPassedOverAndTheFoldersBehindItKept) 
     }
 }
 
-TEST(PrivateProfileSection, GivesOnlyValuesItCanReadBackWhole) {
-    ScratchFolder folder;
-    const std::string ini = folder / "long.ini";
-    PrivateProfileSection section(ini, "COMBO_BOX");
-    std::string japanese;
-    while (japanese.size() < 520) {
-        japanese += "表";
-    }
-    struct Case {
-        std::string stored;
-        bool whole;
-    };
-    const Case cases[] = {
-        {std::string(510, 'a'), true},    {std::string(511, 'a'), false},
-        {std::string(600, 'a'), false},   {japanese.substr(0, 510), true},
-        {japanese.substr(0, 512), false}, {japanese, false},
-    };
-    for (const Case& c : cases) {
-        WritePrivateProfileStringA("COMBO_BOX", "MENU_000", c.stored.c_str(), ini.c_str());
-        const std::optional<std::string> read = section.ReadString("MENU_000");
-        EXPECT_EQ(read, c.whole ? std::optional<std::string>(c.stored) : std::nullopt)
-            << c.stored.size();
-    }
-}
-
 TEST_F(SettingsFileTest, ASettingsFileInAMissingFolderIsNotSavedAndTheSaveSaysSo) {
     const std::string missing = folder / "missing\\ravlet.ini";
     {
@@ -220,29 +201,77 @@ TEST_F(SettingsFileTest, ASettingsFileHeldOpenByAnotherProgramIsNotSavedAndTheSa
     EXPECT_EQ(ReadWholeFile(ini), kKeptSettings);
 }
 
-TEST(PrivateProfileSection, AnEmptyPathIsNoFileNotOneInTheWindowsFolder) {
-    char windows[MAX_PATH] = {};
-    GetWindowsDirectoryA(windows, MAX_PATH);
-    const std::string winIni = std::string(windows) + "\\win.ini";
-    WritePrivateProfileStringA(kSettingsSection, "SELECT", "7", winIni.c_str());
-    PrivateProfileSection none("", kSettingsSection);
-    EXPECT_EQ(none.ReadInt("SELECT", 0), 0);
-    EXPECT_EQ(none.ReadLines(), std::vector<std::string>{});
-    EXPECT_FALSE(none.WriteKey("SELECT", "1"));
-    WritePrivateProfileStringA(kSettingsSection, nullptr, nullptr, winIni.c_str());
+std::string Utf16File(std::u16string_view text) {
+    std::string bytes = "\xFF\xFE";
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
 }
 
-TEST(PrivateProfileSection, ReadsIntegersWithTheirSignAndTheDefaultForAMissingKey) {
-    ScratchFolder folder;
-    const std::string ini = folder / "numbers.ini";
-    PrivateProfileSection section(ini, kSettingsSection);
-    EXPECT_EQ(section.ReadInt("SELECT", 0), 0);
-    EXPECT_EQ(section.ReadString("SELECT"), "");
-    section.WriteKey("SELECT", "-1");
-    EXPECT_EQ(section.ReadInt("SELECT", 0), -1);
-    section.WriteKey("SELECT", "12");
-    EXPECT_EQ(section.ReadInt("SELECT", 0), 12);
-    EXPECT_EQ(section.ReadString("SELECT"), "12");
+// Notepad's "UTF-16 LE" and new Notepad's UTF-8 without a mark: read as what they say,
+// written back in the same encoding. "¥" has no Shift-JIS spelling; the profile
+// functions' "A" calls would give it as "\", another folder.
+TEST_F(SettingsFileTest, AUnicodeFileIsReadAndWrittenInItsOwnEncoding) {
+    struct Case {
+        const char* what;
+        std::string before;
+        std::vector<std::string> offered;
+        std::string after;
+    };
+    const Case cases[] = {
+        {"UTF-16 LE",
+         Utf16File(u"[COMBO_BOX]\r\nMENU_000=D:\\Mail¥Archive\r\nMENU_001=D:\\b\r\n"),
+         {"D:\\b"},
+         Utf16File(u"[COMBO_BOX]\r\nMENU_000=D:\\new\r\nMENU_001=D:\\Mail¥Archive\r\n"
+                   u"MENU_002=D:\\b\r\nSELECT=3\r\nSELECT_PATH=3|D:\\new\r\n")},
+        {"UTF-8 without a mark",
+         u8"[COMBO_BOX]\nMENU_000=D:\\予定表\n",
+         {"D:\\予定表"},
+         u8"[COMBO_BOX]\nMENU_000=D:\\new\nMENU_001=D:\\予定表\nSELECT=3\n"
+         u8"SELECT_PATH=3|D:\\new\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(WriteFileBytes(ini, c.before));
+        {
+            ProgramRun run(ini, 3);
+            std::vector<std::string> offered;
+            for (int slot = 3; slot < run.list().count(); ++slot) {
+                offered.push_back(run.ItemText(slot));
+            }
+            EXPECT_EQ(offered, c.offered);
+            run.list().Add("D:\\new");
+            ASSERT_TRUE(run.Save());
+        }
+        EXPECT_EQ(ReadWholeFile(ini), c.after);
+    }
+    // Windows' own reader finds the folder as it was.
+    ASSERT_TRUE(WriteFileBytes(ini, cases[0].after));
+    FlushProfileCache();
+    wchar_t value[64] = {};
+    GetPrivateProfileStringW(L"COMBO_BOX", L"MENU_001", L"", value, 64,
+                             std::wstring(ini.begin(), ini.end()).c_str());
+    EXPECT_EQ(std::wstring(value), L"D:\\Mail\u00A5Archive");
+}
+
+// A file holding a NUL byte outside UTF-16 is no settings file: nothing is read from
+// it, and the save leaves it as it is and says why.
+TEST_F(SettingsFileTest, AFileHoldingANulByteIsLeftAloneAndTheSaveSaysWhy) {
+    const std::string held = "[COMBO_BOX]\r\nMENU_000=D:\\a\r\n" + std::string(1, '\0') + "\r\n";
+    ASSERT_TRUE(WriteFileBytes(ini, held));
+    FakeDropDownList view;
+    DestinationList list{view};
+    FillFromFile(list, ini);
+    EXPECT_EQ(list.count(), 3);
+    list.Add("D:\\new");
+    SettingsFiles files;
+    files.readPath = files.savePath = ini;
+    const SettingsSaveResult result = SaveSettingsFiles(list, files);
+    EXPECT_FALSE(result.saved);
+    EXPECT_EQ(result.refusal, ini::Refusal::HoldsNul);
+    EXPECT_EQ(ReadWholeFile(ini), held);
 }
 
 }  // namespace

@@ -48,17 +48,22 @@ TEST_F(ShortcutFileOnDisk, ALongerExistingFileIsReplacedWhole) {
     EXPECT_EQ(EntriesIn(folder.path()), 1);
 }
 
-// The check sees what is on the disk; when it says no, nothing is replaced.
+// The check sees what is on the disk, and what Windows' profile functions read there
+// while the new file is still held; when it says no, nothing is replaced.
 TEST_F(ShortcutFileOnDisk, TheCheckReadsTheNewFileBackBeforeItReplacesTheOld) {
     const std::string path = folder / "checked.url";
     ASSERT_TRUE(WriteFileBytes(path, "old"));
     std::string seen;
-    const auto refuse = [&seen](std::string_view onDisk) {
+    std::optional<std::string> windowsUrl;
+    const auto refuse = [&seen, &windowsUrl](std::string_view onDisk,
+                                             const WindowsProfileReading& windows) {
         seen = std::string(onDisk);
+        windowsUrl = windows.url;
         return false;
     };
     EXPECT_EQ(store.WriteWhole(path, kBytes, true, refuse), ShortcutWriteOutcome::CheckFailed);
     EXPECT_EQ(seen, kBytes);
+    EXPECT_EQ(windowsUrl, "mailto:a@b.c");
     EXPECT_EQ(ReadWholeFile(path), "old");
     EXPECT_EQ(EntriesIn(folder.path()), 1);
 }

@@ -4,9 +4,7 @@
 #include <windows.h>
 
 #include "destinations/destination_list.h"
-#include "destinations/win32_private_profile_section.h"
-#include "destinations/win32_settings_save.h"
-#include "tests/native/destination_test_doubles.h"
+#include "tests/wine/settings_run.h"
 
 int main(int argc, char** argv) {
     if (argc != 5) {
@@ -15,8 +13,7 @@ int main(int argc, char** argv) {
     const std::string ini = argv[1];
     FakeDropDownList view;
     DestinationList list{view};
-    PrivateProfileSection settings(ini, "COMBO_BOX");
-    list.Fill(WellKnown(3), settings);
+    FillFromFile(list, ini);
     list.Add(argv[2]);
     const HANDLE ready = OpenEventA(EVENT_MODIFY_STATE, FALSE, argv[3]);
     const HANDLE go = OpenEventA(SYNCHRONIZE, FALSE, argv[4]);

@@ -1,0 +1,156 @@
+// Crafted shortcuts on which loose readers and Windows' profile functions disagree, opened
+// by the open command from the real file, and the read-back of a new file against the
+// real GetPrivateProfileStringW.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "framework/exact_ansi.h"
+#include "framework/exact_ansi_spelling.h"
+#include "opening/open_shortcut_command.h"
+#include "opening/win32_handed_over_path.h"
+#include "res/resource.h"
+#include "shortcut/create_command.h"
+#include "shortcut/shortcut_reader.h"
+#include "shortcut/win32_shortcut_file_reading.h"
+#include "shortcut/win32_shortcut_store.h"
+#include "tests/native/destination_test_doubles.h"
+#include "tests/native/shortcut_fakes.h"
+#include "tests/wine/scratch_folder.h"
+
+namespace {
+
+// Each file either opens with what GetPrivateProfileStringW reads from it, or is refused
+// with one box and the form left alone.
+TEST(ShortcutWindowsReading, CraftedFilesOpenAsWindowsReadsThemOrNotAtAll) {
+    ScratchFolder folder;
+    ASSERT_TRUE(folder.created());
+    const std::string s = "[InternetShortcut]\r\n";
+    const std::string shellCopies =
+        "[InternetShortcut.A]\r\nURL=mailto:a@b.jp?subject=??\r\n"
+        "[InternetShortcut.W]\r\nURL=mailto:a@b.jp?subject=+ZeVnLA-\r\n";
+    struct Case {
+        const char* what;
+        std::string file;
+        unsigned refusal;     // 0: opened
+        const char* subject;  // when opened
+    };
+    const Case cases[] = {
+        {"a header without ]", "[InternetShortcut\r\nURL=mailto:a@b.jp\r\n", IDS_OPEN_NO_URL, ""},
+        {"an .A header without ] inside the section",
+         s + "URL=mailto:a@b.jp?subject=x\r\n[InternetShortcut.A\r\nURL=mailto:c@d.jp\r\n", 0, "x"},
+        {"a second ]",
+         "[InternetShortcut]]\r\nURL=mailto:evil@x.jp?subject=evil\r\n" + s +
+             "URL=mailto:a@b.jp?subject=ok\r\n",
+         0, "ok"},
+        {"\\v before a key", s + "\vURL=mailto:a@b.jp?subject=v\r\n", 0, "v"},
+        {"\\f before a key", s + "\f URL=mailto:a@b.jp?subject=f\r\n", 0, "f"},
+        {"\\v before a .A header", s + "URL=mailto:a@b.jp?subject=??\r\n\v" + shellCopies, 0,
+         "日本"},
+        {"a NUL inside a value",
+         s + "URL=mailto:a@b.jp?subject=x" + std::string(1, '\0') + "&cc=evil@x.jp\r\n",
+         IDS_OPEN_UNREADABLE, ""},
+        {"quotes around the .A copy",
+         s + "URL=mailto:a@b.jp?subject=??\r\n[InternetShortcut.A]\r\n"
+             "URL=\"mailto:a@b.jp?subject=??\"\r\n[InternetShortcut.W]\r\n"
+             "URL=mailto:a@b.jp?subject=+ZeVnLA-\r\n",
+         0, "日本"},
+        {"an empty first .A/.W pair",
+         s + "URL=mailto:a@b.jp?subject=??\r\n[InternetShortcut.A]\r\n[InternetShortcut.W]\r\n" +
+             shellCopies,
+         0, "??"},
+        {"a CR alone ends a line",
+         "[InternetShortcut]\rURL=mailto:a@b.jp?subject=cr\r[InternetShortcut.A]\rURL=x\r\n", 0,
+         "cr"},
+        {"a byte-order mark", "\xEF\xBB\xBF" + s + "URL=mailto:a@b.jp\r\n", IDS_OPEN_UNREADABLE,
+         ""},
+    };
+    const ExactAnsiSpelling spelling;
+    int serial = 0;
+    for (const Case& c : cases) {
+        const std::string path = folder / ("crafted" + std::to_string(++serial) + ".url");
+        ASSERT_TRUE(WriteFileBytes(path, c.file)) << c.what;
+        Events events;
+        FakeForm form{events};
+        MemoryProfileSection settings;
+        FakeDropDownList view;
+        DestinationList destinations{view};
+        destinations.Fill({}, settings);
+        const auto opened = RunOpenHandedOverCommand(
+            form, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
+            spelling);
+        if (c.refusal != 0) {
+            EXPECT_FALSE(opened) << c.what;
+            ASSERT_EQ(form.messages.size(), 1u) << c.what;
+            EXPECT_EQ(form.messages[0].textId, c.refusal) << c.what;
+            EXPECT_EQ(form.texts[FormControl::Address], "") << c.what;
+            continue;
+        }
+        ASSERT_TRUE(opened) << c.what;
+        EXPECT_TRUE(form.messages.empty()) << c.what;
+        EXPECT_EQ(form.texts[FormControl::Subject], c.subject) << c.what;
+        // What the program read is what Windows reads.
+        const WindowsProfileReading windows = ReadAsWindowsDoes(WideFromAnsi(path));
+        EXPECT_TRUE(WindowsReadsTheSame(ReadShortcutFileLines(c.file), windows)) << c.what;
+        EXPECT_EQ(windows.url.value_or("-").substr(0, 13), "mailto:a@b.jp") << c.what;
+    }
+}
+
+// Windows' answer is read whole, a missing key told from an empty one, and a value the
+// code page cannot spell marks the reading.
+TEST(ShortcutWindowsReading, ReadsLongValuesAndTellsMissingFromEmpty) {
+    ScratchFolder folder;
+    const std::string path = folder / "long.url";
+    const std::string longUrl = "mailto:a@b.jp?body=" + std::string(5000, 'x');
+    ASSERT_TRUE(WriteFileBytes(path, "[InternetShortcut]\r\nURL=" + longUrl +
+                                         "\r\nIconFile=\r\nIconIndex\r\n[InternetShortcut.W]\r\n"
+                                         "URL=\"\"\r\n"));
+    const WindowsProfileReading windows = ReadAsWindowsDoes(WideFromAnsi(path));
+    EXPECT_TRUE(windows.spelt);
+    EXPECT_EQ(windows.url, longUrl);
+    EXPECT_EQ(windows.iconFile, "");
+    EXPECT_EQ(windows.iconIndex, std::nullopt);
+    EXPECT_EQ(windows.urlA, std::nullopt);
+    EXPECT_EQ(windows.urlW, "");
+
+    // UTF-16 with its mark reads as Unicode: "€" has no counterpart in code page 932.
+    const std::string wide = folder / "wide.url";
+    const std::wstring text = L"\xFEFF[InternetShortcut]\r\nURL=mailto:a@b.jp?subject=\x20AC\r\n";
+    ASSERT_TRUE(WriteFileBytes(
+        wide, std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2)));
+    EXPECT_FALSE(ReadAsWindowsDoes(WideFromAnsi(wide)).spelt);
+}
+
+// The read-back made to fail on purpose: an icon path with a blank at its end, which
+// every reader trims. Nothing is replaced, no new file is left, and the box says so.
+TEST(ShortcutWindowsReading, ANewFileThatDoesNotReadBackReplacesNothing) {
+    ScratchFolder folder;
+    const std::string path = folder / "taro.url";
+    const std::string old = "[InternetShortcut]\r\nURL=mailto:old@example.jp\r\nHotKey=1601\r\n";
+    ASSERT_TRUE(WriteFileBytes(path, old));
+    Events events;
+    FakeForm form{events};
+    form.texts[FormControl::Address] = "taro@example.jp";
+    form.texts[FormControl::Name] = "taro";
+    form.iconIndex = 2;
+    form.answers = {message_box::kYes};
+    Win32ShortcutStore store;
+    RunCreateCommand(form, store, folder.path(), "C:\\ravlet\\ravlet.exe ");
+    ASSERT_EQ(form.messages.size(), 2u);
+    EXPECT_EQ(form.messages[1].textId, static_cast<unsigned>(IDS_READ_BACK_FAILED));
+    EXPECT_EQ(form.messages[1].value, path);
+    EXPECT_EQ(ReadWholeFile(path), old);
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+    EXPECT_EQ(form.texts[FormControl::Address], "taro@example.jp");
+
+    // The same with a path that reads back: written.
+    form.messages.clear();
+    form.answers = {message_box::kYes};
+    RunCreateCommand(form, store, folder.path(), "C:\\ravlet\\ravlet.exe");
+    EXPECT_EQ(ReadWholeFile(path),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n"
+              "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\n");
+    EXPECT_EQ(EntriesIn(folder.path()), 1);
+}
+
+}  // namespace
