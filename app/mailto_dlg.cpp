@@ -76,13 +76,16 @@ BOOL CMailtoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     AddAboutItemToSystemMenu();
 
-    LocateSettings();
+    // Both the settings and Quick Launch are found below the application data folder.
+    std::string appData;
+    GetSpecialFolderPath(GetSafeHwnd(), CSIDL_APPDATA, appData);
+    LocateSettings(appData);
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
 
     // An empty path reads as no file at all, and so does a file left alone. The lock
     // keeps another run's save from replacing the file while it is read.
-    const std::vector<WellKnownFolder> wellKnown = FindWellKnownFolders(GetSafeHwnd());
+    const std::vector<WellKnownFolder> wellKnown = FindWellKnownFolders(GetSafeHwnd(), appData);
     {
         const SettingsFileLock lock(iniPath);
         SettingsFileContent content = ReadSettingsFileContent(iniPath);
@@ -103,7 +106,7 @@ BOOL CMailtoDlg::OnInitDialog() {
     return TRUE;  // the focus goes to the first tab stop, the address field
 }
 
-void CMailtoDlg::LocateSettings() {
+void CMailtoDlg::LocateSettings(const std::string& appData) {
     // The folder of the running module, whatever the command line says.
     const std::optional<std::string> programDirectory = ProgramDirectory();
     if (!programDirectory) {
@@ -111,7 +114,7 @@ void CMailtoDlg::LocateSettings() {
         return;
     }
     iconFilePath = IconFilePath(*programDirectory);
-    settingsFiles = LocateSettingsFiles(programDirectory, PerUserSettingsFolder(GetSafeHwnd()));
+    settingsFiles = LocateSettingsFiles(programDirectory, PerUserSettingsFolder(appData));
     iniPath = settingsFiles.readPath;
     iniSavePath = settingsFiles.savePath;
 }
