@@ -78,13 +78,16 @@ BOOL CMailtoDlg::OnInitDialog() {
     CDialog::OnInitDialog();
     AddAboutItemToSystemMenu();
 
-    LocateSettings();
+    // Both the settings and Quick Launch are found below the application data folder.
+    std::string appData;
+    GetSpecialFolderPath(GetSafeHwnd(), CSIDL_APPDATA, appData);
+    LocateSettings(appData);
 
     LoadPreviewBitmaps(WindowDpi(GetSafeHwnd()));
 
     // An empty path reads as no file at all, and so does a file left alone. The lock
     // keeps another run's save from replacing the file while it is read.
-    const std::vector<WellKnownFolder> wellKnown = FindWellKnownFolders(GetSafeHwnd());
+    const std::vector<WellKnownFolder> wellKnown = FindWellKnownFolders(GetSafeHwnd(), appData);
     {
         const SettingsFileLock lock(iniPath);
         SettingsFileContent content = ReadSettingsFileContent(iniPath);
@@ -105,7 +108,7 @@ BOOL CMailtoDlg::OnInitDialog() {
     return TRUE;  // the focus goes to the first tab stop, the address field
 }
 
-void CMailtoDlg::LocateSettings() {
+void CMailtoDlg::LocateSettings(const std::string& appData) {
     // Shortcuts name the program in a form this system's shell reads, which may be
     // one that code page 932 cannot spell.
     const std::wstring wideDirectory = WideProgramDirectory();
@@ -124,7 +127,7 @@ void CMailtoDlg::LocateSettings() {
         PostMessageA(GetSafeHwnd(), kShowSettingsUnavailable, 0, 0);
         return;
     }
-    settingsFiles = LocateSettingsFiles(programDirectory, PerUserSettingsFolder(GetSafeHwnd()));
+    settingsFiles = LocateSettingsFiles(programDirectory, PerUserSettingsFolder(appData));
     iniPath = settingsFiles.readPath;
     iniSavePath = settingsFiles.savePath;
 }

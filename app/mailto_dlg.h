@@ -71,7 +71,7 @@ private:
     void OpenPaths(const std::vector<std::wstring>& paths);
 
     void AddAboutItemToSystemMenu();
-    void LocateSettings();
+    void LocateSettings(const std::string& appData);
     // Saves the destinations once, at the end of the session or at destruction,
     // whichever comes first; false when the settings file could not be written.
     bool SaveSettings();

@@ -73,9 +73,8 @@ bool CanWriteSettingsFile(const std::string& folder) {
     return missing && CanCreateFileIn(folder);
 }
 
-std::optional<std::string> PerUserSettingsFolder(HWND owner) {
-    std::string appData;
-    if (!GetSpecialFolderPath(owner, CSIDL_APPDATA, appData) || appData.empty()) {
+std::optional<std::string> PerUserSettingsFolder(const std::string& appData) {
+    if (appData.empty()) {
         return std::nullopt;
     }
     return appData + "\\" + kPerUserSettingsFolder + "\\";

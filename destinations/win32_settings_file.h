@@ -26,9 +26,10 @@ struct SettingsFiles {
 // when it is closed.
 bool CanWriteSettingsFile(const std::string& folder);
 
-// %APPDATA%\ravlet\ (ending in "\"), or nullopt when the shell cannot name the
-// application data folder exactly in code page 932.
-std::optional<std::string> PerUserSettingsFolder(HWND owner);
+// %APPDATA%\ravlet\ (ending in "\") below the application data folder (GetSpecialFolderPath
+// of CSIDL_APPDATA), or nullopt when the shell could not name that folder exactly in code page
+// 932 (empty appData).
+std::optional<std::string> PerUserSettingsFolder(const std::string& appData);
 
 // Probes both places and chooses. A program folder that is not spelt exactly gives no
 // files at all.

@@ -202,14 +202,13 @@ bool QuickLaunchHasFiles(const std::string& folder) {
     return false;
 }
 
-std::vector<WellKnownFolder> FindWellKnownFolders(HWND owner) {
+std::vector<WellKnownFolder> FindWellKnownFolders(HWND owner, const std::string& appData) {
     std::vector<WellKnownFolder> folders;
     folders.push_back(
         {LoadResourceString(IDS_LABEL_DESKTOP), SpecialFolderPath(owner, CSIDL_DESKTOPDIRECTORY)});
     folders.push_back(
         {LoadResourceString(IDS_LABEL_START_MENU), SpecialFolderPath(owner, CSIDL_STARTMENU)});
     // Without the application data folder there is no Quick Launch folder to probe.
-    const std::string appData = SpecialFolderPath(owner, CSIDL_APPDATA);
     if (!appData.empty()) {
         const std::string quickLaunch = appData + kQuickLaunchBelowAppData;
         if (QuickLaunchHasFiles(quickLaunch)) {

@@ -38,5 +38,7 @@ int CALLBACK FolderBrowserCallback(HWND browser, UINT message, LPARAM lParam, LP
 // True when the folder exists and holds at least one file that is not a folder.
 bool QuickLaunchHasFiles(const std::string& folder);
 
-// The folders that head the destination list, in list order.
-std::vector<WellKnownFolder> FindWellKnownFolders(HWND owner);
+// The folders that head the destination list, in list order. appData is the application
+// data folder (empty where the shell cannot name it): the start looks it up once, as
+// the settings need it too, and each lookup costs the start milliseconds.
+std::vector<WellKnownFolder> FindWellKnownFolders(HWND owner, const std::string& appData);

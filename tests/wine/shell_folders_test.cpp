@@ -199,9 +199,15 @@ std::vector<std::string> Labels(const std::vector<WellKnownFolder>& folders) {
     return labels;
 }
 
+std::string AppData() {
+    std::string path;
+    GetSpecialFolderPath(nullptr, CSIDL_APPDATA, path);
+    return path;
+}
+
 TEST(FindWellKnownFolders, OffersQuickLaunchWhenItHoldsAFile) {
     const QuickLaunchFile quickLaunch;
-    const std::vector<WellKnownFolder> folders = FindWellKnownFolders(nullptr);
+    const std::vector<WellKnownFolder> folders = FindWellKnownFolders(nullptr, AppData());
     EXPECT_EQ(Labels(folders),
               (std::vector<std::string>{"デスクトップ", "スタートメニュー", "クイック起動",
                                         "ＩＥのお気に入りフォルダ"}));
@@ -225,7 +231,7 @@ TEST(FindWellKnownFolders, LeavesQuickLaunchOutWhenItHoldsNoFile) {
     if (QuickLaunchHasFiles(quickLaunch)) {
         GTEST_SKIP() << "the prefix's Quick Launch folder holds files of its own";
     }
-    const std::vector<WellKnownFolder> folders = FindWellKnownFolders(nullptr);
+    const std::vector<WellKnownFolder> folders = FindWellKnownFolders(nullptr, AppData());
     EXPECT_EQ(Labels(folders), (std::vector<std::string>{"デスクトップ", "スタートメニュー",
                                                          "ＩＥのお気に入りフォルダ"}));
 }
