@@ -308,12 +308,13 @@ TEST_F(Settings, AFileHoldingANulByteIsLeftAloneAndTheBoxAtExitSaysWhy) {
     const HWND box = PollUntil([&] { return FindDialog(program_->ProcessId(), "ravlet"); });
     ASSERT_TRUE(box) << "no box for a settings file left alone";
     SaveScreenshot(box, "settings-file-not-text");
-    EXPECT_EQ(
-        WindowText(ChildWithClass(box, 0xFFFF, "Static")),
-        "設定ファイルに文字として読めない内容 (NUL バイト) が含まれているため、読み込みも保存も"
-        "していません。\n追加した保存先と選んでいた保存先は記録されていません。\n\n"
-        "設定ファイル:\n" +
-            Ini());
+    EXPECT_EQ(WindowText(ChildWithClass(box, 0xFFFF, "Static")),
+              "設定ファイルを文字として読めないため (NUL バイトを含むか、UTF-16 のファイルが途中で"
+              "切れています)"
+              "、読み込みも保存もしていません。\n追加した保存先と選んでいた保存先は記録されていませ"
+              "ん。\n\n"
+              "設定ファイル:\n" +
+                  Ini());
     PostClick(GetDlgItem(box, IDOK));
     ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs));
     std::ifstream file(Ini(), std::ios::binary);
