@@ -40,8 +40,9 @@ TEST(SettingsCarryOver, TheFirstSaveToTheUsersOwnFileKeepsTheOtherKeysOfTheFileR
 
 // A file the save makes is code-page text on a Japanese system, as ever, and UTF-16 with
 // its mark on any other, where Windows' own reader gives the folder back; a file that
-// exists keeps its encoding, and so does the one a new file copies. "José" that an
-// older copy wrote in code page 1252 is no Shift-JIS: not offered, and kept as it was.
+// exists keeps its encoding, and so does the one a new file copies. "José" and "Café
+// Noir" that an older copy wrote in code page 1252 are no Shift-JIS: not offered, and
+// kept as they were.
 TEST(SettingsFileEncoding, ANewFileFollowsTheSystemAndAnExistingOrCopiedOneKeepsItsOwn) {
     enum class Read { Nothing, ItsOwnFile, AnotherFile };
     struct Case {
@@ -66,9 +67,10 @@ TEST(SettingsFileEncoding, ANewFileFollowsTheSystemAndAnExistingOrCopiedOneKeeps
                    u"SELECT_PATH=3|D:\\予定表\r\n"),
          u"D:\\予定表"},
         {"1252, a code-page file with an older copy's folder", 1252, Read::ItsOwnFile,
-         "[COMBO_BOX]\r\nMENU_000=C:\\Users\\Jos\xE9\r\nSELECT=0\r\n", "D:\\予定表",
-         "[COMBO_BOX]\r\nMENU_000=D:\\予定表\r\nSELECT=3\r\nMENU_001=C:\\Users\\Jos\xE9\r\n"
-         "SELECT_PATH=3|D:\\予定表\r\n",
+         "[COMBO_BOX]\r\nMENU_000=C:\\Users\\Jos\xE9\r\nMENU_001=D:\\Caf\xE9 Noir\r\nSELECT=0\r\n",
+         "D:\\予定表",
+         "[COMBO_BOX]\r\nMENU_000=D:\\予定表\r\nMENU_001=C:\\Users\\Jos\xE9\r\nSELECT=3\r\n"
+         "MENU_002=D:\\Caf\xE9 Noir\r\nSELECT_PATH=3|D:\\予定表\r\n",
          u"D:\\予定表"},
         {"1252, an administrator's code-page file copied", 1252, Read::AnotherFile,
          kAdministratorsFile, "D:\\added", kCarriedOver, u"D:\\added"},
