@@ -62,10 +62,6 @@ TEST(SettingsFileEncoding, ANewFileFollowsTheSystemAndAnExistingOrCopiedOneKeeps
          Utf16File(u"[COMBO_BOX]\r\nMENU_000=D:\\予定表\r\nSELECT=3\r\n"
                    u"SELECT_PATH=3|D:\\予定表\r\n"),
          u"D:\\予定表"},
-        {"65001, a new file", 65001, Read::Nothing, "", "D:\\予定表",
-         Utf16File(u"[COMBO_BOX]\r\nMENU_000=D:\\予定表\r\nSELECT=3\r\n"
-                   u"SELECT_PATH=3|D:\\予定表\r\n"),
-         u"D:\\予定表"},
         {"1252, a code-page file with an older copy's folder", 1252, Read::ItsOwnFile,
          "[COMBO_BOX]\r\nMENU_000=C:\\Users\\Jos\xE9\r\nMENU_001=D:\\Caf\xE9 Noir\r\nSELECT=0\r\n",
          "D:\\予定表",
