@@ -93,7 +93,7 @@ BOOL CMailtoDlg::OnInitDialog() {
         SettingsFileContent content = ReadSettingsFileContent(iniPath);
         settingsRefusal = content.refusal;
         ini::Document document = content.document ? std::move(*content.document)
-                                                  : ini::Document(NewSettingsFileEncoding());
+                                                  : ini::Document(ini::Encoding::CodePage);
         const ExactAnsiSpelling spelling;
         IniProfileSection settings(document, kSettingsSectionName, spelling);
         destinations.Fill(wellKnown, settings);
@@ -142,7 +142,8 @@ bool CMailtoDlg::SaveSettings() {
         return true;
     }
     settingsSaved = true;
-    const SettingsSaveResult result = SaveSettingsFiles(destinations, settingsFiles);
+    const SettingsSaveResult result =
+        SaveSettingsFiles(destinations, settingsFiles, systemCodePage);
     // The not-saved box names the file tried last, and why it was left alone.
     iniSavePath = result.path;
     settingsRefusal = result.refusal;

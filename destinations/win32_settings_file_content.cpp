@@ -5,14 +5,10 @@
 #include "framework/exact_ansi.h"
 #include "framework/file_bytes.h"
 
-ini::Encoding NewSettingsFileEncoding() {
-    return ini::Encoding::CodePage;
-}
-
 SettingsFileContent ReadSettingsFileContent(const std::string& path) {
     SettingsFileContent content;
     if (path.empty()) {
-        content.document.emplace(NewSettingsFileEncoding());
+        content.document.emplace(ini::Encoding::CodePage);
         return content;
     }
     const std::wstring widePath = WideFromAnsi(path);
@@ -23,7 +19,7 @@ SettingsFileContent ReadSettingsFileContent(const std::string& path) {
             GetFileAttributesW(widePath.c_str()) == INVALID_FILE_ATTRIBUTES &&
             (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND);
         if (missing) {
-            content.document.emplace(NewSettingsFileEncoding());
+            content.document.emplace(ini::Encoding::CodePage);
         } else {
             content.exists = true;
         }

@@ -7,8 +7,9 @@
 #include "ini/ini_document.h"
 
 struct SettingsFileContent {
-    // The file's lines; a document without lines for a missing file. Nullopt for a file
-    // that could not be read, or that is left alone (see refusal).
+    // The file's lines; a document without lines for a missing file (code-page text: a
+    // save chooses the encoding of a file it makes). Nullopt for a file that could not
+    // be read, or that is left alone (see refusal).
     std::optional<ini::Document> document;
     bool exists = false;
     // A file over 1 MiB, or one holding NUL bytes outside UTF-16: nothing is read from
@@ -18,7 +19,3 @@ struct SettingsFileContent {
 
 // An empty path is no file: a document without lines.
 SettingsFileContent ReadSettingsFileContent(const std::string& path);
-
-// The encoding of a settings file this program makes: the code page, which every
-// earlier version reads.
-ini::Encoding NewSettingsFileEncoding();

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "destinations/ini_profile_section.h"
+#include "destinations/settings_file_encoding.h"
 #include "destinations/settings_section.h"
 #include "destinations/win32_settings_file_content.h"
 #include "destinations/win32_settings_file_lock.h"
@@ -17,20 +18,22 @@ namespace {
 // doing; the save gives up after this many rounds.
 constexpr int kSaveRounds = 3;
 
-// The document a new settings file starts from: the file this run read, when it can
-// be read, else nothing.
-ini::Document CarriedOver(const std::string& readPath, const std::string& savePath) {
+// The document a new settings file starts from: the file this run read, in its own
+// encoding, when it can be read, else nothing in the encoding of a new file.
+ini::Document CarriedOver(const std::string& readPath, const std::string& savePath,
+                          ini::Encoding newFileEncoding) {
     if (!readPath.empty() && readPath != savePath) {
         SettingsFileContent read = ReadSettingsFileContent(readPath);
         if (read.exists && read.document) {
             return std::move(*read.document);
         }
     }
-    return ini::Document(NewSettingsFileEncoding());
+    return ini::Document(newFileEncoding);
 }
 
 SettingsSaveResult SaveInto(DestinationList& destinations, const std::string& readPath,
-                            const std::string& savePath, const std::string& folderToCreate) {
+                            const std::string& savePath, const std::string& folderToCreate,
+                            ini::Encoding newFileEncoding) {
     const SettingsFileLock lock(savePath);
     if (!CreateSettingsFolder(folderToCreate)) {
         return {false, savePath, std::nullopt};
@@ -44,8 +47,8 @@ SettingsSaveResult SaveInto(DestinationList& destinations, const std::string& re
         if (content.exists && !content.document) {
             return {false, savePath, std::nullopt};
         }
-        ini::Document document =
-            content.exists ? std::move(*content.document) : CarriedOver(readPath, savePath);
+        ini::Document document = content.exists ? std::move(*content.document)
+                                                : CarriedOver(readPath, savePath, newFileEncoding);
         IniProfileSection settings(document, kSettingsSectionName, spelling);
         if (!destinations.Save(settings)) {
             return {false, savePath, std::nullopt};
@@ -62,17 +65,19 @@ SettingsSaveResult SaveInto(DestinationList& destinations, const std::string& re
 
 }  // namespace
 
-SettingsSaveResult SaveSettingsFiles(DestinationList& destinations, const SettingsFiles& files) {
+SettingsSaveResult SaveSettingsFiles(DestinationList& destinations, const SettingsFiles& files,
+                                     const SystemCodePage& system) {
     if (files.savePath.empty()) {
         return {true, {}, std::nullopt};
     }
-    SettingsSaveResult result =
-        SaveInto(destinations, files.readPath, files.savePath, files.folderToCreate);
+    const ini::Encoding newFileEncoding = NewSettingsFileEncoding(system);
+    SettingsSaveResult result = SaveInto(destinations, files.readPath, files.savePath,
+                                         files.folderToCreate, newFileEncoding);
     // A file left beside the program is what the next start reads: a save elsewhere
     // would be reported as done and never seen again, so the user is told instead.
     if (result.saved || files.fallbackSavePath.empty() || IsFile(files.savePath)) {
         return result;
     }
     return SaveInto(destinations, files.readPath, files.fallbackSavePath,
-                    files.fallbackFolderToCreate);
+                    files.fallbackFolderToCreate, newFileEncoding);
 }

@@ -7,6 +7,7 @@
 #include "destinations/destination_list.h"
 #include "destinations/win32_settings_file.h"
 #include "ini/ini_encoding.h"
+#include "text/system_code_page.h"
 
 struct SettingsSaveResult {
     bool saved = false;
@@ -23,5 +24,7 @@ struct SettingsSaveResult {
 // that the save creates starts as a copy of the file this run read, in that file's
 // encoding, so that keys and sections of other programs or later versions come along
 // (an administrator's file, or the user's own file when the settings move beside the
-// program).
-SettingsSaveResult SaveSettingsFiles(DestinationList& destinations, const SettingsFiles& files);
+// program); with nothing to copy, it is in the encoding the system calls for (see
+// NewSettingsFileEncoding).
+SettingsSaveResult SaveSettingsFiles(DestinationList& destinations, const SettingsFiles& files,
+                                     const SystemCodePage& system);

@@ -1,8 +1,9 @@
 // On a system whose code page is not Japanese the program works as on a Japanese one:
-// no box at start, every label reads right, and a shortcut with Japanese text opens
-// in the mail program with that text. This suite runs in a session of its own started
-// under LC_ALL=C.UTF-8 (code page 1252): a program started from here inherits the
-// driver's code page. Texts are read and typed wide: ANSI would lose them.
+// no box at start, every label reads right, a shortcut with Japanese text opens in the
+// mail program with that text, and the settings file reads right. This suite runs in a
+// session of its own started under LC_ALL=C.UTF-8 (code page 1252): a program started
+// from here inherits the driver's code page. Texts are read and typed wide: ANSI would
+// lose them.
 #include <windows.h>
 
 #include <shellapi.h>
@@ -222,6 +223,7 @@ TEST_F(ForeignCodePage, HelpOpensOnF1) {
 
 // Made with Japanese text and a Japanese name, the shortcut's URL is ASCII, and the
 // mail program receives exactly what was typed once it reads the escapes as UTF-8.
+// The folder added for it is saved in a settings file this system reads.
 TEST_F(ForeignCodePage, AJapaneseShortcutReachesTheMailProgramWhole) {
     const std::string outbox = folder_ + "\\out";
     CreateDirectoryA(outbox.c_str(), nullptr);
@@ -285,6 +287,16 @@ TEST_F(ForeignCodePage, AJapaneseShortcutReachesTheMailProgramWhole) {
     EXPECT_EQ(fields.at("to"), L"taro@example.jp");
     EXPECT_EQ(fields.count("Subject") ? fields.at("Subject") : L"", subject);
     EXPECT_EQ(fields.count("body") ? fields.at("body") : L"", body);
+
+    // The settings file made at the close is UTF-16 with its mark, which Notepad reads
+    // right here, and Windows' own reader gives the added folder back.
+    PostMessageW(dialog_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(program_->WaitForExit(kDefaultTimeoutMs)) << "the close box did not end it";
+    const std::wstring ini = Wide(folder_) + L"\\ravlet.ini";
+    EXPECT_EQ(FileBytes(ini).substr(0, 2), "\xFF\xFE");
+    wchar_t saved[MAX_PATH] = {};
+    GetPrivateProfileStringW(L"COMBO_BOX", L"MENU_000", L"", saved, MAX_PATH, ini.c_str());
+    EXPECT_EQ(std::wstring(saved), Wide(outbox));
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "destinations/settings_file_choice.h"
+#include "destinations/settings_file_encoding.h"
+#include "tests/native/iconv_system_code_page.h"
 
 namespace {
 
@@ -31,6 +33,19 @@ TEST(SettingsFileChoice, TheFileBesideTheProgramFirstAndTheUsersOwnWhereThatCann
     // clang-format on
     for (const Case& c : cases) {
         EXPECT_EQ(ChooseSettingsFile(c.places), c.choice) << c.what;
+    }
+}
+
+// Where the system reads code-page text as Shift-JIS a new file is as it always was;
+// elsewhere Notepad would show its folders garbled.
+TEST(SettingsFileChoice, ANewFileIsCodePageTextOnlyOnASystemThatReadsShiftJis) {
+    const std::pair<unsigned, ini::Encoding> cases[] = {
+        {932, ini::Encoding::CodePage},
+        {1252, ini::Encoding::Utf16LeWithMark},
+        {65001, ini::Encoding::Utf16LeWithMark},
+    };
+    for (const auto& [system, encoding] : cases) {
+        EXPECT_EQ(NewSettingsFileEncoding(IconvSystemCodePage(system)), encoding) << system;
     }
 }
 

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include "destinations/destination_list.h"
 #include "destinations/settings_section.h"
+#include "tests/native/destination_test_doubles.h"
 #include "tests/native/iconv_code_page_spelling.h"
+#include "tests/shared/settings_keys.h"
 
 namespace {
 
@@ -69,6 +72,47 @@ TEST(IniProfileSection, ReadsAsTheProfileFunctionsAndWritesKeyByKey) {
     EXPECT_FALSE(section.WriteKey("MENU_001", "D:\\\x81"));
     EXPECT_EQ(document.Bytes(), "[combo_box]\r\nselect=3\r\nBARE\r\nLONG=" + std::string(511, 'x') +
                                     "\r\n; note\r\n[OTHER]\r\nMENU_001=D:\\other\r\n");
+}
+
+// A code-page file on a system of another code page may hold folders that an older copy
+// wrote in that code page: in 1252 "José" ends in a lone lead byte, and "Café Noir" has
+// one before a blank. Through a whole run they are not offered, take their room and
+// keep their places; a SELECT_PATH naming one selects nothing; they go back byte for
+// byte.
+TEST(IniProfileSection, FoldersOfAnotherCodePageAreKeptThroughARunAndNotOffered) {
+    const auto file = [](const std::vector<std::string>& folders, int selection,
+                         const std::string& selected) {
+        std::string bytes = "[COMBO_BOX]\r\n";
+        for (size_t i = 0; i < folders.size(); ++i) {
+            bytes += MenuKey(static_cast<int>(i)) + "=" + folders[i] + "\r\n";
+        }
+        const std::string index = std::to_string(selection);
+        return bytes + "SELECT=" + index + "\r\nSELECT_PATH=" + index + "|" + selected + "\r\n";
+    };
+    const std::string jose = "C:\\Users\\Jos\xE9", cafe = "D:\\Caf\xE9 Noir";
+    // As many as a list of 3 well-known folders keeps.
+    std::vector<std::string> saved;
+    for (int i = 0; i < 17; ++i) {
+        saved.push_back("D:\\f" + std::to_string(i));
+    }
+    saved[1] = jose;
+    saved[5] = cafe;
+    ini::Document document = Parsed(file(saved, 4, jose));
+    IniProfileSection settings(document, kSettingsSectionName, kCp932);
+    FakeDropDownList view;
+    DestinationList list{view};
+
+    list.Fill(WellKnown(3), settings);
+    EXPECT_EQ(view.selected, 0);
+    EXPECT_EQ(list.count(), 18);
+    EXPECT_EQ(view.items[4], "D:\\f2");
+    list.Add("D:\\new");
+    EXPECT_EQ(list.count(), 18);
+    ASSERT_TRUE(list.Save(settings));
+
+    saved.insert(saved.begin(), "D:\\new");
+    saved.pop_back();
+    EXPECT_EQ(document.Bytes(), file(saved, 3, "D:\\new"));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ public:
     bool Save() {
         SettingsFiles files;
         files.readPath = files.savePath = iniPath_;
-        return SaveSettingsFiles(list_, files).saved;
+        return SaveSettingsFiles(list_, files, kJapaneseSystem).saved;
     }
     std::string ItemText(int index) const { return combo_.ItemText(index); }
 
@@ -201,15 +201,6 @@ TEST_F(SettingsFileTest, ASettingsFileHeldOpenByAnotherProgramIsNotSavedAndTheSa
     EXPECT_EQ(ReadWholeFile(ini), kKeptSettings);
 }
 
-std::string Utf16File(std::u16string_view text) {
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 // Notepad's "UTF-16 LE" and new Notepad's UTF-8 without a mark: read as what they say,
 // written back in the same encoding. "¥" has no Shift-JIS spelling; the profile
 // functions' "A" calls would give it as "\", another folder.
@@ -268,7 +259,7 @@ TEST_F(SettingsFileTest, AFileHoldingANulByteIsLeftAloneAndTheSaveSaysWhy) {
     list.Add("D:\\new");
     SettingsFiles files;
     files.readPath = files.savePath = ini;
-    const SettingsSaveResult result = SaveSettingsFiles(list, files);
+    const SettingsSaveResult result = SaveSettingsFiles(list, files, kJapaneseSystem);
     EXPECT_FALSE(result.saved);
     EXPECT_EQ(result.refusal, ini::Refusal::HoldsNul);
     EXPECT_EQ(ReadWholeFile(ini), held);

@@ -24,5 +24,5 @@ int main(int argc, char** argv) {
     SettingsFiles files;
     files.readPath = ini;
     files.savePath = ini;
-    return SaveSettingsFiles(list, files).saved ? 0 : 1;
+    return SaveSettingsFiles(list, files, kJapaneseSystem).saved ? 0 : 1;
 }
