@@ -4,6 +4,7 @@
 #include <string>
 
 #include "shortcut/mailto_characters.h"
+#include "shortcut/percent_escape.h"
 #include "text/ascii_text.h"
 #include "text/multibyte.h"
 #include "text/unicode_decoding.h"
@@ -11,29 +12,6 @@
 namespace {
 
 constexpr std::string_view kScheme = "mailto:";
-
-int HexValue(char ch) {
-    if (ch >= '0' && ch <= '9') {
-        return ch - '0';
-    }
-    if (ch >= 'A' && ch <= 'F') {
-        return ch - 'A' + 10;
-    }
-    if (ch >= 'a' && ch <= 'f') {
-        return ch - 'a' + 10;
-    }
-    return -1;
-}
-
-// The byte of a "%XX" escape at pos, or -1 when none starts there.
-int EscapedByte(std::string_view text, size_t pos) {
-    if (pos + 2 >= text.size() || text[pos] != '%') {
-        return -1;
-    }
-    const int high = HexValue(text[pos + 1]);
-    const int low = HexValue(text[pos + 2]);
-    return high < 0 || low < 0 ? -1 : high * 16 + low;
-}
 
 std::string DecodedAddress(std::string_view text) {
     std::string address;

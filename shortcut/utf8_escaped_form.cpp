@@ -2,32 +2,10 @@
 
 #include <string>
 
+#include "shortcut/percent_escape.h"
 #include "text/unicode_decoding.h"
 
 namespace {
-
-int HexValue(char digit) {
-    if (digit >= '0' && digit <= '9') {
-        return digit - '0';
-    }
-    if (digit >= 'A' && digit <= 'F') {
-        return digit - 'A' + 10;
-    }
-    if (digit >= 'a' && digit <= 'f') {
-        return digit - 'a' + 10;
-    }
-    return -1;
-}
-
-// The byte of the escape at pos, or -1 when there is none.
-int EscapedByte(std::string_view url, size_t pos) {
-    if (pos + 2 >= url.size() || url[pos] != '%') {
-        return -1;
-    }
-    const int high = HexValue(url[pos + 1]);
-    const int low = HexValue(url[pos + 2]);
-    return high < 0 || low < 0 ? -1 : high * 16 + low;
-}
 
 bool IsBeyondAsciiUtf8(const std::string& bytes) {
     bool beyondAscii = false;

@@ -92,19 +92,6 @@ std::string FileBytes(const std::wstring& path) {
     return bytes;
 }
 
-std::string PercentDecoded(const std::string& text) {
-    std::string decoded;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            decoded += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            decoded += text[i];
-        }
-    }
-    return decoded;
-}
-
 // Text the way a mail program that follows RFC 6068 reads it: UTF-8 bytes.
 std::wstring FromUtf8(const std::string& utf8) {
     const int units = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(),
@@ -119,16 +106,10 @@ std::wstring FromUtf8(const std::string& utf8) {
 }
 
 // The recipients up to "?" and each field after it, decoded as UTF-8.
-std::map<std::string, std::wstring> ReadAsMailProgram(const std::string& url) {
+std::map<std::string, std::wstring> ReadAsMailProgramInUtf8(const std::string& url) {
     std::map<std::string, std::wstring> fields;
-    const size_t query = url.find('?');
-    fields["to"] = FromUtf8(PercentDecoded(url.substr(7, query - 7)));
-    for (size_t start = query; start != std::string::npos;) {
-        const size_t end = url.find('&', start + 1);
-        const std::string field = url.substr(start + 1, end - start - 1);
-        const size_t equals = field.find('=');
-        fields[field.substr(0, equals)] = FromUtf8(PercentDecoded(field.substr(equals + 1)));
-        start = end;
+    for (const auto& [name, bytes] : ReadAsMailProgram(url)) {
+        fields[name] = FromUtf8(bytes);
     }
     return fields;
 }
@@ -283,7 +264,7 @@ TEST_F(ForeignCodePage, AJapaneseShortcutReachesTheMailProgramWhole) {
     })) << "the mailto handler was not started";
     std::cout << "received: " << received.value_or("(nothing)") << std::endl;
     EXPECT_EQ(received.value_or(""), url);
-    const auto fields = ReadAsMailProgram(received.value_or("mailto:"));
+    const auto fields = ReadAsMailProgramInUtf8(received.value_or("mailto:"));
     EXPECT_EQ(fields.at("to"), L"taro@example.jp");
     EXPECT_EQ(fields.count("Subject") ? fields.at("Subject") : L"", subject);
     EXPECT_EQ(fields.count("body") ? fields.at("body") : L"", body);

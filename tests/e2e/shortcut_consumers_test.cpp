@@ -114,39 +114,6 @@ TEST_F(ShortcutConsumers, OpeningTheShortcutHandsTheUrlToTheMailProgram) {
     EXPECT_EQ(OpenAndReceive(path), "mailto:opened@example.com?Subject=hello");
 }
 
-std::string PercentDecoded(const std::string& text) {
-    std::string decoded;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '%' && i + 2 < text.size()) {
-            decoded += static_cast<char>(std::stoi(text.substr(i + 1, 2), nullptr, 16));
-            i += 2;
-        } else {
-            decoded += text[i];
-        }
-    }
-    return decoded;
-}
-
-// A mailto URL read the way RFC 6068 says: the recipients up to "?", then fields split
-// at "&", each name and value percent-decoded. "to" holds the recipients.
-std::map<std::string, std::string> ReadAsMailProgram(const std::string& url) {
-    std::map<std::string, std::string> fields;
-    const std::string scheme = "mailto:";
-    if (url.rfind(scheme, 0) != 0) {
-        return fields;
-    }
-    const size_t query = url.find('?');
-    fields["to"] = PercentDecoded(url.substr(scheme.size(), query - scheme.size()));
-    for (size_t start = query; start != std::string::npos;) {
-        const size_t end = url.find('&', start + 1);
-        const std::string field = url.substr(start + 1, end - start - 1);
-        const size_t equals = field.find('=');
-        fields[PercentDecoded(field.substr(0, equals))] = PercentDecoded(field.substr(equals + 1));
-        start = end;
-    }
-    return fields;
-}
-
 // Whatever the user types reaches the mail program whole, in one argument.
 TEST_F(ShortcutConsumers, EveryFieldReachesTheMailProgramAsTyped) {
     ASSERT_NO_FATAL_FAILURE(RegisterRecorder());

@@ -12,11 +12,7 @@
 class IconvCodePageSpelling : public CodePageSpelling {
 public:
     std::optional<std::string> Spell(std::u16string_view text) const override {
-        std::string in;
-        for (const char16_t unit : text) {
-            in += static_cast<char>(unit & 0xFF);
-            in += static_cast<char>(unit >> 8);
-        }
+        const std::string in = LittleEndian(text);
         // glibc also takes a few look-alikes one way ("¥" to "\"); Windows' exact
         // conversion does not, so a spelling must read back as the same text.
         std::optional<std::string> spelt = Converted("CP932", "UTF-16LE", in);
@@ -31,14 +27,26 @@ public:
     }
 
     std::optional<std::u16string> Decode(std::string_view bytes) const override {
-        const std::optional<std::string> units = Converted("UTF-16LE", "CP932", std::string(bytes));
-        if (!units) {
+        return FromLittleEndian(Converted("UTF-16LE", "CP932", std::string(bytes)));
+    }
+
+    // UTF-16 as the bytes of "UTF-16LE", and back.
+    static std::string LittleEndian(std::u16string_view text) {
+        std::string bytes;
+        for (const char16_t unit : text) {
+            bytes += static_cast<char>(unit & 0xFF);
+            bytes += static_cast<char>(unit >> 8);
+        }
+        return bytes;
+    }
+    static std::optional<std::u16string> FromLittleEndian(const std::optional<std::string>& bytes) {
+        if (!bytes) {
             return std::nullopt;
         }
         std::u16string text;
-        for (size_t pos = 0; pos + 1 < units->size(); pos += 2) {
-            text += static_cast<char16_t>(static_cast<unsigned char>((*units)[pos]) |
-                                          static_cast<unsigned char>((*units)[pos + 1]) << 8);
+        for (size_t pos = 0; pos + 1 < bytes->size(); pos += 2) {
+            text += static_cast<char16_t>(static_cast<unsigned char>((*bytes)[pos]) |
+                                          static_cast<unsigned char>((*bytes)[pos + 1]) << 8);
         }
         return text;
     }

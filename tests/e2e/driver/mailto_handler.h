@@ -2,6 +2,7 @@
 // owner lives, then puts the previous handler back.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 
@@ -21,5 +22,9 @@ private:
     bool registered_ = false;
     std::optional<std::string> previousCommand_;
 };
+
+// A mailto URL read the way RFC 6068 says: the recipients up to "?", then fields split
+// at "&", each name and value percent-decoded into its bytes. "to" holds the recipients.
+std::map<std::string, std::string> ReadAsMailProgram(const std::string& url);
 
 }  // namespace e2e
