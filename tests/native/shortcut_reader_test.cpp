@@ -4,6 +4,7 @@
 
 #include "shortcut/shortcut_file.h"
 #include "tests/native/iconv_code_page_spelling.h"
+#include "tests/native/windows_reading_double.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ OpenedShortcut Opened(const std::string& bytes) {
 
 std::string KeptText(const std::string& bytes, bool keepIconLines) {
     CrLfStream stream;
-    WriteKeptLines(stream, ReadShortcutFileLines(bytes), keepIconLines);
+    WriteKeptLines(stream, SystemLines(bytes), keepIconLines);
     return stream.bytes;
 }
 
@@ -76,7 +77,7 @@ TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
          "mailto:a@b.jp", "\r\n[X]\r\nY=\x95\x5C\r\n"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ReadShortcutFileLines(c.file).url.value_or("(none)"), c.url) << c.what;
+        EXPECT_EQ(AsciiOr(SystemLines(c.file).url, "(none)"), c.url) << c.what;
         EXPECT_EQ(KeptText(c.file, false), c.kept) << c.what;
     }
 }
@@ -133,9 +134,9 @@ TEST(ShortcutFileLines, ReadsAsTheProfileFunctionsDo) {
          "mailto:a@b.jp", "x"},
     };
     for (const Case& c : cases) {
-        const ShortcutFileLines lines = ReadShortcutFileLines(c.file);
-        EXPECT_EQ(lines.url.value_or("-"), c.url) << c.rule << ": " << c.file;
-        EXPECT_EQ(lines.urlA.value_or("-"), c.urlA) << c.rule << ": " << c.file;
+        const ShortcutFileLines lines = SystemLines(c.file);
+        EXPECT_EQ(AsciiOr(lines.url, "-"), c.url) << c.rule << ": " << c.file;
+        EXPECT_EQ(AsciiOr(lines.urlA, "-"), c.urlA) << c.rule << ": " << c.file;
     }
 }
 
