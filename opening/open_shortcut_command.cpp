@@ -141,7 +141,8 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
     form.MarkInputClean();
     // The escaped form holds ASCII alone; anything beyond it is a raw byte.
     const std::u16string url = opened.lines.url.value_or(u"");
-    const bool ascii = std::all_of(url.begin(), url.end(), [](char16_t unit) { return unit < 0x80; });
+    const bool ascii =
+        std::all_of(url.begin(), url.end(), [](char16_t unit) { return unit < 0x80; });
     const bool escapedForm = ascii && IsUtf8EscapedForm(std::string(url.begin(), url.end()));
     return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon, escapedForm};
 }

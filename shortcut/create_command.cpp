@@ -399,8 +399,8 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     const ShortcutRewrite* const kept = rewrite ? &*rewrite : nullptr;
     // An envelope asked for without an icon file to name: a rewrite keeps the icon lines
     // the shortcut had, anything else shows the standard icon.
-    const bool standardIcon = request.iconIndex != 0 && iconFilePath.empty() &&
-                              !(kept && !kept->lines.iconLines.empty());
+    const bool standardIcon =
+        request.iconIndex != 0 && iconFilePath.empty() && !(kept && !kept->lines.iconLines.empty());
     const std::string bytes = ShortcutFileBytes(request, iconFilePath, kept);
     // Read back as the system reads it, as an opened file is.
     const ShiftJisSystemCodePage shiftJis(store.Spelling());

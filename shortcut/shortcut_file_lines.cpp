@@ -62,8 +62,8 @@ std::optional<std::u16string> ValueOf(const ini::Document& document, std::string
 ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_view text) {
     // Whatever the model takes for a header decides which lines belong where, so that
     // no kept line can hide a header from the program that the shell would see.
-    const ini::Document document = ini::Document::ParseAs(
-        "\xFF\xFE" + Utf16Bytes(text), ini::Encoding::Utf16LeWithMark);
+    const ini::Document document =
+        ini::Document::ParseAs("\xFF\xFE" + Utf16Bytes(text), ini::Encoding::Utf16LeWithMark);
     // The same lines as bytes: every code page spells CR and LF as single bytes of
     // their own, so the lines are cut at the same places.
     const ini::Document raw = ini::Document::ParseAs(bytes, ini::Encoding::CodePage);
@@ -95,8 +95,7 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_v
             header == ini::kNoLine ? u"" : Utf16Text(document.Name(header));
         // The .A and .W copies describe the old URL, and the shell would prefer them to
         // the new one: every section of those names goes.
-        if (IsAsciiName(headerName, kShellCopyA) ||
-            IsAsciiName(headerName, kShellCopyW)) {
+        if (IsAsciiName(headerName, kShellCopyA) || IsAsciiName(headerName, kShellCopyW)) {
             continue;
         }
         if (line == first) {
@@ -104,8 +103,7 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_v
         }
         // The owned keys of every [InternetShortcut] section, and of the lines ahead of
         // the first header, which written back would land in the program's section.
-        const bool ownedPlace =
-            header == ini::kNoLine || IsAsciiName(headerName, kShortcut);
+        const bool ownedPlace = header == ini::kNoLine || IsAsciiName(headerName, kShortcut);
         if (ownedPlace && document.Kind(line) == ini::LineKind::Key &&
             IsOwnedKey(Utf16Text(document.Name(line)))) {
             continue;
