@@ -226,7 +226,7 @@ public:
     }
 
     // The code page the shell reads the files in.
-    IconvSystemCodePage system{932};
+    TestSystemCodePage system{932};
 
     std::set<std::string> existing;
     std::deque<ShortcutWriteOutcome> failures;

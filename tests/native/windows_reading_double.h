@@ -8,11 +8,18 @@
 #include "shortcut/shortcut_file_lines.h"
 #include "shortcut/shortcut_reader.h"
 #include "shortcut/windows_profile_reading.h"
+// A system of any code page: Windows' own conversion where the tests run on it.
+#ifdef _WIN32
+#include "framework/windows_system_code_page.h"
+using TestSystemCodePage = WindowsSystemCodePage;
+#else
 #include "tests/native/iconv_system_code_page.h"
+using TestSystemCodePage = IconvSystemCodePage;
+#endif
 
 // The lines of a file as a system of the code page reads them (refused: no lines).
 inline ShortcutFileLines SystemLines(const std::string& bytes, unsigned codePage = 932) {
-    return ReadShortcutLines(bytes, IconvSystemCodePage(codePage)).value_or(ShortcutFileLines{});
+    return ReadShortcutLines(bytes, TestSystemCodePage(codePage)).value_or(ShortcutFileLines{});
 }
 
 // An ASCII value as bytes, or missing when there is none.
