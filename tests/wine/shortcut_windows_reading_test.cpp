@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "shortcut/shortcut_reader.h"
+#include "shortcut/shortcut_writing.h"
 #include "shortcut/win32_shortcut_file_reading.h"
 #include "shortcut/win32_shortcut_store.h"
 #include "tests/native/destination_test_doubles.h"
@@ -203,6 +204,48 @@ TEST(ShortcutWindowsReading, ANewFileThatDoesNotReadBackReplacesNothing) {
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n"
               "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\n");
     EXPECT_EQ(EntriesIn(folder.path()), 1);
+}
+
+// A shortcut the program writes on a system of another code page names the program in
+// that code page (here a folder with "\xE9"); it reads back as composed and opens again
+// with its envelope, as the shell of that system reads it.
+TEST(ShortcutWindowsReading, OwnShortcutWithTheIconPathOfTheSystemsCodePageOpensAgain) {
+    const WindowsSystemCodePage system;
+    const std::optional<std::string> iconFile = system.Spell(u"C:\\Jos\u00E9\\ravlet.exe");
+    if (system.ReadsShiftJis() || !iconFile) {
+        GTEST_SKIP() << "needs a system whose code page spells \\u00E9 (LC_ALL=C.UTF-8)";
+    }
+    ScratchFolder folder;
+    const ExactAnsiSpelling spelling;
+    Events events;
+    FakeForm form{events};
+    form.texts[FormControl::Address] = "taro@example.jp";
+    form.texts[FormControl::Subject] = "週報";
+    form.texts[FormControl::Name] = "taro";
+    form.iconIndex = 4;
+    Win32ShortcutStore store(&system);
+    ShortcutWriting writing{&spelling, false, false};
+    RunCreateCommand(form, store, folder.path(), *iconFile, nullptr, &writing);
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].textId, static_cast<unsigned>(IDS_SHORTCUT_CREATED));
+    const std::string path = folder / "taro.url";
+    EXPECT_EQ(ReadWholeFile(path),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject="
+              "%E9%80%B1%E5%A0%B1\r\nIconFile=" +
+                  *iconFile + "\r\nIconIndex=4\r\n");
+
+    Events openEvents;
+    FakeForm opened{openEvents};
+    MemoryProfileSection settings;
+    FakeDropDownList view;
+    DestinationList destinations{view};
+    destinations.Fill({}, settings);
+    ASSERT_TRUE(RunOpenHandedOverCommand(
+        opened, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
+        spelling, &system));
+    EXPECT_TRUE(opened.messages.empty());
+    EXPECT_EQ(opened.texts[FormControl::Subject], "週報");
+    EXPECT_EQ(opened.iconIndex, 4);
 }
 
 }  // namespace
