@@ -348,7 +348,8 @@ size_t Document::FindKey(std::string_view sectionName, std::string_view keyName)
 }
 
 std::string Document::NewLineEnd() const {
-    // A CR alone is rare (old Mac files) and reads as CR LF does: new lines get CR LF.
+    // New lines end as the file's first line that ends in LF or CR LF; a CR alone (old
+    // Mac files, read alike) is not copied, and a file without either gets CR LF.
     for (const Line& line : lines_) {
         if (line.end.size() > UnitBytes()) {
             return UnitBytesOf(u"\r\n");
