@@ -176,7 +176,7 @@ void CMailtoDlg::AddAboutItemToSystemMenu() {
 }
 
 void CMailtoDlg::OnOK() {
-    Win32ShortcutStore store;
+    Win32ShortcutStore store(&systemCodePage);
     RunCreateCommand(*this, store, destinations.SelectedFolder(), iconFilePath, &opened, &writing);
 }
 
@@ -286,7 +286,7 @@ MessageResult CMailtoDlg::OnOpenArguments(WPARAM, LPARAM) {
 void CMailtoDlg::OpenPaths(const std::vector<std::wstring>& paths) {
     std::optional<ShortcutRewrite> rewrite = RunOpenHandedOverCommand(
         *this, destinations, paths.size(), [&paths] { return DescribeHandedOverPath(paths[0]); },
-        shiftJis);
+        shiftJis, &systemCodePage);
     if (rewrite) {
         opened = std::move(rewrite);
         ShowIconPreview();

@@ -8,6 +8,7 @@
 #include "shortcut/shortcut_reader.h"
 #include "tests/native/iconv_code_page_spelling.h"
 #include "text/multibyte.h"
+#include "text/shift_jis_system_code_page.h"
 
 namespace {
 
@@ -54,9 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     StringStream rewritten;
     rewritten.WriteString("[InternetShortcut]\nURL=mailto:a@b.jp\n");
     WriteKeptLines(rewritten, opened->lines, false);
-    const ShortcutFileLines again = ReadShortcutFileLines(rewritten.bytes);
+    const std::optional<ShortcutFileLines> read =
+        ReadShortcutLines(rewritten.bytes, ShiftJisSystemCodePage(spelling));
+    FUZZ_CHECK(read.has_value());
+    const ShortcutFileLines& again = *read;
     FUZZ_CHECK(again.keptLines == opened->lines.keptLines);
-    FUZZ_CHECK(again.url == std::string("mailto:a@b.jp"));
+    FUZZ_CHECK(again.url == std::u16string(u"mailto:a@b.jp"));
     FUZZ_CHECK(!again.iconFile && !again.urlA && !again.urlW);
     for (const std::string& line : opened->lines.keptLines) {
         FUZZ_CHECK(line.find_first_of("\r\n") == std::string::npos);

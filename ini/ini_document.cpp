@@ -155,29 +155,27 @@ std::variant<Document, Refusal> Document::Parse(std::string_view bytes) {
 Document Document::ParseAs(std::string_view bytes, Encoding encoding) {
     Document document(encoding);
     bytes.remove_prefix(ByteOrderMark(document.encoding_).size());
-    // Observed: only LF ends a line; a CR before it belongs to the end, a CR elsewhere
-    // is a blank inside the line.
+    // Observed: LF, CR LF and a CR alone each end a line (Wine's profile functions read
+    // "HotKey=1\rURL=x" as two keys).
     const size_t width = document.UnitBytes();
+    const auto isUnit = [&bytes, width](size_t pos, char unit) {
+        return pos + width <= bytes.size() && bytes[pos] == unit &&
+               (width == 1 || bytes[pos + 1] == '\0');
+    };
     size_t start = 0;
     while (start < bytes.size()) {
         size_t pos = start;
-        while (pos + width <= bytes.size() &&
-               !(bytes[pos] == '\n' && (width == 1 || bytes[pos + 1] == '\0'))) {
+        while (pos + width <= bytes.size() && !isUnit(pos, '\n') && !isUnit(pos, '\r')) {
             pos += width;
         }
         if (pos + width > bytes.size()) {
             document.lines_.push_back(document.Parsed(std::string(bytes.substr(start)), {}));
             break;
         }
-        size_t textEnd = pos;
-        if (textEnd - start >= width && bytes[textEnd - width] == '\r' &&
-            (width == 1 || bytes[textEnd - 1] == '\0')) {
-            textEnd -= width;
-        }
-        document.lines_.push_back(
-            document.Parsed(std::string(bytes.substr(start, textEnd - start)),
-                            std::string(bytes.substr(textEnd, pos + width - textEnd))));
-        start = pos + width;
+        const size_t endLength = isUnit(pos, '\r') && isUnit(pos + width, '\n') ? 2 * width : width;
+        document.lines_.push_back(document.Parsed(std::string(bytes.substr(start, pos - start)),
+                                                  std::string(bytes.substr(pos, endLength))));
+        start = pos + endLength;
     }
     document.Reparse();
     return document;
@@ -350,8 +348,13 @@ size_t Document::FindKey(std::string_view sectionName, std::string_view keyName)
 }
 
 std::string Document::NewLineEnd() const {
+    // New lines end as the file's first line that ends in LF or CR LF; a CR alone (old
+    // Mac files, read alike) is not copied, and a file without either gets CR LF.
     for (const Line& line : lines_) {
-        if (!line.end.empty()) {
+        if (line.end.size() > UnitBytes()) {
+            return UnitBytesOf(u"\r\n");
+        }
+        if (!line.end.empty() && line.end[0] == '\n') {
             return line.end;
         }
     }

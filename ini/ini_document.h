@@ -51,7 +51,7 @@ public:
     // for lines ahead of the first header.
     size_t SectionOf(size_t line) const { return lines_[line].header; }
     // The line's bytes in the file's encoding, without its end, and its end ("\r\n",
-    // "\n", or "" for a last line without one; a CR alone ends no line).
+    // "\n", "\r", or "" for a last line without one).
     std::string_view Raw(size_t line) const { return lines_[line].text; }
     std::string_view End(size_t line) const { return lines_[line].end; }
     // A header's or key's name, in the file's encoding.

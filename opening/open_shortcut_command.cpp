@@ -1,5 +1,7 @@
 #include "opening/open_shortcut_command.h"
 
+#include <algorithm>
+
 #include "res/resource.h"
 #include "shortcut/message_box.h"
 #include "shortcut/shortcut_reader.h"
@@ -88,7 +90,8 @@ bool SelectOrAddFolder(ShortcutForm& form, DestinationList& destinations,
 std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
                                                       DestinationList& destinations,
                                                       const ShortcutFileToOpen& file,
-                                                      const CodePageSpelling& spelling) {
+                                                      const CodePageSpelling& spelling,
+                                                      const SystemCodePage* system) {
     const size_t extension = mbtext::ExtensionStart(file.path);
     if (extension == std::string::npos ||
         !mbtext::EqualsIgnoringAsciiCase(std::string_view(file.path).substr(extension), ".url")) {
@@ -100,7 +103,7 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
         return std::nullopt;
     }
     // Every refusal comes before anything in the form changes.
-    ShortcutReading reading = ReadShortcut(*file.bytes, spelling, &file.windows);
+    ShortcutReading reading = ReadShortcut(*file.bytes, spelling, &file.windows, system);
     if (const auto* refusal = std::get_if<ShortcutRefusal>(&reading)) {
         Refuse(form, RefusalText(*refusal), file.path);
         return std::nullopt;
@@ -136,13 +139,18 @@ std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
     form.SetFieldText(FormControl::Name, NameOf(file.path));
     form.SetIconIndex(opened.iconIndex);
     form.MarkInputClean();
-    const bool escapedForm = IsUtf8EscapedForm(opened.lines.url.value_or(std::string()));
+    // The escaped form holds ASCII alone; anything beyond it is a raw byte.
+    const std::u16string url = opened.lines.url.value_or(u"");
+    const bool ascii =
+        std::all_of(url.begin(), url.end(), [](char16_t unit) { return unit < 0x80; });
+    const bool escapedForm = ascii && IsUtf8EscapedForm(std::string(url.begin(), url.end()));
     return ShortcutRewrite{file.path, std::move(opened.lines), opened.keepsOwnIcon, escapedForm};
 }
 
 std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
     ShortcutForm& form, DestinationList& destinations, size_t count,
-    const std::function<HandedOverPath()>& describe, const CodePageSpelling& spelling) {
+    const std::function<HandedOverPath()>& describe, const CodePageSpelling& spelling,
+    const SystemCodePage* system) {
     if (count == 0) {
         return std::nullopt;
     }
@@ -166,5 +174,5 @@ std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
     }
     return RunOpenShortcutCommand(form, destinations,
                                   {*item.path, item.bytes, item.belowTemporaryFolder, item.windows},
-                                  spelling);
+                                  spelling, system);
 }

@@ -12,6 +12,7 @@
 #include "shortcut/shortcut_rewrite.h"
 #include "shortcut/windows_profile_reading.h"
 #include "text/code_page_spelling.h"
+#include "text/system_code_page.h"
 
 struct ShortcutFileToOpen {
     std::string path;
@@ -32,7 +33,8 @@ struct ShortcutFileToOpen {
 std::optional<ShortcutRewrite> RunOpenShortcutCommand(ShortcutForm& form,
                                                       DestinationList& destinations,
                                                       const ShortcutFileToOpen& file,
-                                                      const CodePageSpelling& spelling);
+                                                      const CodePageSpelling& spelling,
+                                                      const SystemCodePage* system = nullptr);
 
 // A path dropped on the dialog or given as the program's argument, as the system
 // found it.
@@ -54,4 +56,5 @@ struct HandedOverPath {
 // Returns what writing an opened shortcut again keeps, or nullopt when none was opened.
 std::optional<ShortcutRewrite> RunOpenHandedOverCommand(
     ShortcutForm& form, DestinationList& destinations, size_t count,
-    const std::function<HandedOverPath()>& describe, const CodePageSpelling& spelling);
+    const std::function<HandedOverPath()>& describe, const CodePageSpelling& spelling,
+    const SystemCodePage* system = nullptr);

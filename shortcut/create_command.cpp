@@ -10,6 +10,7 @@
 #include "shortcut/shortcut_path.h"
 #include "shortcut/shortcut_reader.h"
 #include "text/multibyte.h"
+#include "text/shift_jis_system_code_page.h"
 
 namespace {
 
@@ -205,22 +206,24 @@ WriteEnd WriteWithRetry(ShortcutForm& form, ShortcutStore& store,
     }
 }
 
-// The URL and icon values a new file must read back as.
+// The URL and icon values a new file must read back as, in UTF-16 as the system reads
+// the bytes written.
 struct ComposedValues {
-    std::string url;
-    std::optional<std::string> iconFile;
-    std::optional<std::string> iconIndex;
+    std::optional<std::u16string> url;
+    std::optional<std::u16string> iconFile;
+    std::optional<std::u16string> iconIndex;
 };
 
 ComposedValues Composed(const ShortcutRequest& request, const std::string& iconFilePath,
-                        const ShortcutRewrite* rewrite) {
-    ComposedValues values{MailtoUrl(request), std::nullopt, std::nullopt};
+                        const ShortcutRewrite* rewrite, const SystemCodePage& system) {
+    ComposedValues values{system.Decode(MailtoUrl(request)), std::nullopt, std::nullopt};
     if (rewrite && KeepsIconLines(request, iconFilePath, *rewrite)) {
         values.iconFile = rewrite->lines.iconFile;
         values.iconIndex = rewrite->lines.iconIndex;
     } else if (request.iconIndex != 0 && !iconFilePath.empty()) {
-        values.iconFile = iconFilePath;
-        values.iconIndex = std::to_string(request.iconIndex);
+        values.iconFile = system.Decode(iconFilePath);
+        const std::string index = std::to_string(request.iconIndex);
+        values.iconIndex = std::u16string(index.begin(), index.end());
     }
     return values;
 }
@@ -230,20 +233,16 @@ ComposedValues Composed(const ShortcutRequest& request, const std::string& iconF
 // the .A or .W section that the shell would prefer; and it is byte for byte what was
 // composed (a filter that changed it, a disk that lost a block).
 WrittenShortcutCheck ReadsBackAsComposed(const std::string& bytes, const ComposedValues& composed,
-                                         const CodePageSpelling& spelling) {
-    return [&bytes, &composed, &spelling](std::string_view onDisk,
-                                          const WindowsProfileReading& windows) {
-        if (onDisk != bytes) {
+                                         const SystemCodePage& system) {
+    return [&bytes, &composed, &system](std::string_view onDisk,
+                                        const WindowsProfileReading& windows) {
+        if (onDisk != bytes || !composed.url) {
             return false;
         }
-        const std::optional<std::string> text = ShortcutText(onDisk, spelling);
-        if (!text) {
-            return false;
-        }
-        const ShortcutFileLines lines = ReadShortcutFileLines(*text);
-        return lines.hasSection && lines.url == composed.url &&
-               lines.iconFile == composed.iconFile && lines.iconIndex == composed.iconIndex &&
-               !lines.urlA && !lines.urlW && WindowsReadsTheSame(lines, windows);
+        const std::optional<ShortcutFileLines> lines = ReadShortcutLines(onDisk, system);
+        return lines && lines->hasSection && lines->url == composed.url &&
+               lines->iconFile == composed.iconFile && lines->iconIndex == composed.iconIndex &&
+               !lines->urlA && !lines->urlW && WindowsReadsTheSame(*lines, windows);
     };
 }
 
@@ -256,7 +255,8 @@ std::optional<ShortcutRewrite> ReadAgain(ShortcutStore& store, const ShortcutRew
     if (!stored) {
         return std::nullopt;
     }
-    ShortcutReading reading = ReadShortcut(stored->bytes, store.Spelling(), &stored->windows);
+    ShortcutReading reading =
+        ReadShortcut(stored->bytes, store.Spelling(), &stored->windows, store.System());
     auto* now = std::get_if<OpenedShortcut>(&reading);
     if (!now) {
         return std::nullopt;
@@ -399,13 +399,16 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     const ShortcutRewrite* const kept = rewrite ? &*rewrite : nullptr;
     // An envelope asked for without an icon file to name: a rewrite keeps the icon lines
     // the shortcut had, anything else shows the standard icon.
-    const bool standardIcon = request.iconIndex != 0 && iconFilePath.empty() &&
-                              !(kept && !kept->lines.iconLines.empty());
+    const bool standardIcon =
+        request.iconIndex != 0 && iconFilePath.empty() && !(kept && !kept->lines.iconLines.empty());
     const std::string bytes = ShortcutFileBytes(request, iconFilePath, kept);
-    const ComposedValues composed = Composed(request, iconFilePath, kept);
+    // Read back as the system reads it, as an opened file is.
+    const ShiftJisSystemCodePage shiftJis(store.Spelling());
+    const SystemCodePage& system = store.System() ? *store.System() : shiftJis;
+    const ComposedValues composed = Composed(request, iconFilePath, kept, system);
     // Success is reported only once the file is on disk.
     const WriteEnd end = WriteWithRetry(form, store, path, shownPath, name, bytes, replaceExisting,
-                                        ReadsBackAsComposed(bytes, composed, store.Spelling()));
+                                        ReadsBackAsComposed(bytes, composed, system));
     if (end == WriteEnd::ReadBackFailed) {
         return;
     }

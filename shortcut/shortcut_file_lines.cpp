@@ -11,43 +11,66 @@ constexpr std::string_view kShortcut = "InternetShortcut";
 constexpr std::string_view kShellCopyA = "InternetShortcut.A";
 constexpr std::string_view kShellCopyW = "InternetShortcut.W";
 
-bool IsOwnedKey(std::string_view name) {
-    return mbtext::EqualsIgnoringAsciiCase(name, "URL") ||
-           mbtext::EqualsIgnoringAsciiCase(name, "IconFile") ||
-           mbtext::EqualsIgnoringAsciiCase(name, "IconIndex");
+// Little-endian UTF-16 bytes, which the INI model parses unit by unit.
+std::string Utf16Bytes(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size() * 2);
+    for (const char16_t unit : text) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
+std::u16string Utf16Text(std::string_view bytes) {
+    std::u16string text;
+    for (size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
+        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[pos]) |
+                                      static_cast<unsigned char>(bytes[pos + 1]) << 8);
+    }
+    return text;
+}
+
+unsigned AsciiLower(unsigned unit) {
+    return unit >= 'A' && unit <= 'Z' ? unit - 'A' + 'a' : unit;
+}
+
+bool IsAsciiName(std::u16string_view name, std::string_view ascii) {
+    return name.size() == ascii.size() &&
+           std::equal(name.begin(), name.end(), ascii.begin(), [](char16_t unit, char ch) {
+               return AsciiLower(unit) == AsciiLower(static_cast<unsigned char>(ch));
+           });
+}
+
+bool IsOwnedKey(std::u16string_view name) {
+    return IsAsciiName(name, "URL") || IsAsciiName(name, "IconFile") ||
+           IsAsciiName(name, "IconIndex");
 }
 
 // The value of the first key of the name in the first section of the name, as the
 // profile functions read it; nullopt when there is none or it has no "=".
-std::optional<std::string> ValueOf(const ini::Document& document, std::string_view section,
-                                   std::string_view key) {
+std::optional<std::u16string> ValueOf(const ini::Document& document, std::string_view section,
+                                      std::string_view key) {
     const size_t line = document.FindKey(section, key);
-    return line == ini::kNoLine ? std::nullopt : document.Value(line);
-}
-
-// Observed: Wine's profile functions end a line at a CR alone too, where the model keeps
-// it inside the line. Ended here as CR LF, so that no kept line holds a CR behind which
-// Windows would find a header or a key; the file reads the same to Windows either way.
-std::string WithLoneCrEnded(std::string_view text) {
-    std::string ended;
-    ended.reserve(text.size());
-    for (size_t pos = 0; pos < text.size(); ++pos) {
-        ended += text[pos];
-        if (text[pos] == '\r' && (pos + 1 == text.size() || text[pos + 1] != '\n')) {
-            ended += '\n';
-        }
-    }
-    return ended;
+    const std::optional<std::string> value =
+        line == ini::kNoLine ? std::nullopt : document.Value(line);
+    return value ? std::optional<std::u16string>(Utf16Text(*value)) : std::nullopt;
 }
 
 }  // namespace
 
-ShortcutFileLines ReadShortcutFileLines(std::string_view text) {
+ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_view text) {
     // Whatever the model takes for a header decides which lines belong where, so that
     // no kept line can hide a header from the program that the shell would see.
     const ini::Document document =
-        ini::Document::ParseAs(WithLoneCrEnded(text), ini::Encoding::CodePage);
+        ini::Document::ParseAs("\xFF\xFE" + Utf16Bytes(text), ini::Encoding::Utf16LeWithMark);
+    // The same lines as bytes: every code page spells CR and LF as single bytes of
+    // their own, so the lines are cut at the same places.
+    const ini::Document raw = ini::Document::ParseAs(bytes, ini::Encoding::CodePage);
     ShortcutFileLines result;
+    if (raw.LineCount() != document.LineCount()) {
+        return result;
+    }
     const size_t first = document.FindSection(kShortcut);
     result.hasSection = first != ini::kNoLine;
     result.url = ValueOf(document, kShortcut, "URL");
@@ -60,7 +83,7 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view text) {
     const size_t iconIndex = document.FindKey(kShortcut, "IconIndex");
     for (const size_t line : {std::min(iconFile, iconIndex), std::max(iconFile, iconIndex)}) {
         if (line != ini::kNoLine) {
-            result.iconLines.emplace_back(document.Raw(line));
+            result.iconLines.emplace_back(raw.Raw(line));
         }
     }
 
@@ -68,11 +91,11 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view text) {
     std::vector<std::string> otherLines;
     for (size_t line = 0; line < document.LineCount(); ++line) {
         const size_t header = document.SectionOf(line);
-        const std::string headerName = header == ini::kNoLine ? "" : document.Name(header);
+        const std::u16string headerName =
+            header == ini::kNoLine ? u"" : Utf16Text(document.Name(header));
         // The .A and .W copies describe the old URL, and the shell would prefer them to
         // the new one: every section of those names goes.
-        if (mbtext::EqualsIgnoringAsciiCase(headerName, kShellCopyA) ||
-            mbtext::EqualsIgnoringAsciiCase(headerName, kShellCopyW)) {
+        if (IsAsciiName(headerName, kShellCopyA) || IsAsciiName(headerName, kShellCopyW)) {
             continue;
         }
         if (line == first) {
@@ -80,14 +103,13 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view text) {
         }
         // The owned keys of every [InternetShortcut] section, and of the lines ahead of
         // the first header, which written back would land in the program's section.
-        const bool ownedPlace =
-            header == ini::kNoLine || mbtext::EqualsIgnoringAsciiCase(headerName, kShortcut);
+        const bool ownedPlace = header == ini::kNoLine || IsAsciiName(headerName, kShortcut);
         if (ownedPlace && document.Kind(line) == ini::LineKind::Key &&
-            IsOwnedKey(document.Name(line))) {
+            IsOwnedKey(Utf16Text(document.Name(line)))) {
             continue;
         }
         (header == first && first != ini::kNoLine ? firstSectionLines : otherLines)
-            .emplace_back(document.Raw(line));
+            .emplace_back(raw.Raw(line));
     }
     result.keptLines = std::move(firstSectionLines);
     result.keptLines.insert(result.keptLines.end(), otherLines.begin(), otherLines.end());

@@ -11,18 +11,19 @@
 
 struct ShortcutFileLines {
     // The first [InternetShortcut] section, and in it the first URL, IconFile and
-    // IconIndex, their values as the profile functions return them (nullopt: missing,
-    // or a line without "=").
+    // IconIndex, their values in UTF-16 as GetPrivateProfileStringW returns them
+    // (nullopt: missing, or a line without "=").
     bool hasSection = false;
-    std::optional<std::string> url;
-    std::optional<std::string> iconFile;
-    std::optional<std::string> iconIndex;
-    // The icon lines as written, for a shortcut that keeps its own icon.
+    std::optional<std::u16string> url;
+    std::optional<std::u16string> iconFile;
+    std::optional<std::u16string> iconIndex;
+    // The icon lines as written (bytes of the system's code page), for a shortcut that
+    // keeps its own icon.
     std::vector<std::string> iconLines;
     // The first URL of the [InternetShortcut.A] and [InternetShortcut.W] sections:
     // the shell's copy of the URL in the code page and in UTF-7.
-    std::optional<std::string> urlA;
-    std::optional<std::string> urlW;
+    std::optional<std::u16string> urlA;
+    std::optional<std::u16string> urlW;
     // Every other line, without its line end, in the order it is written back: the rest
     // of the first [InternetShortcut] section (so its keys stay in it), then the lines
     // around it in file order. Left out: the URL and icon keys of every [InternetShortcut]
@@ -32,11 +33,14 @@ struct ShortcutFileLines {
     std::vector<std::string> keptLines;
 };
 
-// Code-page text read as the profile functions read it (the INI model's rules): LF, CR LF
-// and a CR alone end a line; a header's name ends at its last "]"; blanks, \v and \f are trimmed;
-// names match without case; the first section and the first key of a name win; quotes
-// around a value are dropped.
-ShortcutFileLines ReadShortcutFileLines(std::string_view text);
+// A file read as the profile functions read it (the INI model's rules): LF, CR LF and a
+// CR alone end a line; a header's name ends at its last "]"; blanks, \v and \f are
+// trimmed; names match without case; the first section and the first key of a name win;
+// quotes around a value are dropped. bytes is the file, text the same file in UTF-16 as
+// the system reads it, line for line. The lines are parsed in text, so that no byte of
+// another code page is taken for half of a code page 932 character; the kept lines are
+// the file's own bytes, written back as they were.
+ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_view text);
 
 // The kept lines after the program's own ones, each ended with a line break; the icon
 // lines first when the shortcut keeps its own icon.

@@ -1,11 +1,12 @@
 #include "shortcut/shortcut_reader.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 
 #include "shortcut/mailto_url_reader.h"
 #include "text/ascii_text.h"
-#include "text/file_name.h"
+#include "text/shift_jis_system_code_page.h"
 #include "text/unicode_decoding.h"
 
 namespace {
@@ -13,21 +14,10 @@ namespace {
 constexpr int kFirstProgramIcon = 1;
 constexpr int kLastProgramIcon = 5;
 
-// The URL as the shell reads it. Windows adds the .A and .W sections when the URL holds
-// characters the code page cannot spell, and the plain line then holds best-fit
-// stand-ins: while the .A copy still matches the plain line, the UTF-7 copy is the URL.
-// When that copy cannot be spelt in the code page, the field that holds the character.
-std::variant<std::string, UnspellableField> ShellUrl(const ShortcutFileLines& lines,
+// The URL in code page 932, spelt piece by piece (the address, then each field) to name
+// the field that holds a character the code page cannot spell.
+std::variant<std::string, UnspellableField> SpeltUrl(std::u16string_view url,
                                                      const CodePageSpelling& spelling) {
-    if (!lines.urlA || !lines.urlW || *lines.urlA != *lines.url) {
-        return *lines.url;
-    }
-    const std::optional<std::u16string> wide = unicode::FromUtf7(*lines.urlW);
-    if (!wide) {
-        return UnspellableField{MailtoField::Address};
-    }
-    // Spelt piece by piece (the address, then each field), to name the field that fails.
-    const std::u16string_view url = *wide;
     std::string spelt;
     size_t start = 0;
     for (size_t end = url.find(u'?'); start <= url.size(); end = url.find(u'&', start)) {
@@ -51,6 +41,26 @@ std::variant<std::string, UnspellableField> ShellUrl(const ShortcutFileLines& li
     return spelt;
 }
 
+// The URL as the shell reads it. Windows adds the .A and .W sections when the URL holds
+// characters the code page cannot spell, and the plain line then holds best-fit
+// stand-ins: while the .A copy still matches the plain line, the UTF-7 copy is the URL.
+std::variant<std::string, UnspellableField> ShellUrl(const ShortcutFileLines& lines,
+                                                     const CodePageSpelling& spelling) {
+    if (!lines.urlA || !lines.urlW || *lines.urlA != *lines.url) {
+        return SpeltUrl(*lines.url, spelling);
+    }
+    std::string utf7;
+    for (const char16_t unit : *lines.urlW) {
+        // UTF-7 is ASCII: anything else makes the copy unreadable.
+        utf7 += static_cast<char>(unit < 0x80 ? unit : 0x80);
+    }
+    const std::optional<std::u16string> wide = unicode::FromUtf7(utf7);
+    if (!wide) {
+        return UnspellableField{MailtoField::Address};
+    }
+    return SpeltUrl(*wide, spelling);
+}
+
 // A plain decimal number, or -1.
 int DecimalValue(std::string_view text) {
     if (text.empty() || text.size() > 9) {
@@ -66,19 +76,34 @@ int DecimalValue(std::string_view text) {
     return value;
 }
 
+// The file name of a path: behind its last "\\" or "/", or behind a drive's colon.
+std::u16string_view FileNameOf(std::u16string_view path) {
+    size_t start = path.find_last_of(u"\\/");
+    start = start == path.npos ? (path.size() >= 2 && path[1] == u':' ? 2 : 0) : start + 1;
+    return path.substr(start);
+}
+
 // One of the program's envelopes when the icon file is a ravlet.exe in any folder (a
-// copy that has moved gets the current path when the shortcut is written again).
+// copy that has moved gets the current path when the shortcut is written again). The
+// path is read in UTF-16, so that a folder of the system's code page such as
+// "C:\\Users\\Jos\xE9\\" ends where the shell says it does.
 void ChooseIcon(OpenedShortcut& shortcut) {
     const ShortcutFileLines& lines = shortcut.lines;
     if (!lines.iconFile || lines.iconFile->empty()) {
         return;
     }
-    const std::string_view iconFile = *lines.iconFile;
-    const int index = lines.iconIndex ? DecimalValue(*lines.iconIndex) : -1;
-    if (mbtext::EqualsIgnoringAsciiCase(iconFile.substr(mbtext::FileNameStart(iconFile)),
-                                        "ravlet.exe") &&
-        index >= kFirstProgramIcon && index <= kLastProgramIcon) {
-        shortcut.iconIndex = index;
+    const std::u16string_view name = FileNameOf(*lines.iconFile);
+    std::string index;
+    for (const char16_t unit : lines.iconIndex.value_or(u"")) {
+        index += static_cast<char>(unit < 0x80 ? unit : 0x80);
+    }
+    const int number = lines.iconIndex ? DecimalValue(index) : -1;
+    const bool isProgram =
+        name.size() == 10 &&
+        mbtext::EqualsIgnoringAsciiCase(std::string(name.begin(), name.end()), "ravlet.exe") &&
+        std::all_of(name.begin(), name.end(), [](char16_t unit) { return unit < 0x80; });
+    if (isProgram && number >= kFirstProgramIcon && number <= kLastProgramIcon) {
+        shortcut.iconIndex = number;
         return;
     }
     shortcut.keepsOwnIcon = true;
@@ -90,7 +115,7 @@ bool StartsWith(std::string_view bytes, std::string_view start) {
 
 }  // namespace
 
-std::optional<std::string> ShortcutText(std::string_view bytes, const CodePageSpelling& spelling) {
+std::optional<std::u16string> ShortcutText(std::string_view bytes, const SystemCodePage& system) {
     // Windows' profile functions read a file with a byte-order mark as Unicode, and
     // end a value at a NUL where other readers do not.
     if (bytes.find('\0') != std::string_view::npos || StartsWith(bytes, "\xEF\xBB\xBF") ||
@@ -98,30 +123,37 @@ std::optional<std::string> ShortcutText(std::string_view bytes, const CodePageSp
         return std::nullopt;
     }
     // The whole file, not only the values: a lone lead byte swallows the line end or
-    // the "[" behind it in one reader and not in another.
-    if (!spelling.Reads(bytes)) {
+    // the "[" behind it in one reader and not in another; invalid UTF-8 reads as
+    // stand-ins.
+    return system.Decode(bytes);
+}
+
+std::optional<ShortcutFileLines> ReadShortcutLines(std::string_view bytes,
+                                                   const SystemCodePage& system) {
+    const std::optional<std::u16string> text = ShortcutText(bytes, system);
+    if (!text) {
         return std::nullopt;
     }
-    return std::string(bytes);
+    return ReadShortcutFileLines(bytes, *text);
 }
 
 bool WindowsReadsTheSame(const ShortcutFileLines& lines, const WindowsProfileReading& windows) {
-    return windows.spelt && windows.url == lines.url && windows.urlA == lines.urlA &&
-           windows.urlW == lines.urlW && windows.iconFile == lines.iconFile &&
-           windows.iconIndex == lines.iconIndex;
+    return windows.url == lines.url && windows.urlA == lines.urlA && windows.urlW == lines.urlW &&
+           windows.iconFile == lines.iconFile && windows.iconIndex == lines.iconIndex;
 }
 
 ShortcutReading ReadShortcut(std::string_view bytes, const CodePageSpelling& spelling,
-                             const WindowsProfileReading* windows) {
+                             const WindowsProfileReading* windows, const SystemCodePage* system) {
     if (bytes.size() > kMaxShortcutFileBytes) {
         return ShortcutRefusal::TooLarge;
     }
-    const std::optional<std::string> text = ShortcutText(bytes, spelling);
-    if (!text) {
+    const ShiftJisSystemCodePage shiftJis(spelling);
+    std::optional<ShortcutFileLines> lines = ReadShortcutLines(bytes, system ? *system : shiftJis);
+    if (!lines) {
         return ShortcutRefusal::NotCodePageText;
     }
     OpenedShortcut shortcut;
-    shortcut.lines = ReadShortcutFileLines(*text);
+    shortcut.lines = std::move(*lines);
     if (windows && !WindowsReadsTheSame(shortcut.lines, *windows)) {
         return ShortcutRefusal::WindowsReadsOtherwise;
     }

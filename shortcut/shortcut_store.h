@@ -8,6 +8,7 @@
 
 #include "shortcut/windows_profile_reading.h"
 #include "text/code_page_spelling.h"
+#include "text/system_code_page.h"
 
 // What became of a shortcut written whole.
 enum class ShortcutWriteOutcome {
@@ -54,6 +55,8 @@ public:
                                             const WrittenShortcutCheck& check) = 0;
     // The file at path as it is now, or nullopt when it cannot be read.
     virtual std::optional<StoredShortcut> Read(const std::string& path) = 0;
-    // The code page the files' text is read in.
+    // The program's code page 932.
     virtual const CodePageSpelling& Spelling() const = 0;
+    // The code page the system reads the files in; nullptr for code page 932 itself.
+    virtual const SystemCodePage* System() const { return nullptr; }
 };

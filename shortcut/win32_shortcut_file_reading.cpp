@@ -54,14 +54,10 @@ bool IsSameShortcutPath(const std::string& first, const std::string& second) {
 
 WindowsProfileReading ReadAsWindowsDoes(const std::wstring& path) {
     WindowsProfileReading reading;
-    const auto read = [&path, &reading](const wchar_t* section, const wchar_t* key) {
+    const auto read = [&path](const wchar_t* section, const wchar_t* key) {
         const std::optional<std::wstring> value = ProfileValue(path, section, key);
-        if (!value) {
-            return std::optional<std::string>();
-        }
-        std::optional<std::string> text = ExactAnsiText(*value);
-        reading.spelt = reading.spelt && text.has_value();
-        return text;
+        return value ? std::optional<std::u16string>(std::u16string(value->begin(), value->end()))
+                     : std::nullopt;
     };
     reading.url = read(L"InternetShortcut", L"URL");
     reading.urlA = read(L"InternetShortcut.A", L"URL");

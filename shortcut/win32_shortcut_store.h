@@ -6,6 +6,8 @@
 
 class Win32ShortcutStore : public ShortcutStore {
 public:
+    // system: the code page the shell reads the files in; nullptr for code page 932.
+    explicit Win32ShortcutStore(const SystemCodePage* system = nullptr) : system_(system) {}
     bool Exists(const std::string& path) override;
     bool IsSamePath(const std::string& first, const std::string& second) override;
     ShortcutWriteOutcome WriteWhole(const std::string& path, std::string_view bytes,
@@ -13,7 +15,9 @@ public:
                                     const WrittenShortcutCheck& check) override;
     std::optional<StoredShortcut> Read(const std::string& path) override;
     const CodePageSpelling& Spelling() const override { return spelling_; }
+    const SystemCodePage* System() const override { return system_; }
 
 private:
     ExactAnsiSpelling spelling_;
+    const SystemCodePage* system_;
 };

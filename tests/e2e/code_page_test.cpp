@@ -278,6 +278,24 @@ TEST_F(ForeignCodePage, AJapaneseShortcutReachesTheMailProgramWhole) {
     wchar_t saved[MAX_PATH] = {};
     GetPrivateProfileStringW(L"COMBO_BOX", L"MENU_000", L"", saved, MAX_PATH, ini.c_str());
     EXPECT_EQ(std::wstring(saved), Wide(outbox));
+
+    // Opened again in ravlet here, read in this system's code page as the shell reads
+    // it, the shortcut fills the fields with what was typed and brings up no box. Given
+    // by its short name, which is ASCII; the name field shows the long one.
+    program_.reset();
+    const std::wstring wideShortPath = shortPath;
+    const std::string asciiShortPath(wideShortPath.begin(), wideShortPath.end());
+    program_ = std::make_unique<LaunchedProgram>(
+        exe_, "\"" + exe_ + "\" \"" + asciiShortPath + "\"", folder_);
+    ASSERT_TRUE(program_->Started());
+    dialog_ = PollUntil([&] { return MainDialogOf(program_->ProcessId()); });
+    ASSERT_TRUE(dialog_) << "no main dialog";
+    EXPECT_EQ(VisibleDialogsOf(program_->ProcessId()).size(), 1u) << "a box at the open";
+    EXPECT_EQ(WideText(GetDlgItem(dialog_, IDC_ADDRESS)), L"taro@example.jp");
+    EXPECT_EQ(WideText(GetDlgItem(dialog_, IDC_SUBJECT)), subject);
+    EXPECT_EQ(WideText(GetDlgItem(dialog_, IDC_BODY)), body);
+    EXPECT_EQ(WideText(GetDlgItem(dialog_, IDC_NAME)), name);
+    SaveScreenshot(dialog_, "foreign-code-page-reopened");
 }
 
 }  // namespace

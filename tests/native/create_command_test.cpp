@@ -740,7 +740,7 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
          {},
          {readBack},
          {write},
-         [](W& w) { w.url = "mailto:evil@example.jp"; }},
+         [](W& w) { w.url = u"mailto:evil@example.jp"; }},
         {"Windows finds an .A URL",
          false,
          {},
@@ -756,7 +756,7 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
          {},
          {readBack},
          {write},
-         [](W& w) { w.urlW = "mailto:taro@example.jp"; }},
+         [](W& w) { w.urlW = u"mailto:taro@example.jp"; }},
         {"Windows reads another icon file",
          false,
          {},
@@ -764,7 +764,7 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
          {},
          {readBack},
          {write},
-         [](W& w) { w.iconFile = "\\\\evil\\x.ico"; }},
+         [](W& w) { w.iconFile = u"\\\\evil\\x.ico"; }},
         {"Windows reads no icon index",
          false,
          {},
@@ -780,7 +780,7 @@ TEST_F(CreateCommand, EachEndOfTheWholeWriteIsReportedAndRetriedFromTheStart) {
          {message_box::kYes},
          {question, readBack},
          {replace},
-         [](W& w) { w.spelt = false; }},
+         [](W& w) { *w.url += u"\u20AC"; }},
     };
     for (const Case& c : cases) {
         Events events;

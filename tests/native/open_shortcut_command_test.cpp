@@ -102,17 +102,17 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         {"C:\\a.url", "[Internet\x81\x7FShortcut]\r\n" + url, IDS_OPEN_UNREADABLE},
         {"C:\\a.url", url + "HotKey=\x82", IDS_OPEN_UNREADABLE},
         // Windows reads another value than the program: each of the five, and a value
-        // beyond the code page.
-        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.url = "mailto:evil@x.jp"; }},
+        // the code page cannot spell.
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.url = u"mailto:evil@x.jp"; }},
         {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.url.reset(); }},
-        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlA = "mailto:evil@x.jp"; }},
-        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlW = ""; }},
-        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconFile = "\\\\evil\\x.ico"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlA = u"mailto:evil@x.jp"; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.urlW = u""; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconFile = u"\\\\evil\\x.ico"; }},
         {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconIndex.reset(); }},
-        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.spelt = false; }},
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { *w.url += u"\u20AC"; }},
         // Before the reader's own refusals.
         {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", kOtherwise,
-         [](W& w) { w.url = "mailto:a@b.jp"; }},
+         [](W& w) { w.url = u"mailto:a@b.jp"; }},
         {"C:\\v1.url\\readme", kFile, IDS_OPEN_NOT_URL_FILE},  // no dot in the file's name
         {"C:\\a.url", std::nullopt, IDS_OPEN_UNREADABLE},
         {"C:\\a.url", std::string(70000, ';'), IDS_OPEN_TOO_LARGE},

@@ -197,7 +197,7 @@ public:
             --changedReadBacks;
             onDisk += "\r\n";
         }
-        WindowsProfileReading windows = AgreeingWindowsReading(onDisk);
+        WindowsProfileReading windows = AgreeingWindowsReading(onDisk, system.Number());
         if (windowsReadsBack) {
             windowsReadsBack(windows);
         }
@@ -205,7 +205,8 @@ public:
             return ShortcutWriteOutcome::CheckFailed;
         }
         written.push_back(tries.back());
-        stored[path] = {std::string(bytes), AgreeingWindowsReading(std::string(bytes))};
+        stored[path] = {std::string(bytes),
+                        AgreeingWindowsReading(std::string(bytes), system.Number())};
         return ShortcutWriteOutcome::Written;
     }
     std::optional<StoredShortcut> Read(const std::string& path) override {
@@ -217,11 +218,15 @@ public:
         return file->second;
     }
     const CodePageSpelling& Spelling() const override { return spelling_; }
+    const SystemCodePage* System() const override { return &system; }
 
     // Puts a file on the disk as Windows would read it.
     void Store(const std::string& path, const std::string& bytes) {
-        stored[path] = {bytes, AgreeingWindowsReading(bytes)};
+        stored[path] = {bytes, AgreeingWindowsReading(bytes, system.Number())};
     }
+
+    // The code page the shell reads the files in.
+    TestSystemCodePage system{932};
 
     std::set<std::string> existing;
     std::deque<ShortcutWriteOutcome> failures;

@@ -4,6 +4,7 @@
 
 #include "shortcut/shortcut_file.h"
 #include "tests/native/iconv_code_page_spelling.h"
+#include "tests/native/windows_reading_double.h"
 
 namespace {
 
@@ -28,7 +29,7 @@ OpenedShortcut Opened(const std::string& bytes) {
 
 std::string KeptText(const std::string& bytes, bool keepIconLines) {
     CrLfStream stream;
-    WriteKeptLines(stream, ReadShortcutFileLines(bytes), keepIconLines);
+    WriteKeptLines(stream, SystemLines(bytes), keepIconLines);
     return stream.bytes;
 }
 
@@ -76,7 +77,7 @@ TEST(ShortcutFileLines, ReadsTheFirstSectionAndKeepsEveryOtherLine) {
          "mailto:a@b.jp", "\r\n[X]\r\nY=\x95\x5C\r\n"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(ReadShortcutFileLines(c.file).url.value_or("(none)"), c.url) << c.what;
+        EXPECT_EQ(AsciiOr(SystemLines(c.file).url, "(none)"), c.url) << c.what;
         EXPECT_EQ(KeptText(c.file, false), c.kept) << c.what;
     }
 }
@@ -133,9 +134,9 @@ TEST(ShortcutFileLines, ReadsAsTheProfileFunctionsDo) {
          "mailto:a@b.jp", "x"},
     };
     for (const Case& c : cases) {
-        const ShortcutFileLines lines = ReadShortcutFileLines(c.file);
-        EXPECT_EQ(lines.url.value_or("-"), c.url) << c.rule << ": " << c.file;
-        EXPECT_EQ(lines.urlA.value_or("-"), c.urlA) << c.rule << ": " << c.file;
+        const ShortcutFileLines lines = SystemLines(c.file);
+        EXPECT_EQ(AsciiOr(lines.url, "-"), c.url) << c.rule << ": " << c.file;
+        EXPECT_EQ(AsciiOr(lines.urlA, "-"), c.urlA) << c.rule << ": " << c.file;
     }
 }
 
@@ -216,6 +217,71 @@ TEST(ShortcutReader, ReadsTheShellsUnicodeCopyWhileItDescribesTheUrl) {
             "[InternetShortcut]\r\nURL=mailto:a@b.jp?Subject=??\r\n" + c.sections;
         EXPECT_EQ(Opened(file).message.subject, c.subject) << c.what;
     }
+}
+
+// On a system of another code page the file reads in that code page: each line becomes
+// UTF-16 before any byte is taken for half of a code page 932 character, and what 932
+// cannot spell is refused with its field's box.
+TEST(ShortcutReader, ReadsInTheSystemsCodePage) {
+    using Expected = std::variant<std::string, ShortcutRefusal, MailtoField>;
+    const std::string s = "[InternetShortcut]\r\nURL=mailto:a@b.jp";
+    const std::string envelope = "\r\nIconFile=C:\\Users\\Jos\xE9\\ravlet.exe\r\nIconIndex=3\r\n";
+    const std::string utf8Envelope =
+        "\r\nIconFile=C:\\Users\\Jos\xC3\xA9\\ravlet.exe\r\nIconIndex=3\r\n";
+    struct Case {
+        unsigned system;
+        const char* what;
+        std::string file;
+        Expected expected;  // a string: the subject, the file opened
+        int iconIndex;
+    };
+    const Case cases[] = {
+        {932, "raw Shift-JIS", s + "?subject=\x82\xA0", "あ", 0},
+        {1252, "raw Shift-JIS reads as U+201A U+00A0", s + "?subject=\x82\xA0",
+         MailtoField::Subject, 0},
+        {1252, "an e acute", s + "?cc=x@y.jp&subject=\xE9", MailtoField::Subject, 0},
+        {1252, "in the address", "[InternetShortcut]\r\nURL=mailto:\xE9@b.jp", MailtoField::Address,
+         0},
+        {1252, "a multiplication sign 932 spells", s + "?subject=\xD7", "×", 0},
+        {1252, "the folder Jos\xE9 ends at its \\", s + envelope, "", 3},
+        {932, "where \xE9\\ is one character", s + envelope, "", 0},
+        {1252, "\xE9] is no character: the ] ends a header",
+         "[InternetShortcut]\r\n[X\xE9]\r\nURL=mailto:a@b.jp\r\n", ShortcutRefusal::NoUrl, 0},
+        {65001, "UTF-8", s + "?subject=\xE3\x81\x82", "あ", 0},
+        {65001, "an icon path in UTF-8", s + utf8Envelope, "", 3},
+        {65001, "invalid UTF-8", s + "?subject=\xE3\x81", ShortcutRefusal::NotCodePageText, 0},
+        {65001, "invalid UTF-8 outside the values", s + "\r\n;\xC3",
+         ShortcutRefusal::NotCodePageText, 0},
+        {65001, "raw Shift-JIS", s + "?subject=\x82\xA0", ShortcutRefusal::NotCodePageText, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.system) + ": " + c.what);
+        const IconvSystemCodePage system(c.system);
+        const WindowsProfileReading windows = AgreeingWindowsReading(c.file, c.system);
+        const ShortcutReading reading = ReadShortcut(c.file, kCp932, &windows, &system);
+        if (const auto* subject = std::get_if<std::string>(&c.expected)) {
+            ASSERT_TRUE(std::holds_alternative<OpenedShortcut>(reading));
+            const OpenedShortcut& opened = std::get<OpenedShortcut>(reading);
+            EXPECT_EQ(opened.message.subject, *subject);
+            EXPECT_EQ(opened.iconIndex, c.iconIndex);
+            EXPECT_EQ(opened.keepsOwnIcon, c.iconIndex == 0 && c.file.find("Icon") != c.file.npos);
+        } else if (const auto* refusal = std::get_if<ShortcutRefusal>(&c.expected)) {
+            ASSERT_TRUE(std::holds_alternative<ShortcutRefusal>(reading));
+            EXPECT_EQ(std::get<ShortcutRefusal>(reading), *refusal);
+        } else {
+            ASSERT_TRUE(std::holds_alternative<UnspellableField>(reading));
+            EXPECT_EQ(std::get<UnspellableField>(reading).field, std::get<MailtoField>(c.expected));
+        }
+    }
+    // An icon of its own, in a folder 932 cannot spell, goes back as the bytes it was.
+    const std::string ownIcon = "IconFile=C:\\Jos\xE9\\mail.ico\r\nIconIndex=0\r\n";
+    const std::string file = s + "\r\n" + ownIcon + "X=\xD7\r\n";
+    const IconvSystemCodePage cp1252(1252);
+    const ShortcutReading reading = ReadShortcut(file, kCp932, nullptr, &cp1252);
+    ASSERT_TRUE(std::holds_alternative<OpenedShortcut>(reading));
+    CrLfStream stream;
+    WriteKeptLines(stream, std::get<OpenedShortcut>(reading).lines, true);
+    EXPECT_EQ(stream.bytes, ownIcon + "X=\xD7\r\n");
 }
 
 TEST(ShortcutReader, Refusals) {

@@ -54,7 +54,7 @@ TEST_F(ShortcutFileOnDisk, TheCheckReadsTheNewFileBackBeforeItReplacesTheOld) {
     const std::string path = folder / "checked.url";
     ASSERT_TRUE(WriteFileBytes(path, "old"));
     std::string seen;
-    std::optional<std::string> windowsUrl;
+    std::optional<std::u16string> windowsUrl;
     const auto refuse = [&seen, &windowsUrl](std::string_view onDisk,
                                              const WindowsProfileReading& windows) {
         seen = std::string(onDisk);
@@ -63,7 +63,7 @@ TEST_F(ShortcutFileOnDisk, TheCheckReadsTheNewFileBackBeforeItReplacesTheOld) {
     };
     EXPECT_EQ(store.WriteWhole(path, kBytes, true, refuse), ShortcutWriteOutcome::CheckFailed);
     EXPECT_EQ(seen, kBytes);
-    EXPECT_EQ(windowsUrl, "mailto:a@b.c");
+    EXPECT_EQ(windowsUrl, u"mailto:a@b.c");
     EXPECT_EQ(ReadWholeFile(path), "old");
     EXPECT_EQ(EntriesIn(folder.path()), 1);
 }

@@ -7,11 +7,13 @@
 
 #include "framework/exact_ansi.h"
 #include "framework/exact_ansi_spelling.h"
+#include "framework/windows_system_code_page.h"
 #include "opening/open_shortcut_command.h"
 #include "opening/win32_handed_over_path.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "shortcut/shortcut_reader.h"
+#include "shortcut/shortcut_writing.h"
 #include "shortcut/win32_shortcut_file_reading.h"
 #include "shortcut/win32_shortcut_store.h"
 #include "tests/native/destination_test_doubles.h"
@@ -64,8 +66,10 @@ TEST(ShortcutWindowsReading, CraftedFilesOpenAsWindowsReadsThemOrNotAtAll) {
          "cr"},
         {"a byte-order mark", "\xEF\xBB\xBF" + s + "URL=mailto:a@b.jp\r\n", IDS_OPEN_UNREADABLE,
          ""},
+        {"a CR alone ends a key's line", s + "HotKey=1\rURL=mailto:a@b.jp?subject=hk\r\n", 0, "hk"},
     };
     const ExactAnsiSpelling spelling;
+    const WindowsSystemCodePage system;
     int serial = 0;
     for (const Case& c : cases) {
         const std::string path = folder / ("crafted" + std::to_string(++serial) + ".url");
@@ -78,7 +82,7 @@ TEST(ShortcutWindowsReading, CraftedFilesOpenAsWindowsReadsThemOrNotAtAll) {
         destinations.Fill({}, settings);
         const auto opened = RunOpenHandedOverCommand(
             form, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
-            spelling);
+            spelling, &system);
         if (c.refusal != 0) {
             EXPECT_FALSE(opened) << c.what;
             ASSERT_EQ(form.messages.size(), 1u) << c.what;
@@ -91,8 +95,10 @@ TEST(ShortcutWindowsReading, CraftedFilesOpenAsWindowsReadsThemOrNotAtAll) {
         EXPECT_EQ(form.texts[FormControl::Subject], c.subject) << c.what;
         // What the program read is what Windows reads.
         const WindowsProfileReading windows = ReadAsWindowsDoes(WideFromAnsi(path));
-        EXPECT_TRUE(WindowsReadsTheSame(ReadShortcutFileLines(c.file), windows)) << c.what;
-        EXPECT_EQ(windows.url.value_or("-").substr(0, 13), "mailto:a@b.jp") << c.what;
+        const auto lines = ReadShortcutLines(c.file, system);
+        ASSERT_TRUE(lines) << c.what;
+        EXPECT_TRUE(WindowsReadsTheSame(*lines, windows)) << c.what;
+        EXPECT_EQ(windows.url.value_or(u"-").substr(0, 13), u"mailto:a@b.jp") << c.what;
     }
 }
 
@@ -106,19 +112,66 @@ TEST(ShortcutWindowsReading, ReadsLongValuesAndTellsMissingFromEmpty) {
                                          "\r\nIconFile=\r\nIconIndex\r\n[InternetShortcut.W]\r\n"
                                          "URL=\"\"\r\n"));
     const WindowsProfileReading windows = ReadAsWindowsDoes(WideFromAnsi(path));
-    EXPECT_TRUE(windows.spelt);
-    EXPECT_EQ(windows.url, longUrl);
-    EXPECT_EQ(windows.iconFile, "");
+    EXPECT_EQ(windows.url, std::u16string(longUrl.begin(), longUrl.end()));
+    EXPECT_EQ(windows.iconFile, u"");
     EXPECT_EQ(windows.iconIndex, std::nullopt);
     EXPECT_EQ(windows.urlA, std::nullopt);
-    EXPECT_EQ(windows.urlW, "");
+    EXPECT_EQ(windows.urlW, u"");
 
     // UTF-16 with its mark reads as Unicode: "€" has no counterpart in code page 932.
     const std::string wide = folder / "wide.url";
     const std::wstring text = L"\xFEFF[InternetShortcut]\r\nURL=mailto:a@b.jp?subject=\x20AC\r\n";
     ASSERT_TRUE(WriteFileBytes(
         wide, std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2)));
-    EXPECT_FALSE(ReadAsWindowsDoes(WideFromAnsi(wide)).spelt);
+    EXPECT_EQ(ReadAsWindowsDoes(WideFromAnsi(wide)).url, u"mailto:a@b.jp?subject=\u20AC");
+}
+
+// What a shortcut of raw bytes opens as depends on the system's code page: raw Shift-JIS
+// and both copies of a kanji the code page has twice (0xEEE0 and 0xFBFC, read as the one
+// U+9AD9, which Wine spells back as 0xFBFC) open on a 932 system; on a 1252 one the first reads as
+// U+201A U+00A0, which 932 cannot spell, and
+// "\xD7" opens as the half-width katakana of 932 or as the 1252 "\x81\x7E".
+TEST(ShortcutWindowsReading, RawBytesOpenAsTheSystemsCodePageReadsThem) {
+    ScratchFolder folder;
+    const ExactAnsiSpelling spelling;
+    const WindowsSystemCodePage system;
+    const bool shiftJis = system.ReadsShiftJis();
+    struct Case {
+        const char* subjectBytes;
+        unsigned refusal;
+        std::string subject;
+    };
+    const Case cases[] = {
+        {"\x82\xA0", shiftJis ? 0u : unsigned{IDS_OPEN_SUBJECT_NOT_SPELLABLE}, "\x82\xA0"},
+        {"\xEE\xE0", shiftJis ? 0u : unsigned{IDS_OPEN_SUBJECT_NOT_SPELLABLE},
+         ExactAnsiText(L"\x9AD9").value_or("?")},
+        {"\xFB\xFC", shiftJis ? 0u : unsigned{IDS_OPEN_SUBJECT_NOT_SPELLABLE},
+         ExactAnsiText(L"\x9AD9").value_or("?")},
+        {"\xD7", 0u, shiftJis ? "\xD7" : "\x81\x7E"},
+    };
+    int serial = 0;
+    for (const Case& c : cases) {
+        const std::string path = folder / ("raw" + std::to_string(++serial) + ".url");
+        ASSERT_TRUE(WriteFileBytes(path, std::string("[InternetShortcut]\r\nURL=mailto:a@b.jp?"
+                                                     "subject=") +
+                                             c.subjectBytes + "\r\n"));
+        Events events;
+        FakeForm form{events};
+        MemoryProfileSection settings;
+        FakeDropDownList view;
+        DestinationList destinations{view};
+        destinations.Fill({}, settings);
+        const auto opened = RunOpenHandedOverCommand(
+            form, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
+            spelling, &system);
+        EXPECT_EQ(opened.has_value(), c.refusal == 0) << c.subjectBytes;
+        if (c.refusal != 0) {
+            ASSERT_EQ(form.messages.size(), 1u) << c.subjectBytes;
+            EXPECT_EQ(form.messages[0].textId, c.refusal) << c.subjectBytes;
+        } else {
+            EXPECT_EQ(form.texts[FormControl::Subject], c.subject) << c.subjectBytes;
+        }
+    }
 }
 
 // The read-back made to fail on purpose: an icon path with a blank at its end, which
@@ -151,6 +204,48 @@ TEST(ShortcutWindowsReading, ANewFileThatDoesNotReadBackReplacesNothing) {
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n"
               "IconFile=C:\\ravlet\\ravlet.exe\r\nIconIndex=2\r\n");
     EXPECT_EQ(EntriesIn(folder.path()), 1);
+}
+
+// A shortcut the program writes on a system of another code page names the program in
+// that code page (here a folder with "\xE9"); it reads back as composed and opens again
+// with its envelope, as the shell of that system reads it.
+TEST(ShortcutWindowsReading, OwnShortcutWithTheIconPathOfTheSystemsCodePageOpensAgain) {
+    const WindowsSystemCodePage system;
+    const std::optional<std::string> iconFile = system.Spell(u"C:\\Jos\u00E9\\ravlet.exe");
+    if (system.ReadsShiftJis() || !iconFile) {
+        GTEST_SKIP() << "needs a system whose code page spells \\u00E9 (LC_ALL=C.UTF-8)";
+    }
+    ScratchFolder folder;
+    const ExactAnsiSpelling spelling;
+    Events events;
+    FakeForm form{events};
+    form.texts[FormControl::Address] = "taro@example.jp";
+    form.texts[FormControl::Subject] = "週報";
+    form.texts[FormControl::Name] = "taro";
+    form.iconIndex = 4;
+    Win32ShortcutStore store(&system);
+    ShortcutWriting writing{&spelling, false, false};
+    RunCreateCommand(form, store, folder.path(), *iconFile, nullptr, &writing);
+    ASSERT_EQ(form.messages.size(), 1u);
+    EXPECT_EQ(form.messages[0].textId, static_cast<unsigned>(IDS_SHORTCUT_CREATED));
+    const std::string path = folder / "taro.url";
+    EXPECT_EQ(ReadWholeFile(path),
+              "[InternetShortcut]\r\nURL=mailto:taro@example.jp?Subject="
+              "%E9%80%B1%E5%A0%B1\r\nIconFile=" +
+                  *iconFile + "\r\nIconIndex=4\r\n");
+
+    Events openEvents;
+    FakeForm opened{openEvents};
+    MemoryProfileSection settings;
+    FakeDropDownList view;
+    DestinationList destinations{view};
+    destinations.Fill({}, settings);
+    ASSERT_TRUE(RunOpenHandedOverCommand(
+        opened, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
+        spelling, &system));
+    EXPECT_TRUE(opened.messages.empty());
+    EXPECT_EQ(opened.texts[FormControl::Subject], "週報");
+    EXPECT_EQ(opened.iconIndex, 4);
 }
 
 }  // namespace
