@@ -42,11 +42,11 @@ std::optional<std::wstring> ProfileValue(const std::wstring& path, const wchar_t
     return value;
 }
 
-// A name of the file that the profile functions open. They are documented to take no
-// "\\?\" form, and Wine's make the full name in a MAX_PATH buffer, so a new file beside
-// a target near MAX_PATH is named by its short (8.3) name, which GetShortPathNameW gives
-// for a "\\?\" name too. Empty when the name does not fit even so (a volume without
-// short names).
+// A name of the file that the profile functions open. Their page promises no "\\?\" form
+// (CreateFileW's and ReplaceFileW's do), and Wine's make the full name in a MAX_PATH buffer, so a
+// new file beside a target near MAX_PATH is named by its short (8.3) name, which GetShortPathNameW
+// gives for a "\\?\" name too. Empty when the name does not fit even so (a volume without short
+// names).
 std::wstring ProfileFileName(const std::wstring& path) {
     const std::wstring plain = PlainPath(path);
     if (plain.size() < MAX_PATH) {

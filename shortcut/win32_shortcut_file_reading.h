@@ -16,5 +16,6 @@ std::optional<std::string> ReadShortcutFileBytes(const std::wstring& path);
 bool IsSameShortcutPath(const std::string& first, const std::string& second);
 
 // The URL of [InternetShortcut] and of its .A and .W copies, IconFile and IconIndex, as
-// the system's own GetPrivateProfileStringW reads them from the file at path.
+// the system's own GetPrivateProfileStringW reads them from the file at path, which may be
+// in the "\\?\" form and pass MAX_PATH (then read through its short name, or a copy).
 WindowsProfileReading ReadAsWindowsDoes(const std::wstring& path);
