@@ -4,6 +4,7 @@
 #include "destinations/win32_shell_folders.h"
 #include "framework/exact_ansi.h"
 #include "framework/file_kind.h"
+#include "framework/path_names.h"
 
 namespace {
 
@@ -30,8 +31,10 @@ bool CanCreateFileIn(const std::string& folder) {
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::string probe = folder + "ravlet-" + std::to_string(GetCurrentProcessId()) + "-" +
                                   std::to_string(GetTickCount() + attempt) + ".tmp";
+        // Named as the save names its new file beside ravlet.ini, which may pass MAX_PATH
+        // where ravlet.ini does not.
         const HANDLE file = CreateFileW(
-            WideFromAnsi(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+            NameBeside(WideFromAnsi(probe), L"").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
             FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
         if (file != INVALID_HANDLE_VALUE) {
             CloseHandle(file);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/path_names.h"
+
 namespace {
 
 constexpr wchar_t kNewSuffix[] = L".ravlet-new";
@@ -143,11 +145,11 @@ WholeFileResult ReplaceTarget(NewFile& file, const std::wstring& target) {
 }  // namespace
 
 std::wstring NewFileBeside(const std::wstring& target) {
-    return target + kNewSuffix;
+    return NameBeside(target, kNewSuffix);
 }
 
 std::wstring BackupFileBeside(const std::wstring& target) {
-    return target + kBackupSuffix;
+    return NameBeside(target, kBackupSuffix);
 }
 
 AfterReplaceFailure DecideAfterReplaceFailure(DWORD error, bool targetStillThere) {

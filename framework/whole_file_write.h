@@ -32,7 +32,8 @@ struct WholeFileResult {
 };
 
 // Called with the new file's path after it is flushed and closed, before it replaces
-// the target; false stops the write.
+// the target; false stops the write. The path may be in the "\\?\" form, which not every
+// function takes (the profile functions do not).
 using NewFileCheck = std::function<bool(const std::wstring& newFile)>;
 
 // Writes bytes as they are (no line-end translation) in place of target. With
@@ -43,7 +44,9 @@ WholeFileResult WriteFileWhole(const std::wstring& target, std::string_view byte
                                bool replaceExisting, const NewFileCheck& check = {});
 
 // The names beside the target: the new content, and the old file while ReplaceFileW
-// swaps them. Leftovers of either, from a crash, are replaced by the next write.
+// swaps them. Leftovers of either, from a crash, are replaced by the next write. Each is
+// the target's name with a suffix; where that passes MAX_PATH, which the target itself
+// may reach, it is in the "\\?\" form of the full name (NameBeside).
 std::wstring NewFileBeside(const std::wstring& target);
 std::wstring BackupFileBeside(const std::wstring& target);
 

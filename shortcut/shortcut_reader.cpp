@@ -138,8 +138,9 @@ std::optional<ShortcutFileLines> ReadShortcutLines(std::string_view bytes,
 }
 
 bool WindowsReadsTheSame(const ShortcutFileLines& lines, const WindowsProfileReading& windows) {
-    return windows.url == lines.url && windows.urlA == lines.urlA && windows.urlW == lines.urlW &&
-           windows.iconFile == lines.iconFile && windows.iconIndex == lines.iconIndex;
+    return windows.asked && windows.url == lines.url && windows.urlA == lines.urlA &&
+           windows.urlW == lines.urlW && windows.iconFile == lines.iconFile &&
+           windows.iconIndex == lines.iconIndex;
 }
 
 ShortcutReading ReadShortcut(std::string_view bytes, const CodePageSpelling& spelling,

@@ -17,5 +17,6 @@ bool IsSameShortcutPath(const std::string& first, const std::string& second);
 
 // The URL of [InternetShortcut] and of its .A and .W copies, IconFile and IconIndex, as
 // the system's own GetPrivateProfileStringW reads them from the file at path, in the
-// system's code page.
+// system's code page. The path may be in the "\\?\" form and pass MAX_PATH (then the
+// file is read through its short name, or a copy).
 WindowsProfileReading ReadAsWindowsDoes(const std::wstring& path);

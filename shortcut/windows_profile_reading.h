@@ -8,6 +8,9 @@
 #include <string>
 
 struct WindowsProfileReading {
+    // False when Windows could not be asked (the file could be opened under no name its
+    // profile functions take): nothing it read can be vouched for.
+    bool asked = true;
     // nullopt: the key is missing, or its line holds no "=".
     std::optional<std::u16string> url;
     std::optional<std::u16string> urlA;

@@ -110,6 +110,8 @@ TEST_F(OpenShortcutCommand, RefusalsShowTheirBoxAndChangeNothing) {
         {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconFile = u"\\\\evil\\x.ico"; }},
         {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.iconIndex.reset(); }},
         {"C:\\a.url", kFile, kOtherwise, [](W& w) { *w.url += u"\u20AC"; }},
+        // Windows could not be asked at all: nothing can be vouched for.
+        {"C:\\a.url", kFile, kOtherwise, [](W& w) { w.asked = false; }},
         // Before the reader's own refusals.
         {"C:\\a.url", "[InternetShortcut]\r\nURL=file://x/y.exe\r\n", kOtherwise,
          [](W& w) { w.url = u"mailto:a@b.jp"; }},

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/exact_ansi.h"
+#include "framework/path_names.h"
 #include "tests/wine/scratch_folder.h"
 
 namespace {
@@ -111,6 +112,69 @@ TEST_F(WholeFileWrite, ALinkIsNeverReplaced) {
     EXPECT_EQ(ReadWholeFile(linked), "theirs");
     EXPECT_NE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT, 0u);
     EXPECT_EQ(EntriesIn(folder.path()), 2);
+}
+
+// A target as long as a plain name may be (259 characters): the names beside it pass
+// MAX_PATH, and the write, the replace and the clean-up still reach them.
+TEST_F(WholeFileWrite, ATargetOf255CharactersIsWrittenAndReplacedWithNothingLeft) {
+    const std::string deep = folder / std::string(255 - folder.path().size() - 7, 'd');
+    // Past the 248 characters a plain folder name may have.
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + WideFromAnsi(deep)).c_str(), nullptr));
+    const std::string longTarget = deep + "\\a.url";
+    ASSERT_EQ(longTarget.size(), 255u);
+    const std::wstring wide = WideFromAnsi(longTarget);
+    // A leftover past MAX_PATH, which only the "\\?\" form reaches.
+    const std::wstring leftover = L"\\\\?\\" + wide + L".ravlet-new";
+    CloseHandle(CreateFileW(leftover.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY, nullptr));
+    ASSERT_EQ(EntriesIn(deep), 1);
+    EXPECT_EQ(WriteFileWhole(wide, "first", false).outcome, WholeFileOutcome::Written);
+    EXPECT_EQ(ReadWholeFile(longTarget), "first");
+    EXPECT_EQ(EntriesIn(deep), 1);
+    std::wstring checked;
+    const auto check = [&checked](const std::wstring& path) {
+        checked = path;
+        return true;
+    };
+    EXPECT_EQ(WriteFileWhole(wide, "second", true, check).outcome, WholeFileOutcome::Written);
+    EXPECT_EQ(checked, L"\\\\?\\" + wide + L".ravlet-new");
+    EXPECT_EQ(ReadWholeFile(longTarget), "second");
+    EXPECT_EQ(EntriesIn(deep), 1);
+}
+
+// The names beside a target: as spelt while the full name fits in MAX_PATH, as before;
+// beyond it the "\\?\" form of the full name, normalised first since that form is not.
+TEST(WholeFileWriteNames, PlainWithinMaxPathExtendedBeyond) {
+    const std::wstring d239(239, L'd'), d241(241, L'd'), d229(229, L'd');
+    struct Case {
+        std::wstring target;
+        std::wstring newFile;
+    };
+    const Case cases[] = {
+        {L"C:\\dir\\a.url", L"C:\\dir\\a.url.ravlet-new"},
+        {L"C:/dir/../a.url", L"C:/dir/../a.url.ravlet-new"},
+        {L"\\\\server\\share\\a.url", L"\\\\server\\share\\a.url.ravlet-new"},
+        // 248 + 11 = 259 characters: the last plain one.
+        {L"C:\\" + d239 + L"\\a.url", L"C:\\" + d239 + L"\\a.url.ravlet-new"},
+        {L"C:\\" + d241 + L"\\a.url", L"\\\\?\\C:\\" + d241 + L"\\a.url.ravlet-new"},
+        {L"c:\\" + d241 + L"\\A.URL", L"\\\\?\\c:\\" + d241 + L"\\A.URL.ravlet-new"},
+        {L"\\\\server\\share\\" + d229 + L"\\a.url",
+         L"\\\\?\\UNC\\server\\share\\" + d229 + L"\\a.url.ravlet-new"},
+        {L"C:/" + d241 + L"/x/./../a.url", L"\\\\?\\C:\\" + d241 + L"\\a.url.ravlet-new"},
+        {L"\\\\?\\C:\\" + d241 + L"\\a.url", L"\\\\?\\C:\\" + d241 + L"\\a.url.ravlet-new"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(NewFileBeside(c.target), c.newFile) << c.target.size();
+    }
+    EXPECT_EQ(BackupFileBeside(L"C:\\" + d241 + L"\\a.url"),
+              L"\\\\?\\C:\\" + d241 + L"\\a.url.ravlet-old");
+    EXPECT_EQ(BackupFileBeside(L"C:\\dir\\a.url"), L"C:\\dir\\a.url.ravlet-old");
+
+    // And back, for the functions that take no prefix.
+    EXPECT_EQ(PlainPath(L"\\\\?\\C:\\x\\a.url"), L"C:\\x\\a.url");
+    EXPECT_EQ(PlainPath(L"\\\\?\\UNC\\server\\share\\a.url"), L"\\\\server\\share\\a.url");
+    EXPECT_EQ(PlainPath(L"\\\\?\\Volume{1}\\a.url"), L"\\\\?\\Volume{1}\\a.url");
+    EXPECT_EQ(PlainPath(L"C:\\x\\a.url"), L"C:\\x\\a.url");
 }
 
 // After a refused ReplaceFileW: only 1177 leaves the target under the backup name.

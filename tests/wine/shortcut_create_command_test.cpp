@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/exact_ansi.h"
 #include "res/resource.h"
 #include "shortcut/create_command.h"
 #include "shortcut/win32_shortcut_store.h"
@@ -48,6 +49,25 @@ TEST_F(CreateCommandOnDisk, WritesTheShortcutAndReportsIt) {
     EXPECT_EQ(Messages(), TextIds{kCreated});
     EXPECT_EQ(ReadWholeFile(folder / "taro.url"),
               "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
+}
+
+// A shortcut as long as a plain name may be: the new file beside it passes MAX_PATH, and
+// Windows' profile functions still read it back before it takes the shortcut's place.
+TEST_F(CreateCommandOnDisk, WritesAShortcutOf255CharactersAndLeavesNothingBeside) {
+    const std::string deep = folder / std::string(245 - folder.path().size(), 'd');
+    ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + WideFromAnsi(deep)).c_str(), nullptr));
+    const std::string target = deep + "\\taro.url";
+    ASSERT_EQ(target.size(), 255u);
+    for (const bool again : {false, true}) {
+        form.messages.clear();
+        form.answers = {message_box::kYes};
+        form.texts[FormControl::Address] = "taro@example.jp";
+        form.texts[FormControl::Name] = "taro";
+        RunCreateCommand(form, store, deep, "C:\\ravlet\\ravlet.exe");
+        EXPECT_EQ(Messages(), (again ? TextIds{kOverwrite, kCreated} : TextIds{kCreated}));
+        EXPECT_EQ(ReadWholeFile(target), "[InternetShortcut]\r\nURL=mailto:taro@example.jp\r\n");
+        EXPECT_EQ(EntriesIn(deep), 1);
+    }
 }
 
 TEST_F(CreateCommandOnDisk, DeviceNamesAndBadCharactersBringUpTheRetryBox) {

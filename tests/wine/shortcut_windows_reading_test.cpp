@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "framework/exact_ansi.h"
 #include "framework/exact_ansi_spelling.h"
 #include "framework/windows_system_code_page.h"
@@ -172,6 +175,54 @@ TEST(ShortcutWindowsReading, RawBytesOpenAsTheSystemsCodePageReadsThem) {
             EXPECT_EQ(form.texts[FormControl::Subject], c.subject) << c.subjectBytes;
         }
     }
+}
+
+// A file whose name passes MAX_PATH, given in the "\\?\" form, is read as Windows reads
+// it: through its short name where the folders have one, else through a copy under the
+// temporary folder, which is removed again.
+TEST(ShortcutWindowsReading, ReadsAFileWhoseNamePassesMaxPath) {
+    ScratchFolder folder;
+    const auto temporaryCopies = [] {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        WIN32_FIND_DATAW found;
+        const HANDLE search = FindFirstFileW((std::wstring(temp) + L"rvl*.tmp").c_str(), &found);
+        int copies = 0;
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                ++copies;
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+        return copies;
+    };
+    const int copiesBefore = temporaryCopies();
+    // Long folder names have short ones; names of eight letters are their own.
+    for (const std::string& step : {std::string(120, 'n'), std::string("abcdefgh")}) {
+        std::wstring path = L"\\\\?\\" + WideFromAnsi(folder.path());
+        std::vector<std::wstring> folders;
+        while (path.size() < MAX_PATH + 10) {
+            path += L"\\" + WideFromAnsi(step);
+            ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+            folders.push_back(path);
+        }
+        path += L"\\a.url";
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        const std::string bytes = "[InternetShortcut]\r\nURL=mailto:a@b.jp\r\n";
+        DWORD written = 0;
+        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(file);
+        const WindowsProfileReading windows = ReadAsWindowsDoes(path);
+        EXPECT_TRUE(windows.asked) << step.size();
+        EXPECT_EQ(windows.url, u"mailto:a@b.jp") << step.size();
+        DeleteFileW(path.c_str());
+        for (auto deeper = folders.rbegin(); deeper != folders.rend(); ++deeper) {
+            RemoveDirectoryW(deeper->c_str());
+        }
+    }
+    EXPECT_EQ(temporaryCopies(), copiesBefore);
 }
 
 // The read-back made to fail on purpose: an icon path with a blank at its end, which
