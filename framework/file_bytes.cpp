@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
 class FileHandle {
@@ -33,9 +35,20 @@ std::optional<std::string> ReadFileStart(const std::wstring& path, size_t limit)
     if (file.get() == INVALID_HANDLE_VALUE || GetFileType(file.get()) != FILE_TYPE_DISK) {
         return std::nullopt;
     }
-    std::string bytes(limit, '\0');
+    // Sized by the file, not the limit: the start reads the settings file this way, and a
+    // buffer of the whole limit would be allocated and cleared at every start.
+    LARGE_INTEGER size = {};
+    const size_t expected = GetFileSizeEx(file.get(), &size) && size.QuadPart >= 0 &&
+                                    static_cast<unsigned long long>(size.QuadPart) < limit
+                                ? static_cast<size_t>(size.QuadPart) + 1
+                                : limit;
+    std::string bytes(expected, '\0');
     size_t total = 0;
-    while (total < bytes.size()) {
+    while (total < limit) {
+        // A file that grew since its size was asked is read on, up to the limit.
+        if (total == bytes.size()) {
+            bytes.resize(std::min(limit, bytes.size() * 2));
+        }
         DWORD read = 0;
         if (!ReadFile(file.get(), &bytes[total], static_cast<DWORD>(bytes.size() - total), &read,
                       nullptr)) {
