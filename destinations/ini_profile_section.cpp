@@ -20,24 +20,6 @@ char EncodingLetter(ini::Encoding encoding) {
     return 'c';
 }
 
-std::u16string Utf16Units(std::string_view bytes) {
-    std::u16string units;
-    for (size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
-        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[pos]) |
-                                       static_cast<unsigned char>(bytes[pos + 1]) << 8);
-    }
-    return units;
-}
-
-std::string Utf16Bytes(std::u16string_view units) {
-    std::string bytes;
-    for (const char16_t unit : units) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
 // A verbatim value in the bytes of another encoding: exact between UTF-8 and UTF-16;
 // code-page bytes that are no characters have no Unicode form, nor the reverse.
 std::optional<std::string> Recoded(char from, std::string_view bytes, char to) {
@@ -46,10 +28,10 @@ std::optional<std::string> Recoded(char from, std::string_view bytes, char to) {
     }
     if (from == '8' && to == 'w') {
         const std::optional<std::u16string> units = unicode::FromUtf8(bytes);
-        return units ? std::optional<std::string>(Utf16Bytes(*units)) : std::nullopt;
+        return units ? std::optional<std::string>(unicode::ToUtf16Le(*units)) : std::nullopt;
     }
     if (from == 'w' && to == '8') {
-        return unicode::ToUtf8(Utf16Units(bytes));
+        return unicode::ToUtf8(unicode::FromUtf16Le(bytes));
     }
     return std::nullopt;
 }

@@ -57,20 +57,16 @@ std::u16string Document::Units(std::string_view bytes) const {
         }
         return units;
     }
-    for (size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
-        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[pos]) |
-                                       static_cast<unsigned char>(bytes[pos + 1]) << 8);
-    }
-    return units;
+    return unicode::FromUtf16Le(bytes);
 }
 
 std::string Document::UnitBytesOf(std::u16string_view units) const {
+    if (UnitBytes() == 2) {
+        return unicode::ToUtf16Le(units);
+    }
     std::string bytes;
     for (const char16_t unit : units) {
         bytes += static_cast<char>(unit & 0xFF);
-        if (UnitBytes() == 2) {
-            bytes += static_cast<char>(unit >> 8);
-        }
     }
     return bytes;
 }

@@ -4,32 +4,14 @@
 
 #include "ini/ini_document.h"
 #include "text/ascii_text.h"
+#include "text/unicode_decoding.h"
+#include "text/unicode_encoding.h"
 
 namespace {
 
 constexpr std::string_view kShortcut = "InternetShortcut";
 constexpr std::string_view kShellCopyA = "InternetShortcut.A";
 constexpr std::string_view kShellCopyW = "InternetShortcut.W";
-
-// Little-endian UTF-16 bytes, which the INI model parses unit by unit.
-std::string Utf16Bytes(std::u16string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size() * 2);
-    for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
-
-std::u16string Utf16Text(std::string_view bytes) {
-    std::u16string text;
-    for (size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
-        text += static_cast<char16_t>(static_cast<unsigned char>(bytes[pos]) |
-                                      static_cast<unsigned char>(bytes[pos + 1]) << 8);
-    }
-    return text;
-}
 
 unsigned AsciiLower(unsigned unit) {
     return unit >= 'A' && unit <= 'Z' ? unit - 'A' + 'a' : unit;
@@ -54,7 +36,7 @@ std::optional<std::u16string> ValueOf(const ini::Document& document, std::string
     const size_t line = document.FindKey(section, key);
     const std::optional<std::string> value =
         line == ini::kNoLine ? std::nullopt : document.Value(line);
-    return value ? std::optional<std::u16string>(Utf16Text(*value)) : std::nullopt;
+    return value ? std::optional<std::u16string>(unicode::FromUtf16Le(*value)) : std::nullopt;
 }
 
 }  // namespace
@@ -62,8 +44,8 @@ std::optional<std::u16string> ValueOf(const ini::Document& document, std::string
 ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_view text) {
     // Whatever the model takes for a header decides which lines belong where, so that
     // no kept line can hide a header from the program that the shell would see.
-    const ini::Document document =
-        ini::Document::ParseAs("\xFF\xFE" + Utf16Bytes(text), ini::Encoding::Utf16LeWithMark);
+    const ini::Document document = ini::Document::ParseAs("\xFF\xFE" + unicode::ToUtf16Le(text),
+                                                          ini::Encoding::Utf16LeWithMark);
     // The same lines as bytes: every code page spells CR and LF as single bytes of
     // their own, so the lines are cut at the same places.
     const ini::Document raw = ini::Document::ParseAs(bytes, ini::Encoding::CodePage);
@@ -92,7 +74,7 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_v
     for (size_t line = 0; line < document.LineCount(); ++line) {
         const size_t header = document.SectionOf(line);
         const std::u16string headerName =
-            header == ini::kNoLine ? u"" : Utf16Text(document.Name(header));
+            header == ini::kNoLine ? u"" : unicode::FromUtf16Le(document.Name(header));
         // The .A and .W copies describe the old URL, and the shell would prefer them to
         // the new one: every section of those names goes.
         if (IsAsciiName(headerName, kShellCopyA) || IsAsciiName(headerName, kShellCopyW)) {
@@ -105,7 +87,7 @@ ShortcutFileLines ReadShortcutFileLines(std::string_view bytes, std::u16string_v
         // the first header, which written back would land in the program's section.
         const bool ownedPlace = header == ini::kNoLine || IsAsciiName(headerName, kShortcut);
         if (ownedPlace && document.Kind(line) == ini::LineKind::Key &&
-            IsOwnedKey(Utf16Text(document.Name(line)))) {
+            IsOwnedKey(unicode::FromUtf16Le(document.Name(line)))) {
             continue;
         }
         (header == first && first != ini::kNoLine ? firstSectionLines : otherLines)

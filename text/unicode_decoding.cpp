@@ -119,4 +119,14 @@ std::optional<std::u16string> FromUtf7(std::string_view utf7) {
     return out;
 }
 
+std::u16string FromUtf16Le(std::string_view bytes) {
+    std::u16string units;
+    units.reserve(bytes.size() / 2);
+    for (size_t pos = 0; pos + 1 < bytes.size(); pos += 2) {
+        units += static_cast<char16_t>(static_cast<unsigned char>(bytes[pos]) |
+                                       static_cast<unsigned char>(bytes[pos + 1]) << 8);
+    }
+    return units;
+}
+
 }  // namespace unicode

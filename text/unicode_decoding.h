@@ -16,4 +16,7 @@ std::optional<std::u16string> FromUtf8(std::string_view utf8);
 // other byte ends it, "+-" is "+". Nullopt for a byte above 0x7F, which UTF-7 never holds.
 std::optional<std::u16string> FromUtf7(std::string_view utf7);
 
+// The units of little-endian UTF-16 bytes; a last odd byte is left out.
+std::u16string FromUtf16Le(std::string_view bytes);
+
 }  // namespace unicode

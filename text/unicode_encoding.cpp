@@ -32,4 +32,14 @@ std::optional<std::string> ToUtf8(std::u16string_view utf16) {
     return out;
 }
 
+std::string ToUtf16Le(std::u16string_view units) {
+    std::string bytes;
+    bytes.reserve(units.size() * 2);
+    for (const char16_t unit : units) {
+        bytes += static_cast<char>(unit & 0xFF);
+        bytes += static_cast<char>(unit >> 8);
+    }
+    return bytes;
+}
+
 }  // namespace unicode

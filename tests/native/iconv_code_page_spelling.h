@@ -8,6 +8,8 @@
 #include <string>
 
 #include "text/code_page_spelling.h"
+#include "text/unicode_decoding.h"
+#include "text/unicode_encoding.h"
 
 class IconvCodePageSpelling : public CodePageSpelling {
 public:
@@ -31,24 +33,9 @@ public:
     }
 
     // UTF-16 as the bytes of "UTF-16LE", and back.
-    static std::string LittleEndian(std::u16string_view text) {
-        std::string bytes;
-        for (const char16_t unit : text) {
-            bytes += static_cast<char>(unit & 0xFF);
-            bytes += static_cast<char>(unit >> 8);
-        }
-        return bytes;
-    }
+    static std::string LittleEndian(std::u16string_view text) { return unicode::ToUtf16Le(text); }
     static std::optional<std::u16string> FromLittleEndian(const std::optional<std::string>& bytes) {
-        if (!bytes) {
-            return std::nullopt;
-        }
-        std::u16string text;
-        for (size_t pos = 0; pos + 1 < bytes->size(); pos += 2) {
-            text += static_cast<char16_t>(static_cast<unsigned char>((*bytes)[pos]) |
-                                          static_cast<unsigned char>((*bytes)[pos + 1]) << 8);
-        }
-        return text;
+        return bytes ? std::optional<std::u16string>(unicode::FromUtf16Le(*bytes)) : std::nullopt;
     }
 
     // The whole text converted, or nullopt when a character has no counterpart, is

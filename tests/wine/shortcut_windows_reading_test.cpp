@@ -25,6 +25,19 @@
 
 namespace {
 
+// A file dropped on the dialog, opened by the open command with an empty list.
+std::optional<ShortcutRewrite> OpenDropped(FakeForm& form, const std::string& path,
+                                           const ExactAnsiSpelling& spelling,
+                                           const WindowsSystemCodePage& system) {
+    MemoryProfileSection settings;
+    FakeDropDownList view;
+    DestinationList destinations{view};
+    destinations.Fill({}, settings);
+    return RunOpenHandedOverCommand(
+        form, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
+        spelling, &system);
+}
+
 // Each file either opens with what GetPrivateProfileStringW reads from it, or is refused
 // with one box and the form left alone.
 TEST(ShortcutWindowsReading, CraftedFilesOpenAsWindowsReadsThemOrNotAtAll) {
@@ -79,13 +92,7 @@ TEST(ShortcutWindowsReading, CraftedFilesOpenAsWindowsReadsThemOrNotAtAll) {
         ASSERT_TRUE(WriteFileBytes(path, c.file)) << c.what;
         Events events;
         FakeForm form{events};
-        MemoryProfileSection settings;
-        FakeDropDownList view;
-        DestinationList destinations{view};
-        destinations.Fill({}, settings);
-        const auto opened = RunOpenHandedOverCommand(
-            form, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
-            spelling, &system);
+        const auto opened = OpenDropped(form, path, spelling, system);
         if (c.refusal != 0) {
             EXPECT_FALSE(opened) << c.what;
             ASSERT_EQ(form.messages.size(), 1u) << c.what;
@@ -160,13 +167,7 @@ TEST(ShortcutWindowsReading, RawBytesOpenAsTheSystemsCodePageReadsThem) {
                                              c.subjectBytes + "\r\n"));
         Events events;
         FakeForm form{events};
-        MemoryProfileSection settings;
-        FakeDropDownList view;
-        DestinationList destinations{view};
-        destinations.Fill({}, settings);
-        const auto opened = RunOpenHandedOverCommand(
-            form, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
-            spelling, &system);
+        const auto opened = OpenDropped(form, path, spelling, system);
         EXPECT_EQ(opened.has_value(), c.refusal == 0) << c.subjectBytes;
         if (c.refusal != 0) {
             ASSERT_EQ(form.messages.size(), 1u) << c.subjectBytes;
@@ -287,13 +288,7 @@ TEST(ShortcutWindowsReading, OwnShortcutWithTheIconPathOfTheSystemsCodePageOpens
 
     Events openEvents;
     FakeForm opened{openEvents};
-    MemoryProfileSection settings;
-    FakeDropDownList view;
-    DestinationList destinations{view};
-    destinations.Fill({}, settings);
-    ASSERT_TRUE(RunOpenHandedOverCommand(
-        opened, destinations, 1, [&path] { return DescribeHandedOverPath(WideFromAnsi(path)); },
-        spelling, &system));
+    ASSERT_TRUE(OpenDropped(opened, path, spelling, system));
     EXPECT_TRUE(opened.messages.empty());
     EXPECT_EQ(opened.texts[FormControl::Subject], "週報");
     EXPECT_EQ(opened.iconIndex, 4);
