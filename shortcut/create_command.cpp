@@ -400,7 +400,8 @@ void RunCreateCommand(ShortcutForm& form, ShortcutStore& store,
     // An envelope asked for without an icon file to name: a rewrite keeps the icon lines
     // the shortcut had, anything else shows the standard icon.
     const bool standardIcon =
-        request.iconIndex != 0 && iconFilePath.empty() && !(kept && !kept->lines.iconLines.empty());
+        request.iconIndex != 0 && iconFilePath.empty() &&
+        !(kept && !kept->lines.iconLines.empty() && KeepsIconLines(request, iconFilePath, *kept));
     const std::string bytes = ShortcutFileBytes(request, iconFilePath, kept);
     // Read back as the system reads it, as an opened file is.
     const ShiftJisSystemCodePage shiftJis(store.Spelling());

@@ -38,8 +38,10 @@ void WriteMailtoShortcut(TextStream& stream, const ShortcutRequest& request,
 bool KeepsIconLines(const ShortcutRequest& request, const std::string& iconFilePath,
                     const ShortcutRewrite& rewrite) {
     // Without an icon file to name (the program's folder cannot be spelt), an envelope
-    // the shortcut had stays as it was written rather than going.
-    return rewrite.keepsOwnIcon || (iconFilePath.empty() && request.iconIndex != 0);
+    // the shortcut had stays as it was written rather than going; one the user picked
+    // cannot be named, and the old one would show instead of it.
+    return rewrite.keepsOwnIcon ||
+           (iconFilePath.empty() && request.iconIndex != 0 && !rewrite.iconPicked);
 }
 
 std::string ShortcutFileBytes(const ShortcutRequest& request, const std::string& iconFilePath,
